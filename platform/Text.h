@@ -1,0 +1,43 @@
+#pragma once
+// Text inside the program is code page 936 bytes held in std::string. These helpers
+// convert at the edges (UTF-8 source literals, the terminal, Qt) and walk the bytes
+// knowing that a byte of 0x80 or above starts a two-byte character.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tocklet {
+
+/// True when the byte starts a two-byte character.
+constexpr bool IsLeadByte(unsigned char c) { return c >= 0x80; }
+
+/// Bytes taken by the character starting at pos: 2 for a lead byte with a byte after it, else 1.
+std::size_t CharBytes(std::string_view text, std::size_t pos);
+
+/// Position of the first single-byte character c at or after from, skipping the second
+/// bytes of two-byte characters; npos when there is none.
+std::size_t FindChar(std::string_view text, char c, std::size_t from = 0);
+
+/// The longest prefix of at most maxBytes bytes that does not cut a two-byte character.
+std::string_view CutAtCharBoundary(std::string_view text, std::size_t maxBytes);
+
+/// UTF-8 to code page 936; nullopt when a character has no code page 936 form or the input
+/// is not valid UTF-8.
+std::optional<std::string> TryUtf8ToGb(std::string_view utf8);
+
+/// UTF-8 to code page 936 for texts known to be representable (the program's own literals).
+std::string Gb(std::string_view utf8);
+
+/// Code page 936 to UTF-8; a byte sequence that is not valid code page 936 becomes U+FFFD.
+std::string GbToUtf8(std::string_view gb);
+
+/// The text up to the first zero byte (or all of it when there is none).
+std::string_view UpToZero(std::string_view bytes);
+
+/// Reads a number the way the C library's atoi does: leading blanks, optional sign, digits;
+/// 0 when there are no digits. Saturates instead of overflowing.
+int AtoiLike(std::string_view text);
+
+}  // namespace tocklet

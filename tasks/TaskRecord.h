@@ -1,0 +1,45 @@
+#pragma once
+// One task as stored: "<action><schedule><hour>,<minute>_<date part>|<target>", at most 99 bytes.
+
+#include <string>
+#include <string_view>
+
+namespace tocklet {
+
+inline constexpr int kMaxTasks = 20;
+inline constexpr std::size_t kTaskValueBytes = 100;
+inline constexpr std::size_t kMaxRecordBytes = kTaskValueBytes - 1;
+inline constexpr std::size_t kMaxReminderBytes = 66;
+
+inline constexpr char kScheduleDaily = '1';
+inline constexpr char kScheduleDate = '2';
+inline constexpr char kScheduleWeekly = '3';
+
+/// One parsed task.
+struct TaskRecord {
+    int nAction = 0;   ///< 1 = message, 0 = program
+    int nMonth = 0;    ///< 1..12, date tasks only
+    int nDay = 0;      ///< 1..31, date tasks only
+    int nWeekday = 0;  ///< 1 = Sunday .. 7 = Saturday, weekly tasks only
+    int nHour = 0;
+    int nMinute = 0;
+    char szTarget[kTaskValueBytes] = {};  ///< reminder text or program path, zero-terminated
+
+    std::string_view Target() const { return szTarget; }
+};
+
+/// A record's schedule character and its parsed fields.
+struct ParsedTask {
+    char schedule = 0;
+    TaskRecord record;
+};
+
+/// The record string of one task; numbers without leading zeros, the date part by schedule.
+std::string FormatTaskRecord(int action, char schedule, int hour, int minute, int month, int day,
+                             int weekday, std::string_view target);
+
+/// Parses a record string; knows two-byte characters, so their second bytes never act as
+/// separators.
+ParsedTask ParseTaskRecord(std::string_view record);
+
+}  // namespace tocklet

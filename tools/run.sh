@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds tocklet, creates its registry keys on first use (as an
+# installer would) and runs it.
+set -euo pipefail
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$top"
+bash tools/ensure-packages.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOCKLET_BUILD_TESTS=OFF >/dev/null
+cmake --build build -j"$(nproc)" --target tocklet tocklet-reg
+if ! build/tools/tocklet-reg query 'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\tocklet' >/dev/null 2>&1; then
+    echo "First run: creating tocklet's registry keys from resources/setup.reg"
+    build/tools/tocklet-reg import resources/setup.reg
+fi
+# The sounds are looked up in the current folder first.
+cd build/shell
+exec ./tocklet "$@"

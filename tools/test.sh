@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds tocklet twice (plain, then with AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs every test in both builds.
+set -euo pipefail
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$top"
+bash tools/ensure-packages.sh
+jobs=$(nproc)
+
+build_and_test() {
+    local dir=$1; shift
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOCKLET_BUILD_TESTS=ON "$@" >/dev/null
+    cmake --build "$dir" -j"$jobs"
+    (cd "$dir" && ctest --output-on-failure -j"$jobs" --timeout 300)
+}
+
+echo "== plain build"
+build_and_test build
+echo "== sanitizer build (ASan + UBSan)"
+ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    build_and_test build-asan -DTOCKLET_SANITIZE=ON
