@@ -39,7 +39,13 @@ std::string FormatTaskRecord(int action, char schedule, int hour, int minute, in
                              int weekday, std::string_view target);
 
 /// Parses a record string; knows two-byte characters, so their second bytes never act as
-/// separators.
+/// separators. An action character that is not a digit gives nAction -1.
 ParsedTask ParseTaskRecord(std::string_view record);
+
+/// True for a task that can ever fire: action 0 or 1 and schedule "1", "2" or "3".
+bool TaskCanFire(const ParsedTask& task);
+
+/// True when the record fits a task value with its terminator and holds no zero byte.
+bool IsStorableRecord(std::string_view record);
 
 }  // namespace tocklet

@@ -1,0 +1,275 @@
+#include <gtest/gtest.h>
+
+#include "fakes/FakeMessageBoxes.h"
+#include "fakes/FakeRegistry.h"
+#include "platform/Text.h"
+#include "tasks/TaskStore.h"
+
+namespace tocklet {
+namespace {
+
+using testing::FakeMessageBoxes;
+using testing::FakeRegistry;
+
+std::string Value100(std::string_view record) { return StoredString(record, 100); }
+
+class TaskStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override { reg.AddKey(kProgramKeyRead); }
+
+    /// Stores records as values 1, 2, ... ("" leaves that number missing) and loads them.
+    void Load(const std::vector<std::string>& records, int count = -1) {
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            if (!records[i].empty())
+                reg.Put(kProgramKeyRead, std::to_string(i + 1), Value100(records[i]));
+        }
+        store.LoadTasks(count < 0 ? static_cast<int>(records.size()) : count);
+    }
+    std::optional<std::string> Stored(int v) const {
+        return reg.Get(kProgramKeyRead, std::to_string(v));
+    }
+    std::vector<std::string> WrittenNames() const {
+        std::vector<std::string> n;
+        for (const auto& w : reg.writes) n.push_back(w.name);
+        return n;
+    }
+
+    FakeRegistry reg;
+    FakeMessageBoxes boxes;
+    TaskStore store{reg, boxes};
+};
+
+const std::string W = "1322,0_6|weekly";
+const std::string D = "1110,30_|daily";
+const std::string T = "128,5_12.25|date";
+
+TEST_F(TaskStoreTest, LoadsTablesInValueNumberOrder) {
+    Load({W, D, T, "1910,0_|odd"});
+    EXPECT_EQ(store.m_nTaskCount, 4);
+    EXPECT_EQ(store.m_nDailyCount, 1);
+    EXPECT_EQ(store.m_nDateCount, 1);
+    EXPECT_EQ(store.m_nWeeklyCount, 1);
+    EXPECT_EQ(store.m_dailyTasks[0].Target(), "daily");
+    EXPECT_EQ(store.m_dateTasks[0].nDay, 25);
+    EXPECT_EQ(store.m_weeklyTasks[0].nWeekday, 6);
+    // A record of no schedule stays a record (so a rewrite keeps it) but is in no table.
+    EXPECT_EQ(store.m_strTaskRecords[3], "1910,0_|odd");
+    EXPECT_EQ(store.ValueNumberOf(kScheduleDaily, 0), 2);
+    EXPECT_EQ(store.ValueNumberOf(kScheduleDate, 0), 3);
+    EXPECT_EQ(store.ValueNumberOf(kScheduleWeekly, 0), 1);
+    EXPECT_EQ(store.ValueNumberOf(kScheduleWeekly, 1), 0);
+    const auto rows = store.DeleteRows();
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].text, "daily");
+    EXPECT_EQ(rows[0].valueNumber, 2);
+    EXPECT_EQ(rows[1].text, "date");
+    EXPECT_EQ(rows[2].text, "weekly");
+    EXPECT_EQ(rows[2].valueNumber, 1);
+    EXPECT_EQ(reg.openedPaths.back(), "Software\\Microsoft\\Windows\\tocklet");
+    EXPECT_EQ(reg.OpenHandles(), 0u);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(TaskStoreTest, MissingValueIsSkippedAndRewrittenEmpty) {
+    Load({D, "", T});
+    EXPECT_EQ(store.m_nTaskCount, 3);
+    EXPECT_EQ(store.m_nDailyCount + store.m_nDateCount, 2);
+    EXPECT_TRUE(store.m_strTaskRecords[1].empty());
+    store.RewriteTasks(0);
+    ASSERT_EQ(WrittenNames(), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(reg.writes[0].key, "SoftWare\\Microsoft\\Windows\\tocklet");
+    EXPECT_EQ(reg.writes[0].bytes, Value100(D));
+    EXPECT_EQ(reg.writes[1].bytes, std::string(100, '\0'));
+    EXPECT_EQ(reg.writes[2].bytes, Value100(T));
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(TaskStoreTest, UnreadableValuesAndKeyLoadNothingSilently) {
+    reg.Put(kProgramKeyRead, "2", std::string(150, 'x'));  // too large for the 100-byte buffer
+    reg.FailQuery(kProgramKeyRead, "3");
+    Load({D, "", T});
+    EXPECT_EQ(store.m_nDailyCount, 1);
+    EXPECT_EQ(store.m_nDateCount, 0);
+
+    FakeRegistry noKey;
+    TaskStore other(noKey, boxes);
+    other.LoadTasks(2);
+    EXPECT_EQ(other.m_nDailyCount + other.m_nDateCount + other.m_nWeeklyCount, 0);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(TaskStoreTest, CountIsKeptToWhatTheStoreHolds) {
+    for (int v = 1; v <= 22; ++v) reg.Put(kProgramKeyRead, std::to_string(v), Value100(D));
+    store.LoadTasks(22);
+    EXPECT_EQ(store.m_nTaskCount, 20);
+    EXPECT_EQ(store.m_nDailyCount, 20);
+    store.LoadTasks(-3);
+    EXPECT_EQ(store.m_nTaskCount, 0);
+    EXPECT_EQ(store.m_nDailyCount, 0);
+}
+
+TEST_F(TaskStoreTest, AppendWritesTheValueThenTheCount) {
+    const std::string rec = "1110,30_|" + Gb("开会");
+    EXPECT_EQ(store.AppendTask(rec, 3), 4);
+    ASSERT_EQ(WrittenNames(), (std::vector<std::string>{"4", "happen"}));
+    EXPECT_EQ(reg.writes[0].bytes.size(), 100u);
+    EXPECT_EQ(reg.writes[0].bytes, Value100(rec));
+    EXPECT_EQ(reg.writes[1].bytes, std::string("4\0\0", 3));
+    EXPECT_EQ(reg.writes[1].key, "SoftWare\\Microsoft\\Windows\\tocklet");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, Gb("您的数据已经被成功地保存了\n"));
+    EXPECT_EQ(boxes.shown[0].caption, Gb("守时鸟向您提示"));
+    EXPECT_EQ(boxes.shown[0].buttons, MbButtons::Ok);
+    EXPECT_EQ(boxes.shown[0].icon, MbIcon::None);
+    EXPECT_EQ(reg.OpenHandles(), 0u);
+}
+
+TEST_F(TaskStoreTest, AppendThatCannotOpenTheKeyKeepsTheCount) {
+    reg.FailOpenForWrite(kProgramKeyWrite);
+    EXPECT_EQ(store.AppendTask(D, 2), 2);
+    EXPECT_EQ(boxes.Texts(),
+              (std::vector<std::string>{Gb("  保存数据失败!  "), "Fail to set value"}));
+    EXPECT_EQ(boxes.shown[0].caption, kAppCaption);
+    EXPECT_TRUE(reg.writes.empty());
+}
+
+TEST_F(TaskStoreTest, FailedValueWriteNeverCountsAStaleValue) {
+    // Value 4 still holds a task deleted earlier; a failed append must not bring it back.
+    Load({D, T, W, "1110,0_|deleted before"}, 3);
+    reg.Put(kProgramKeyRead, "happen", std::string("3\0\0", 3));
+    reg.FailSet(kProgramKeyWrite, "4");
+    EXPECT_EQ(store.AppendTask("1111,0_|new", 3), 3);
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Fail to set value"}));
+    EXPECT_EQ(reg.Get(kProgramKeyRead, "happen"), std::string("3\0\0", 3));
+}
+
+TEST_F(TaskStoreTest, TwentyFirstTaskIsRefused) {
+    EXPECT_EQ(store.AppendTask(D, 19), 20);
+    EXPECT_EQ(reg.Get(kProgramKeyRead, "happen"), std::string("20\0", 3));
+    reg.writes.clear();
+    boxes.shown.clear();
+    EXPECT_EQ(store.AppendTask(D, 20), 20);
+    EXPECT_TRUE(reg.writes.empty());
+    EXPECT_FALSE(Stored(21).has_value());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, Gb("守时鸟向您提示"));
+    EXPECT_NE(GbToUtf8(boxes.shown[0].text).find("20"), std::string::npos);
+}
+
+TEST_F(TaskStoreTest, OverlongRecordIsRefusedWhole) {
+    const std::string path99 = "0110,0_|/" + std::string(90, 'p');  // 99 bytes
+    ASSERT_EQ(path99.size(), 99u);
+    EXPECT_EQ(store.AppendTask(path99, 0), 1);
+    EXPECT_EQ(Stored(1)->substr(0, 99), path99);
+    EXPECT_EQ((*Stored(1))[99], '\0');
+    reg.writes.clear();
+    boxes.shown.clear();
+    EXPECT_EQ(store.AppendTask(path99 + "q", 1), 1);
+    EXPECT_TRUE(reg.writes.empty());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, Gb("守时鸟向您提示"));
+}
+
+TEST_F(TaskStoreTest, DeleteMovesTheLastRecordIntoTheGap) {
+    const std::string a = "1110,0_|a", b = "1111,0_|b", c = "1112,0_|c", d = "1113,0_|d";
+    Load({a, b, c, d});
+    ASSERT_TRUE(store.DeleteTask(2));
+    EXPECT_EQ(store.m_nTaskCount, 3);
+    store.RewriteTasks(0);
+    ASSERT_EQ(WrittenNames(), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(*Stored(1), Value100(a));
+    EXPECT_EQ(*Stored(2), Value100(d));
+    EXPECT_EQ(*Stored(3), Value100(c));
+}
+
+TEST_F(TaskStoreTest, DeleteLastAndOnly) {
+    Load({D, T, W});
+    ASSERT_TRUE(store.DeleteTask(3));
+    EXPECT_EQ(store.m_nTaskCount, 2);
+    EXPECT_EQ(store.m_strTaskRecords[0], D);
+    EXPECT_EQ(store.m_strTaskRecords[1], T);
+
+    TaskStore one(reg, boxes);
+    one.LoadTasks(1);
+    ASSERT_TRUE(one.DeleteTask(1));
+    EXPECT_EQ(one.m_nTaskCount, 0);
+    reg.writes.clear();
+    one.RewriteTasks(0);
+    EXPECT_TRUE(reg.writes.empty());
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(TaskStoreTest, DeletingTheFirstRowFollowsItsValueNumber) {
+    // Values: 1 weekly W, 2 every-day D, 3 date T; the rows read D, T, W.
+    Load({W, D, T});
+    const auto rows = store.DeleteRows();
+    ASSERT_EQ(rows[0].text, "daily");
+    ASSERT_TRUE(store.DeleteTask(rows[0].valueNumber));
+    store.RewriteTasks(0);
+    EXPECT_EQ(store.m_nTaskCount, 2);
+    EXPECT_EQ(*Stored(1), Value100(W));
+    EXPECT_EQ(*Stored(2), Value100(T));
+}
+
+TEST_F(TaskStoreTest, MissingValuesNeverCostAnotherTask) {
+    // Value 4 is missing: the last record that exists moves, and the count drops past holes.
+    const std::string a = "1110,0_|a", b = "1111,0_|b", c = "1112,0_|c";
+    Load({a, b, c, ""});
+    ASSERT_EQ(store.DeleteRows().size(), 3u);
+    ASSERT_TRUE(store.DeleteTask(1));
+    EXPECT_EQ(store.m_nTaskCount, 2);
+    EXPECT_EQ(store.m_strTaskRecords[0], c);
+    EXPECT_EQ(store.m_strTaskRecords[1], b);
+
+    // Value 2 missing: deleting the last task also drops the hole before it.
+    TaskStore s2(reg, boxes);
+    reg.Remove(kProgramKeyRead, "2");
+    s2.LoadTasks(3);
+    ASSERT_TRUE(s2.DeleteTask(3));
+    EXPECT_EQ(s2.m_nTaskCount, 1);
+    EXPECT_EQ(s2.m_strTaskRecords[0], a);
+}
+
+TEST_F(TaskStoreTest, DeleteRefusesWhatIsNotTheShownTask) {
+    const std::string a = "1110,0_|a", b = "1111,0_|b", c = "1112,0_|c";
+    Load({a, "", b, c});
+    EXPECT_FALSE(store.DeleteTask(0));
+    EXPECT_FALSE(store.DeleteTask(2));  // missing value: no task shown for it
+    EXPECT_FALSE(store.DeleteTask(5));
+    EXPECT_EQ(store.m_nTaskCount, 4);
+    // After one deletion, the moved record and the emptied number are no longer what was shown.
+    ASSERT_TRUE(store.DeleteTask(1));  // c moves into 1
+    EXPECT_FALSE(store.DeleteTask(1));
+    EXPECT_FALSE(store.DeleteTask(4));
+    ASSERT_TRUE(store.DeleteTask(3));  // b is still where it was loaded
+    EXPECT_EQ(store.m_nTaskCount, 1);
+    EXPECT_EQ(store.m_strTaskRecords[0], c);
+}
+
+TEST_F(TaskStoreTest, RewriteKeepsTasksAppendedSinceTheLoad) {
+    const std::string a = "1110,0_|a", b = "1111,0_|b", c = "1112,0_|c", d = "1113,0_|d";
+    Load({a, b, c});
+    ASSERT_EQ(store.AppendTask(d, 3), 4);
+    ASSERT_TRUE(store.DeleteTask(1));
+    reg.writes.clear();
+    store.RewriteTasks(1);  // "happen" becomes 2 + 1
+    ASSERT_EQ(WrittenNames(), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(*Stored(1), Value100(c));
+    EXPECT_EQ(*Stored(2), Value100(b));
+    EXPECT_EQ(*Stored(3), Value100(d));
+}
+
+TEST_F(TaskStoreTest, RewriteReportsFailures) {
+    Load({D, T});
+    reg.FailSet(kProgramKeyWrite, "2");
+    store.RewriteTasks(0);
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Fail to set value"}));
+    boxes.shown.clear();
+    reg.FailOpenForWrite(kProgramKeyWrite);
+    store.RewriteTasks(0);
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{Gb("  保存数据失败!  ")}));
+    EXPECT_EQ(reg.OpenHandles(), 0u);
+}
+
+}  // namespace
+}  // namespace tocklet
