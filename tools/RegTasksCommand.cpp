@@ -1,0 +1,79 @@
+#include "tools/RegTasksCommand.h"
+
+#include <algorithm>
+#include <string>
+
+#include "platform/MessageBox.h"
+#include "platform/Text.h"
+#include "tasks/TaskRecord.h"
+#include "tasks/TaskStore.h"
+
+namespace tocklet {
+namespace {
+
+// Loading never shows a message; anything else the store would say goes to err as text.
+class StreamMessageBoxes final : public MessageBoxes {
+public:
+    explicit StreamMessageBoxes(std::ostream& err) : err_(err) {}
+    int Show(std::string_view text, std::optional<std::string_view>, MbButtons, MbIcon) override {
+        err_ << "tocklet-reg: " << GbToUtf8(text) << '\n';
+        return kIdOk;
+    }
+
+private:
+    std::ostream& err_;
+};
+
+// One field per line: tabs and line breaks inside a target would split it.
+std::string OneLine(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
+    return text;
+}
+
+std::string ScheduleText(char schedule) {
+    if (schedule > ' ' && schedule < 0x7F) return std::string(1, schedule);
+    return "?";
+}
+
+}  // namespace
+
+int RunTasksCommand(Registry& reg, std::ostream& out, std::ostream& err) {
+    int count = 0;
+    {
+        ScopedKey key(reg);
+        const RegStatus st =
+            reg.OpenKey(RegRoot::LocalMachine, kProgramKeyRead, kKeyRead, key.Out());
+        if (st != kRegOk) {
+            err << "tocklet-reg: cannot open HKEY_LOCAL_MACHINE\\" << kProgramKeyRead
+                << " for reading (status " << st << ")\n";
+            return 1;
+        }
+        count = AtoiLike(ReadStringValue(reg, key.Get(), kTaskCountValue, kNumberReadBytes));
+    }
+    if (count > kMaxTasks) {
+        err << "tocklet-reg: \"happen\" says " << count << "; the program loads only values 1 to "
+            << kMaxTasks << "\n";
+    }
+
+    StreamMessageBoxes boxes(err);
+    TaskStore store(reg, boxes);
+    store.LoadTasks(count);
+    for (int v = 1; v <= store.m_nTaskCount; ++v) {
+        const std::string& record = store.m_strTaskRecords[static_cast<std::size_t>(v - 1)];
+        out << v;
+        if (record.empty()) {
+            out << "\tmissing\n";
+            continue;
+        }
+        const ParsedTask p = ParseTaskRecord(record);
+        const TaskRecord& t = p.record;
+        out << '\t' << t.nAction << '\t' << ScheduleText(p.schedule) << '\t' << t.nHour << '\t'
+            << t.nMinute << '\t' << t.nMonth << '\t' << t.nDay << '\t' << t.nWeekday << '\t'
+            << (TaskCanFire(p) ? "fires" : "never") << '\t' << OneLine(GbToUtf8(t.Target()))
+            << '\n';
+    }
+    return 0;
+}
+
+}  // namespace tocklet
