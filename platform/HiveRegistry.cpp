@@ -1,0 +1,326 @@
+#include "platform/HiveRegistry.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+namespace tocklet {
+namespace {
+
+constexpr std::uint32_t kKeyQueryValue = 0x0001;
+constexpr std::uint32_t kKeySetValue = 0x0002;
+
+std::string ErrnoText(int err) { return std::strerror(err); }
+
+// An flock held on a file for the life of the object.
+class FileLock {
+public:
+    FileLock() = default;
+    ~FileLock() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    // Shares the lock of an existing lock file; false (and no lock) when there is none yet.
+    bool Shared(const std::string& path) {
+        fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        return fd_ >= 0 && Lock(LOCK_SH);
+    }
+
+    // Takes the lock alone, creating the lock file when missing.
+    bool Exclusive(const std::string& path, std::string* error) {
+        fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd_ >= 0 && Lock(LOCK_EX)) return true;
+        if (error) *error = "cannot lock " + path + ": " + ErrnoText(errno);
+        return false;
+    }
+
+private:
+    bool Lock(int op) {
+        while (::flock(fd_, op) != 0) {
+            if (errno != EINTR) return false;
+        }
+        return true;
+    }
+
+    int fd_ = -1;
+};
+
+bool ReadAll(int fd, std::string* out) {
+    char buf[65536];
+    while (true) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) return true;
+        out->append(buf, static_cast<std::size_t>(n));
+    }
+}
+
+bool WriteAll(int fd, std::string_view data) {
+    while (!data.empty()) {
+        ssize_t n = ::write(fd, data.data(), data.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        data.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+std::string FolderOf(const std::string& path) {
+    std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string BaseOf(const std::string& path) {
+    std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool SameTime(const timespec& a, const timespec& b) {
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+}  // namespace
+
+HiveRegistry::HiveRegistry(std::string path, WriteHook hook)
+    : path_(std::move(path)), lockPath_(path_ + ".lock"), hook_(std::move(hook)) {
+    Refresh(false);
+}
+
+void HiveRegistry::Refresh(bool lockHeld) {
+    FileLock shared;
+    // Writers replace the file by renaming, so a reader without the lock still sees a whole
+    // file; the shared lock only keeps it from reading while a write is under way.
+    if (!lockHeld) shared.Shared(lockPath_);
+    int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        int err = errno;
+        if (err == ENOENT) {
+            if (!stamp_ || stamp_->exists) {
+                hive_ = Hive();
+                problem_.reset();
+                stamp_ = Stamp{};
+            }
+            return;
+        }
+        hive_ = Hive();
+        stamp_.reset();
+        problem_ = "The registry file " + path_ + " cannot be read: " + ErrnoText(err);
+        return;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        hive_ = Hive();
+        stamp_.reset();
+        problem_ = "The registry file " + path_ + " is not a readable regular file";
+        ::close(fd);
+        return;
+    }
+    Stamp now{true, st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+    bool same = stamp_ && stamp_->exists && stamp_->dev == now.dev && stamp_->ino == now.ino &&
+                stamp_->size == now.size && SameTime(stamp_->mtime, now.mtime) &&
+                SameTime(stamp_->ctime, now.ctime);
+    if (!same) Load(fd, now);
+    ::close(fd);
+}
+
+void HiveRegistry::Load(int fd, const Stamp& stamp) {
+    hive_ = Hive();
+    std::string text;
+    if (!ReadAll(fd, &text)) {
+        stamp_.reset();
+        problem_ = "The registry file " + path_ + " cannot be read: " + ErrnoText(errno);
+        return;
+    }
+    stamp_ = stamp;
+    std::vector<RegOp> ops;
+    RegParseError error;
+    if (!ParseRegFile(text, &ops, &error)) {
+        problem_ = "The registry file " + path_ + " is damaged at line " +
+                   std::to_string(error.line) + ": " + error.reason +
+                   ". It is left as it is and nothing is read from or written to it until it "
+                   "is repaired.";
+        return;
+    }
+    ApplyRegOps(hive_, ops);
+    problem_.reset();
+}
+
+RegStatus HiveRegistry::OpenKey(RegRoot root, std::string_view path, std::uint32_t access,
+                                RegKey* key) {
+    if (key == nullptr) return kRegInvalidParameter;
+    Refresh(false);
+    if (problem_) return kRegFileNotFound;
+    std::string full(root == RegRoot::LocalMachine ? kRootLocalMachine : kRootCurrentUser);
+    // The roots always exist; any other key only once an installer or import created it.
+    if (!path.empty()) {
+        full = NormalizeKeyPath(full + '\\' + std::string(path));
+        if (full.empty() || !hive_.KeyExists(full)) return kRegFileNotFound;
+    }
+    RegKey handle = nextHandle_++;
+    if (nextHandle_ == 0) nextHandle_ = 1;
+    handles_[handle] = OpenHandle{std::move(full), access};
+    *key = handle;
+    return kRegOk;
+}
+
+RegStatus HiveRegistry::QueryValue(RegKey key, std::string_view name, std::uint32_t* type,
+                                   std::uint8_t* buffer, std::uint32_t* size) {
+    auto it = handles_.find(key);
+    if (it == handles_.end()) return kRegInvalidHandle;
+    if ((it->second.access & kKeyQueryValue) == 0) return kRegAccessDenied;
+    if (buffer != nullptr && size == nullptr) return kRegInvalidParameter;
+    Refresh(false);
+    const RegValue* value = hive_.GetValue(it->second.path, name);
+    if (value == nullptr) return kRegFileNotFound;
+    auto needed = static_cast<std::uint32_t>(value->bytes.size());
+    if (type != nullptr) *type = value->type;
+    if (buffer == nullptr) {
+        if (size != nullptr) *size = needed;
+        return kRegOk;
+    }
+    if (*size < needed) {
+        *size = needed;
+        return kRegMoreData;
+    }
+    if (needed > 0) std::memcpy(buffer, value->bytes.data(), needed);
+    *size = needed;
+    return kRegOk;
+}
+
+RegStatus HiveRegistry::SetValue(RegKey key, std::string_view name, std::uint32_t type,
+                                 const std::uint8_t* data, std::uint32_t size) {
+    auto it = handles_.find(key);
+    if (it == handles_.end()) return kRegInvalidHandle;
+    if ((it->second.access & kKeySetValue) == 0) return kRegAccessDenied;
+    if ((data == nullptr && size > 0) || !IsValidValueName(name)) return kRegInvalidParameter;
+    RegValue value{type, size > 0 ? std::string(reinterpret_cast<const char*>(data), size) : ""};
+    const std::string& path = it->second.path;
+    return Commit(
+        [&](Hive& hive) {
+            // A root is always there; a key deleted by another process since it was opened is
+            // not brought back.
+            if (!hive.KeyExists(path)) {
+                if (path.find('\\') != std::string::npos) return kRegFileNotFound;
+                hive.CreateKey(path);
+            }
+            hive.SetValue(path, name, std::move(value));
+            return kRegOk;
+        },
+        nullptr);
+}
+
+RegStatus HiveRegistry::CloseKey(RegKey key) {
+    return handles_.erase(key) == 1 ? kRegOk : kRegInvalidHandle;
+}
+
+RegStatus HiveRegistry::Import(const std::vector<RegOp>& ops, std::string* error) {
+    return Commit(
+        [&](Hive& hive) {
+            ApplyRegOps(hive, ops);
+            return kRegOk;
+        },
+        error);
+}
+
+std::optional<Hive> HiveRegistry::Contents() {
+    Refresh(false);
+    if (problem_) return std::nullopt;
+    return hive_;
+}
+
+RegStatus HiveRegistry::Commit(const std::function<RegStatus(Hive&)>& change,
+                               std::string* error) {
+    FileLock lock;
+    if (!lock.Exclusive(lockPath_, error)) return kRegWriteFault;
+    Refresh(true);
+    if (problem_) {
+        if (error) *error = *problem_;
+        return kRegWriteFault;
+    }
+    Hive next = hive_;
+    RegStatus status = change(next);
+    if (status != kRegOk) {
+        if (error) *error = "the key no longer exists";
+        return status;
+    }
+    std::optional<Stamp> stamp;
+    if (!WriteFile(FormatRegFile(next), &stamp, error)) {
+        stamp_.reset();  // the file may or may not have been replaced: read it again
+        return kRegWriteFault;
+    }
+    hive_ = std::move(next);
+    stamp_ = stamp;
+    return kRegOk;
+}
+
+bool HiveRegistry::WriteFile(const std::string& text, std::optional<Stamp>* stamp,
+                             std::string* error) {
+    auto fail = [&](const std::string& what, int err) {
+        if (error) *error = what + ": " + ErrnoText(err);
+        return false;
+    };
+    RemoveStaleTemps();
+    std::string temp = path_ + ".tmp.XXXXXX";
+    int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) return fail("cannot create a temporary file beside " + path_, errno);
+    bool ok = ::fchmod(fd, 0600) == 0 && WriteAll(fd, text) && ::fsync(fd) == 0;
+    int err = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (ok && hook_ && !hook_(WriteStep::TempSynced)) {
+        ok = false;
+        err = EIO;
+    }
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return fail("cannot write " + temp, err);
+    }
+    if (::rename(temp.c_str(), path_.c_str()) != 0) {
+        err = errno;
+        ::unlink(temp.c_str());
+        return fail("cannot replace " + path_, err);
+    }
+    if (hook_ && !hook_(WriteStep::Renamed)) return fail("cannot sync the folder of " + path_, EIO);
+    int dir = ::open(FolderOf(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) return fail("cannot sync the folder of " + path_, errno);
+    ok = ::fsync(dir) == 0;
+    err = errno;
+    ::close(dir);
+    if (!ok) return fail("cannot sync the folder of " + path_, err);
+    // Stamped after the rename, which on some file systems changes the file's ctime; without a
+    // stamp the next read simply loads the file again.
+    struct stat st {};
+    if (::stat(path_.c_str(), &st) == 0) {
+        *stamp = Stamp{true, st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+    }
+    return true;
+}
+
+void HiveRegistry::RemoveStaleTemps() const {
+    // Only called under the exclusive lock: a temporary file seen now was left by a writer
+    // that died before its rename.
+    DIR* dir = ::opendir(FolderOf(path_).c_str());
+    if (dir == nullptr) return;
+    std::string prefix = BaseOf(path_) + ".tmp.";
+    while (dirent* entry = ::readdir(dir)) {
+        std::string_view name(entry->d_name);
+        if (name.size() == prefix.size() + 6 && name.substr(0, prefix.size()) == prefix) {
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+        }
+    }
+    ::closedir(dir);
+}
+
+}  // namespace tocklet

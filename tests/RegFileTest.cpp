@@ -1,0 +1,210 @@
+#include "platform/RegFile.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "platform/Registry.h"
+#include "platform/Text.h"
+
+namespace tocklet {
+namespace {
+
+constexpr const char* kKey = "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\tocklet";
+
+Hive ParseInto(std::string_view text) {
+    std::vector<RegOp> ops;
+    RegParseError error;
+    EXPECT_TRUE(ParseRegFile(text, &ops, &error)) << error.line << ": " << error.reason;
+    Hive hive;
+    ApplyRegOps(hive, ops);
+    return hive;
+}
+
+RegParseError ParseError(std::string_view text) {
+    std::vector<RegOp> ops;
+    RegParseError error;
+    EXPECT_FALSE(ParseRegFile(text, &ops, &error)) << text;
+    return error;
+}
+
+std::string Bytes(const Hive& hive, std::string_view name) {
+    const RegValue* v = hive.GetValue(kKey, name);
+    return v ? v->bytes : "<missing>";
+}
+
+TEST(RegFile, ReadsEveryValueForm) {
+    std::string text =
+        "REGEDIT4\r\n"
+        "\r\n"
+        "; the program's key\r\n"
+        "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\tocklet]\r\n"
+        "\"text\"=\"a \\\"b\\\" c:\\\\d\"\r\n"
+        "@=\"default\"\n"
+        "  \"happen\"=hex(1):30,00,00\n"
+        "\"bin\" = hex:01,FF,\\\n"
+        "  7f,\\\n"
+        "\n"
+        "\"dword\"=dword:0000000A\n"
+        "\"short\"=dword:a\n"
+        "\"multi\"=hex(7):61,00,00\n"
+        "\"empty\"=hex:\n"
+        "\"gone\"=\"x\"\n"
+        "\"gone\"=-\n";
+    Hive hive = ParseInto(text);
+    EXPECT_TRUE(hive.KeyExists("HKLM\\Software\\Microsoft\\Windows"));
+    EXPECT_EQ(Bytes(hive, "text"), std::string("a \"b\" c:\\d\0", 11));
+    EXPECT_EQ(Bytes(hive, ""), std::string("default\0", 8));
+    EXPECT_EQ(Bytes(hive, "happen"), std::string("0\0\0", 3));
+    EXPECT_EQ(hive.GetValue(kKey, "happen")->type, kRegSz);
+    EXPECT_EQ(*hive.GetValue(kKey, "bin"), (RegValue{kRegBinary, "\x01\xFF\x7F"}));
+    EXPECT_EQ(*hive.GetValue(kKey, "dword"), (RegValue{kRegDword, std::string("\x0A\0\0\0", 4)}));
+    EXPECT_EQ(Bytes(hive, "short"), std::string("\x0A\0\0\0", 4));
+    EXPECT_EQ(*hive.GetValue(kKey, "multi"), (RegValue{7, std::string("a\0\0", 3)}));
+    EXPECT_EQ(*hive.GetValue(kKey, "empty"), (RegValue{kRegBinary, ""}));
+    EXPECT_EQ(hive.GetValue(kKey, "gone"), nullptr);
+}
+
+TEST(RegFile, TakesCodePage936BytesRawInsideQuotes) {
+    // 0xB1 0x5C and 0x81 0x22: second bytes equal to a backslash and a quote.
+    std::string text = "REGEDIT4\n[HKLM\\Software\\Microsoft\\Windows\\tocklet]\n\"" + Gb("开会") +
+                       "\"=\"\xB1\x5C|\x81\x22\"\n";
+    Hive hive = ParseInto(text);
+    EXPECT_EQ(Bytes(hive, Gb("开会")), std::string("\xB1\x5C|\x81\x22\0", 6));
+}
+
+TEST(RegFile, KeyLinesCreateAndDeleteKeys) {
+    Hive hive = ParseInto(
+        "REGEDIT4\n\n[HKLM\\A\\B]\n\"v\"=\"1\"\n[HKLM\\A\\C]\n[-HKEY_LOCAL_MACHINE\\a\\b]\n"
+        "[-HKLM\\Never\\There]\n");
+    EXPECT_TRUE(hive.KeyExists("HKLM\\A\\C"));
+    EXPECT_FALSE(hive.KeyExists("HKLM\\A\\B"));
+}
+
+TEST(RegFile, RefusesBadFilesNamingTheLine) {
+    struct Case {
+        std::string text;
+        int line;
+        std::string reason;
+    };
+    const std::string head = "REGEDIT4\n\n[HKLM\\K]\n";
+    std::vector<Case> cases = {
+        {"", 1, "empty"},
+        {"REGEDIT5\n", 1, "REGEDIT4"},
+        {"Windows Registry Editor Version 5.00\r\n", 1, "version 5"},
+        {"REGEDIT4\n\"v\"=\"1\"\n", 2, "[key]"},
+        {head + "[HKLM\\K\n", 4, "]"},
+        {head + "[Software\\K]\n", 4, "unknown root"},
+        {head + "[HKLM\\\\K]\n", 4, "empty"},
+        {head + "[]\n", 4, "empty"},
+        {head + "\"v\"=\"abc\n", 4, "not closed"},
+        {head + "\"v\"=\"a\\nb\"\n", 4, "escape"},
+        {head + "\"v\"=\"a\x01" "b\"\n", 4, "control byte 0x01"},
+        {head + "\"v\"=\"a\"x\n", 4, "after the closing quote"},
+        {head + "\"v\" \"a\"\n", 4, "="},
+        {head + "\"v\"=hex:1,xyz\n", 4, "\"xyz\" is not a hex byte"},
+        {head + "\"v\"=hex:01,,02\n", 4, "empty item"},
+        {head + "\"v\"=hex:100\n", 4, "not a hex byte"},
+        {head + "\"v\"=hex:01,\\\n  02,\\\n  zz\n", 6, "not a hex byte"},
+        {head + "\"v\"=hex:01,\\\n", 4, "past the end"},
+        {head + "\"v\"=hex(g):01\n", 4, "hex("},
+        {head + "\"v\"=hex(1:01\n", 4, "hex("},
+        {head + "\"v\"=dword:123456789\n", 4, "dword"},
+        {head + "\"v\"=dword:\n", 4, "dword"},
+        {head + "\"v\"=12\n", 4, "unknown value form"},
+        {head + "[-HKLM\\K]\n\"v\"=\"1\"\n", 5, "[key]"},
+        {head + "garbage\n", 4, "expected"},
+        {head + "\"a\tb\"=\"1\"\n", 4, "value name"},
+    };
+    for (const Case& c : cases) {
+        RegParseError error = ParseError(c.text);
+        EXPECT_EQ(error.line, c.line) << c.text;
+        EXPECT_NE(error.reason.find(c.reason), std::string::npos)
+            << c.text << " gave: " << error.reason;
+    }
+}
+
+// Values whose bytes a careless writer would change.
+std::vector<NamedValue> AwkwardValues() {
+    using namespace std::string_literals;
+    return {
+        {"happen", {kRegSz, "0\0\0"s}},
+        {"ClockOpen", {kRegSz, "1"}},
+        {"music", {kRegSz, "0\0"s}},
+        {"trailing zeros", {kRegSz, "abc\0\0\0\0"s}},
+        {"embedded zero", {kRegSz, "a\0b\0"s}},
+        {"no terminator", {kRegSz, "abc"}},
+        {"empty", {kRegSz, ""}},
+        {"only zero", {kRegSz, "\0"s}},
+        {"quotes \"and\" \\", {kRegSz, "say \"hi\" C:\\dir\\\0"s}},
+        {"gb", {kRegSz, Gb("开会,下午三点") + "\0"s}},
+        {"gb backslash", {kRegSz, "\xB1\x5C\0"s}},
+        {"gb quote-like", {kRegSz, "\x81\x22x\0"s}},
+        {"gb control second byte", {kRegSz, "\x81\x0A\0"s}},
+        {"lone lead byte", {kRegSz, "ab\xB0\0"s}},
+        {"newline", {kRegSz, "a\r\nb\0"s}},
+        {"tab", {kRegSz, "a\tb\0"s}},
+        {"del", {kRegSz, "a\x7F\0"s}},
+        {"task", {kRegSz, "1110,30_|" + Gb("开会") + std::string(100 - 13, '\0')}},
+        {"binary", {kRegBinary, "\x00\xFF\x5C\x22"s}},
+        {"empty binary", {kRegBinary, ""}},
+        {"dword", {kRegDword, "\x01\x02\x03\x04"}},
+        {"short dword", {kRegDword, "\x01"}},
+        {"odd type", {0x12345678, "zz"}},
+        {"type zero", {0, ""}},
+        {"long", {kRegBinary, std::string(1000, '\xAB')}},
+        {"", {kRegSz, "default\0"s}},
+        {"@", {kRegSz, "at\0"s}},
+        {Gb("开") + "\x5C", {kRegSz, "x\0"s}},
+    };
+}
+
+TEST(RegFile, FormatThenParseGivesBackEveryByte) {
+    Hive hive;
+    ASSERT_TRUE(hive.CreateKey(kKey));
+    ASSERT_TRUE(hive.CreateKey("HKLM\\Empty\\Key"));
+    ASSERT_TRUE(hive.CreateKey("HKCU\\a\xB1\x5C]x]"));
+    for (const NamedValue& nv : AwkwardValues()) {
+        ASSERT_TRUE(hive.SetValue(kKey, nv.name, nv.value)) << nv.name;
+        ASSERT_TRUE(hive.SetValue("HKCU\\a\xB1\x5C]x]", nv.name, nv.value)) << nv.name;
+    }
+    std::string text = FormatRegFile(hive);
+    Hive back = ParseInto(text);
+    EXPECT_EQ(back, hive);
+    EXPECT_EQ(FormatRegFile(back), text);
+}
+
+TEST(RegFile, WritesReadableTextOnlyWhereItReadsBackExactly) {
+    Hive hive;
+    hive.CreateKey(kKey);
+    for (const NamedValue& nv : AwkwardValues()) hive.SetValue(kKey, nv.name, nv.value);
+    std::string text = FormatRegFile(hive);
+    ASSERT_EQ(text.rfind("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE]\r\n", 0), 0u);
+    EXPECT_NE(text.find("\"happen\"=hex(1):30,00,00\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\"ClockOpen\"=hex(1):31\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\"music\"=\"0\"\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\"quotes \\\"and\\\" \\\\\"=\"say \\\"hi\\\" C:\\\\dir\\\\\"\r\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("\"gb backslash\"=\"\xB1\x5C\"\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\"gb control second byte\"=hex(1):81,0a,00\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\"lone lead byte\"=hex(1):61,62,b0,00\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\"dword\"=dword:04030201\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\"short dword\"=hex(4):01\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\"odd type\"=hex(12345678):7a,7a\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\"empty binary\"=hex:\r\n"), std::string::npos);
+    EXPECT_NE(text.find("@=\"default\"\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\"@\"=\"at\"\r\n"), std::string::npos);
+
+    // Long hex lists wrap with a backslash; no line grows past 80 columns.
+    std::istringstream lines(text);
+    std::string line;
+    int continued = 0;
+    while (std::getline(lines, line)) {
+        EXPECT_LE(line.size(), 81u) << line;  // 80 plus the CR
+        if (line.size() >= 2 && line.compare(line.size() - 2, 2, "\\\r") == 0) ++continued;
+    }
+    EXPECT_GT(continued, 10);
+}
+
+}  // namespace
+}  // namespace tocklet
