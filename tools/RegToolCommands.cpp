@@ -1,0 +1,202 @@
+#include "tools/RegToolCommands.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+
+#include "platform/RegFile.h"
+#include "platform/Text.h"
+
+namespace tocklet {
+namespace {
+
+constexpr const char* kTool = "tocklet-reg: ";
+
+std::optional<std::string> ReadInput(const std::string& file, std::ostream& err) {
+    if (file == "-") {
+        std::string text((std::istreambuf_iterator<char>(std::cin)),
+                         std::istreambuf_iterator<char>());
+        if (std::cin.bad()) {
+            err << kTool << "cannot read standard input\n";
+            return std::nullopt;
+        }
+        return text;
+    }
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        err << kTool << "cannot open " << file << ": " << std::strerror(errno) << "\n";
+        return std::nullopt;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad()) {
+        err << kTool << "cannot read " << file << "\n";
+        return std::nullopt;
+    }
+    return text.str();
+}
+
+// Writes a file the registry may hold a password in: readable by its owner only when new.
+bool WriteOutput(const std::string& file, const std::string& text, std::ostream& err) {
+    int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        err << kTool << "cannot create " << file << ": " << std::strerror(errno) << "\n";
+        return false;
+    }
+    std::string_view rest(text);
+    while (!rest.empty()) {
+        ssize_t n = ::write(fd, rest.data(), rest.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            err << kTool << "cannot write " << file << ": " << std::strerror(errno) << "\n";
+            ::close(fd);
+            return false;
+        }
+        rest.remove_prefix(static_cast<std::size_t>(n));
+    }
+    if (::close(fd) != 0) {
+        err << kTool << "cannot write " << file << ": " << std::strerror(errno) << "\n";
+        return false;
+    }
+    return true;
+}
+
+std::string TypeName(std::uint32_t type) {
+    switch (type) {
+        case kRegSz:
+            return "REG_SZ";
+        case kRegBinary:
+            return "REG_BINARY";
+        case kRegDword:
+            return "REG_DWORD";
+        default:
+            return "REG_" + std::to_string(type);
+    }
+}
+
+std::string Hex(std::string_view bytes) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string out;
+    for (char ch : bytes) {
+        auto b = static_cast<unsigned char>(ch);
+        out += kDigits[b >> 4];
+        out += kDigits[b & 15];
+    }
+    return out;
+}
+
+// The text up to the first zero byte in UTF-8, control characters escaped so that each value
+// stays on one tab-separated line (the hex column holds the exact bytes).
+std::string TextColumn(std::string_view bytes) {
+    std::string out;
+    for (char ch : GbToUtf8(UpToZero(bytes))) {
+        auto c = static_cast<unsigned char>(ch);
+        if (c == '\t') {
+            out += "\\t";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c < 0x20 || c == 0x7F) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\x%02x", c);
+            out += buf;
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
+
+void PrintValue(std::ostream& out, const NamedValue& nv) {
+    out << (nv.name.empty() ? std::string("@") : GbToUtf8(nv.name)) << '\t'
+        << TypeName(nv.value.type) << '\t' << nv.value.bytes.size() << '\t' << Hex(nv.value.bytes)
+        << '\t' << TextColumn(nv.value.bytes) << '\n';
+}
+
+}  // namespace
+
+int RunImportCommand(HiveRegistry& reg, const std::string& file, std::ostream& out,
+                     std::ostream& err) {
+    std::optional<std::string> text = ReadInput(file, err);
+    if (!text) return 1;
+    std::vector<RegOp> ops;
+    RegParseError parseError;
+    if (!ParseRegFile(*text, &ops, &parseError)) {
+        err << kTool << file << ", line " << parseError.line << ": " << parseError.reason
+            << "\n"
+            << kTool << "nothing was imported\n";
+        return 1;
+    }
+    std::string error;
+    if (reg.Import(ops, &error) != kRegOk) {
+        err << kTool << "import failed, the registry file is unchanged: " << error << "\n";
+        return 1;
+    }
+    out << "Imported " << file << " into " << reg.Path() << "\n";
+    return 0;
+}
+
+int RunExportCommand(HiveRegistry& reg, const std::string& file, std::ostream& out,
+                     std::ostream& err) {
+    std::optional<Hive> hive = reg.Contents();
+    if (!hive) {
+        err << kTool << reg.Problem().value_or("the registry file cannot be read") << "\n";
+        return 1;
+    }
+    std::string text = FormatRegFile(*hive);
+    if (file != "-") return WriteOutput(file, text, err) ? 0 : 1;
+    out << text;
+    out.flush();
+    if (!out) {
+        err << kTool << "cannot write to standard output\n";
+        return 1;
+    }
+    return 0;
+}
+
+int RunQueryCommand(HiveRegistry& reg, const std::string& key, const std::string* name,
+                    std::ostream& out, std::ostream& err) {
+    std::optional<std::string> gbKey = TryUtf8ToGb(key);
+    std::string path = gbKey ? NormalizeKeyPath(*gbKey) : std::string();
+    if (path.empty()) {
+        err << kTool << "\"" << key
+            << "\" is not a key path; write it like HKEY_LOCAL_MACHINE\\Software\\... "
+               "(or HKLM\\..., HKCU\\...)\n";
+        return 2;
+    }
+    std::optional<Hive> hive = reg.Contents();
+    if (!hive) {
+        err << kTool << reg.Problem().value_or("the registry file cannot be read") << "\n";
+        return 1;
+    }
+    const std::vector<NamedValue>* values = hive->Values(path);
+    if (values == nullptr) {
+        err << kTool << "no key " << key << " in " << reg.Path() << "\n";
+        return 1;
+    }
+    if (name == nullptr) {
+        for (const NamedValue& nv : *values) PrintValue(out, nv);
+        return 0;
+    }
+    std::optional<std::string> gbName =
+        *name == "@" ? std::optional<std::string>("") : TryUtf8ToGb(*name);
+    for (const NamedValue& nv : *values) {
+        if (gbName && SameName(nv.name, *gbName)) {
+            PrintValue(out, nv);
+            return 0;
+        }
+    }
+    err << kTool << "no value \"" << *name << "\" in " << key << "\n";
+    return 1;
+}
+
+}  // namespace tocklet

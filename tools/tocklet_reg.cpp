@@ -1,0 +1,83 @@
+// tocklet-reg: looks at and changes tocklet's registry file from the command line.
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "platform/ConfigDir.h"
+#include "platform/HiveRegistry.h"
+#include "tools/RegTasksCommand.h"
+#include "tools/RegToolCommands.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: tocklet-reg COMMAND [ARGUMENTS]\n"
+    "\n"
+    "Looks at and changes tocklet's registry, the file registry.reg in\n"
+    "$XDG_CONFIG_HOME/tocklet (~/.config/tocklet when XDG_CONFIG_HOME is unset).\n"
+    "\n"
+    "Commands:\n"
+    "  import FILE       apply a REGEDIT4 file (- for standard input) in one write; keys it\n"
+    "                    names are created; a bad file is refused with its line number and\n"
+    "                    nothing is written\n"
+    "  export FILE       write the whole registry as a REGEDIT4 file (- for standard output);\n"
+    "                    importing it into an empty registry gives back every byte\n"
+    "  query KEY [NAME]  one line per value of KEY (HKEY_LOCAL_MACHINE\\... or HKLM\\...),\n"
+    "                    or of the value NAME (@ for the default value): name, type, byte\n"
+    "                    count, bytes in hex, text up to the first zero byte; tab-separated\n"
+    "  tasks             the task list as tocklet loads it\n"
+    "  --help            this text\n"
+    "\n"
+    "Texts are stored in code page 936 and shown in UTF-8. Exit status 0 on success, 1 when\n"
+    "the command failed, 2 when it was called wrongly.\n";
+
+int Misuse(const std::string& why) {
+    std::cerr << "tocklet-reg: " << why << "\n" << kUsage;
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) return Misuse("no command given");
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::cout << kUsage;
+        return 0;
+    }
+    std::size_t operands = args.size() - 1;
+    if (command == "import" || command == "export") {
+        if (operands != 1) return Misuse(command + " takes one FILE");
+    } else if (command == "query") {
+        if (operands != 1 && operands != 2) return Misuse("query takes KEY and an optional NAME");
+    } else if (command == "tasks") {
+        if (operands != 0) return Misuse("tasks takes no arguments");
+    } else {
+        return Misuse("unknown command \"" + command + "\"");
+    }
+
+    tocklet::HiveRegistry reg(tocklet::HiveFilePath());
+    if (auto problem = reg.Problem()) {
+        std::cerr << "tocklet-reg: " << *problem << "\n";
+        return 1;
+    }
+    int status = 1;
+    if (command == "import") {
+        status = tocklet::RunImportCommand(reg, args[1], std::cout, std::cerr);
+    } else if (command == "export") {
+        status = tocklet::RunExportCommand(reg, args[1], std::cout, std::cerr);
+    } else if (command == "query") {
+        status = tocklet::RunQueryCommand(reg, args[1], operands == 2 ? &args[2] : nullptr,
+                                          std::cout, std::cerr);
+    } else {
+        status = tocklet::RunTasksCommand(reg, std::cout, std::cerr);
+    }
+    std::cout.flush();
+    if (!std::cout && status == 0) {
+        std::cerr << "tocklet-reg: cannot write to standard output\n";
+        return 1;
+    }
+    return status;
+}
