@@ -1,0 +1,26 @@
+#include "clock/Chime.h"
+
+#include "platform/Text.h"
+
+namespace tocklet {
+
+std::string ChimeText(int hour) { return Gb("北京时间 ") + std::to_string(hour) + Gb("  点整 "); }
+
+std::string ChimeCaption() { return Gb("整 点 提 醒"); }
+
+std::string ChimeSwitchedOnText() {
+    return Gb("    整点报时现在已经启动!\n     再次点击关闭此项功能.   ");
+}
+
+std::string ChimeSwitchedOffText() {
+    return Gb("       整点报时现在被关闭!\n      再次点击打开此项功能.      ");
+}
+
+std::string ChimeSwitchCaption() { return Gb("守时鸟向您提示"); }
+
+ChimeDecision ChimeActions(bool chimeOn, bool chimeSound, bool chimeText, const std::tm& now) {
+    if (!chimeOn || now.tm_min != 0 || now.tm_sec != 0) return {};
+    return {chimeSound, chimeText};
+}
+
+}  // namespace tocklet

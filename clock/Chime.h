@@ -1,0 +1,38 @@
+#pragma once
+// The hourly chime: its texts (code page 936 bytes) and what a one-second tick does for it.
+
+#include <ctime>
+#include <string>
+#include <string_view>
+
+namespace tocklet {
+
+/// The wave file the chime plays.
+inline constexpr std::string_view kChimeSound = "clock.wav";
+
+/// "北京时间 " + hour without leading zero + "  点整 ".
+std::string ChimeText(int hour);
+
+/// Caption of the full-hour message: "整 点 提 醒".
+std::string ChimeCaption();
+
+/// Message shown when the chime has just been switched on from a menu or the toolbar.
+std::string ChimeSwitchedOnText();
+
+/// Message shown when the chime has just been switched off from a menu or the toolbar.
+std::string ChimeSwitchedOffText();
+
+/// Caption of the two switch messages: "守时鸟向您提示".
+std::string ChimeSwitchCaption();
+
+/// What the chime does in one tick; the sound starts before the message opens.
+struct ChimeDecision {
+    bool playSound = false;
+    bool showText = false;
+};
+
+/// At second 0 of minute 0 of any hour, with the chime on: the sound if chimeSound, the
+/// message if chimeText; otherwise nothing.
+ChimeDecision ChimeActions(bool chimeOn, bool chimeSound, bool chimeText, const std::tm& now);
+
+}  // namespace tocklet
