@@ -1,0 +1,97 @@
+#include "platform/CanberraSound.h"
+
+#include <canberra.h>
+
+#include <atomic>
+#include <system_error>
+
+namespace tocklet {
+namespace {
+
+constexpr const char* kBellEvent = "bell";
+
+// One context for the life of the process: destroying a context unloads its driver while the
+// ALSA driver's playing threads may still be running, which crashes them. The first caller's
+// driver choice holds for the process.
+ca_context* ProcessContext(const std::string& driver) {
+    static ca_context* const context = [&]() -> ca_context* {
+        ca_context* c = nullptr;
+        if (ca_context_create(&c) != CA_SUCCESS) return nullptr;
+        if (!driver.empty()) ca_context_set_driver(c, driver.c_str());
+        ca_context_change_props(c, CA_PROP_APPLICATION_NAME, "tocklet", nullptr);
+        return c;
+    }();
+    return context;
+}
+
+// Each player plays under an id of its own, so a new sound cuts off only its own last one.
+std::uint32_t NextSoundId() {
+    static std::atomic<std::uint32_t> next{1};
+    return next++;
+}
+
+}  // namespace
+
+CanberraSound::CanberraSound(std::filesystem::path dataDir, std::string driver, Observer observer)
+    : dataDir_(std::move(dataDir)),
+      driver_(std::move(driver)),
+      observer_(std::move(observer)),
+      soundId_(NextSoundId()),
+      worker_([this] { Run(); }) {}
+
+CanberraSound::~CanberraSound() {
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_all();
+    worker_.join();
+}
+
+void CanberraSound::PlayAsync(std::string_view name, bool useDefaultWhenMissing) {
+    std::error_code ec;
+    std::filesystem::path currentDir = std::filesystem::current_path(ec);
+    SoundPlan plan =
+        PlanSound(name, useDefaultWhenMissing, ec ? std::filesystem::path() : currentDir, dataDir_);
+    if (plan.source == SoundSource::None) return;
+    {
+        std::lock_guard lock(mutex_);
+        queue_.push_back(std::move(plan));
+    }
+    wake_.notify_one();
+}
+
+void CanberraSound::Run() {
+    context_ = ProcessContext(driver_);
+    std::unique_lock lock(mutex_);
+    while (true) {
+        wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+        if (stopping_) break;
+        SoundPlan plan = std::move(queue_.front());
+        queue_.pop_front();
+        lock.unlock();
+        Play(plan);
+        lock.lock();
+    }
+    lock.unlock();
+    if (context_ != nullptr) ca_context_cancel(context_, soundId_);
+}
+
+void CanberraSound::Play(const SoundPlan& plan) {
+    if (context_ == nullptr) {
+        if (observer_) observer_(plan, plan.source, CA_ERROR_NOTAVAILABLE);
+        return;
+    }
+    ca_context_cancel(context_, soundId_);
+    // A file and an event id in one request would play the event, so the bell is a second try.
+    if (plan.source == SoundSource::File) {
+        int result =
+            ca_context_play(context_, soundId_, CA_PROP_MEDIA_FILENAME, plan.file.c_str(), nullptr);
+        if (observer_) observer_(plan, SoundSource::File, result);
+        if (result == CA_SUCCESS || !plan.bellIfUnplayable) return;
+    }
+    int result = ca_context_play(context_, soundId_, CA_PROP_EVENT_ID, kBellEvent, nullptr);
+    if (observer_) observer_(plan, SoundSource::Bell, result);
+}
+
+}  // namespace tocklet

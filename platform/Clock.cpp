@@ -1,0 +1,15 @@
+#include "platform/Clock.h"
+
+namespace tocklet {
+
+TimePoint SystemClock::Now() const { return std::chrono::system_clock::now(); }
+
+std::tm SystemClock::LocalTime(TimePoint t) const {
+    std::time_t seconds =
+        std::chrono::system_clock::to_time_t(std::chrono::floor<std::chrono::seconds>(t));
+    std::tm tm{};
+    localtime_r(&seconds, &tm);
+    return tm;
+}
+
+}  // namespace tocklet

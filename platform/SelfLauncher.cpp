@@ -1,0 +1,40 @@
+#include "platform/SelfLauncher.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/Spawn.h"
+
+namespace tocklet {
+namespace {
+
+// The kernel appends this to the link of an executable that was replaced or removed.
+constexpr std::string_view kDeletedSuffix = " (deleted)";
+
+}  // namespace
+
+ProcSelfLauncher::ProcSelfLauncher(std::string executable) : executable_(std::move(executable)) {}
+
+std::string ProcSelfLauncher::ExecutablePath() {
+    namespace fs = std::filesystem;
+    if (!executable_.empty()) return executable_;
+    std::error_code ec;
+    std::string path = fs::read_symlink("/proc/self/exe", ec).string();
+    if (ec) return {};
+    // After an upgrade replaced the file, its path names the new executable.
+    if (path.ends_with(kDeletedSuffix)) path.resize(path.size() - kDeletedSuffix.size());
+    return path;
+}
+
+bool ProcSelfLauncher::StartNewInstance() {
+    std::string path = ExecutablePath();
+    if (path.empty()) return false;
+    std::error_code ec;
+    // A removed executable that nothing replaced still runs from the kernel's own link.
+    std::string program =
+        std::filesystem::exists(path, ec) || !executable_.empty() ? path : "/proc/self/exe";
+    std::string cwd = std::filesystem::current_path(ec).string();
+    return SpawnDetached(program, {path}, ec ? std::string() : cwd) == 0;
+}
+
+}  // namespace tocklet
