@@ -1,0 +1,24 @@
+#include <array>
+
+#include "resources/Templates.h"
+
+namespace tocklet {
+
+const DialogTemplate* FindTemplate(int id) {
+    using Getter = const DialogTemplate& (*)();
+    static constexpr std::array<Getter, 2> kAll{&MainPanelTemplate, &ReminderTemplate};
+    for (Getter getter : kAll) {
+        const DialogTemplate& dialog = getter();
+        if (dialog.id == id) return &dialog;
+    }
+    return nullptr;
+}
+
+const ControlTemplate* FindControl(const DialogTemplate& dialog, int id) {
+    if (id == kNoControlId) return nullptr;
+    for (const ControlTemplate& control : dialog.controls)
+        if (control.id == id) return &control;
+    return nullptr;
+}
+
+}  // namespace tocklet

@@ -1,0 +1,17 @@
+#pragma once
+// The program's dialog templates. Each lives in a Templates*.cpp file of its own as a function
+// returning a static object; FindTemplate (TemplateCatalog.cpp) lists them all. To add a
+// dialog: write its Templates*.cpp, declare its function here, add it to the catalog's list
+// and to the library's sources.
+
+#include "resources/DialogTemplate.h"
+
+namespace tocklet {
+
+inline constexpr int kMainPanelTemplateId = 106;
+inline constexpr int kReminderTemplateId = 116;
+
+const DialogTemplate& MainPanelTemplate();  // the main panel
+const DialogTemplate& ReminderTemplate();   // the pop-up of a due message task
+
+}  // namespace tocklet

@@ -1,0 +1,274 @@
+#include "shell/MainPanelDlg.h"
+
+#include <QCheckBox>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMovie>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTimer>
+
+#include "controls/DialogBuilder.h"
+#include "controls/MenuBuilder.h"
+#include "platform/Autostart.h"
+#include "platform/QtText.h"
+#include "platform/SelfLauncher.h"
+#include "platform/Text.h"
+#include "platform/Timers.h"
+#include "platform/TrayIcon.h"
+#include "resources/Images.h"
+#include "resources/Menus.h"
+#include "resources/Templates.h"
+
+namespace tocklet {
+namespace {
+
+template <typename T>
+void SetCheck(QWidget* panel, int id, bool checked) {
+    if (auto* box = ControlAs<T>(panel, id)) box->setChecked(checked);
+}
+
+void EnableControl(QWidget* panel, int id, bool enabled) {
+    if (auto* w = ControlById(panel, id)) w->setEnabled(enabled);
+}
+
+}  // namespace
+
+CMainPanelDlg::CMainPanelDlg(PanelServices services, QWidget* parent)
+    : QDialog(parent),
+      m_tasks(services.registry, services.boxes),
+      svc_(services),
+      store_(services.registry, services.profile, services.boxes) {
+    BuildControls();
+    setWindowIcon(Icon(kProgramIcon));
+    svc_.timers.SetHandler(
+        [this](int id, const TickSeconds& seconds) { OnTimer(id, seconds); });
+}
+
+CMainPanelDlg::~CMainPanelDlg() {
+    svc_.timers.SetHandler({});
+    for (int id : {kTimerSecond, kTimerTaskCheck, kTimerHide, kTimerAlign}) svc_.timers.Kill(id);
+}
+
+void CMainPanelDlg::BuildControls() {
+    BuiltDialog built = BuildDialog(MainPanelTemplate(), this);
+    if (built.menuBar) {
+        connect(built.menuBar, &QMenuBar::triggered, this,
+                [this](QAction* action) { OnCommand(CommandOf(action)); });
+    }
+    if (const MenuData* menu = FindMenu(kTrayMenuId); menu && !menu->popups.empty()) {
+        trayMenu_ = BuildPopupMenu(menu->popups.front(), this);
+        connect(trayMenu_, &QMenu::triggered, this,
+                [this](QAction* action) { OnCommand(CommandOf(action)); });
+    }
+    ConnectControls();
+}
+
+void CMainPanelDlg::ConnectControls() {
+    auto onClick = [this](int id, void (CMainPanelDlg::*handler)()) {
+        if (auto* button = ControlAs<QAbstractButton>(this, id)) {
+            connect(button, &QAbstractButton::clicked, this, handler);
+        }
+    };
+    onClick(kIdChimeOn, &CMainPanelDlg::OnChimeCheck);
+    onClick(kIdChimeSound, &CMainPanelDlg::OnChimeSoundCheck);
+    onClick(kIdChimeText, &CMainPanelDlg::OnChimeTextCheck);
+    onClick(kIdMonitoring, &CMainPanelDlg::OnMonitoringCheck);
+    if (auto* radio = ControlAs<QRadioButton>(this, kIdLaunchMinimised)) {
+        connect(radio, &QRadioButton::clicked, this, [this] { m_settings.m_nLaunchShow = 0; });
+    }
+    if (auto* radio = ControlAs<QRadioButton>(this, kIdLaunchNormal)) {
+        connect(radio, &QRadioButton::clicked, this, [this] { m_settings.m_nLaunchShow = 1; });
+    }
+    if (auto* slider = ControlAs<QSlider>(this, kIdDelaySlider)) {
+        connect(slider, &QSlider::valueChanged, this, [this](int value) {
+            m_settings.m_nDelayMinutes = value;
+            m_strDelayText = std::to_string(value);
+            UpdateStatics();
+        });
+    }
+    if (auto* slider = ControlAs<QSlider>(this, kIdRepeatSlider)) {
+        connect(slider, &QSlider::valueChanged, this, [this](int value) {
+            m_settings.m_nRepeat = value;
+            m_strRepeatText = std::to_string(value);
+            UpdateStatics();
+        });
+    }
+}
+
+int CMainPanelDlg::DoModal() {
+    OnCreate();
+    OnInitDialog();
+    initialised_ = true;
+    // The panel hides and shows all its life, so it runs a loop of its own: QDialog::exec()
+    // would end at the first hide.
+    show();
+    QEventLoop loop;
+    loop_ = &loop;
+    const int result = loop.exec();
+    loop_ = nullptr;
+    return result;
+}
+
+void CMainPanelDlg::done(int r) {
+    QDialog::done(r);
+    if (loop_) loop_->exit(r);
+}
+
+void CMainPanelDlg::OnCreate() {
+    svc_.timers.Set(kTimerSecond, kSecondMs);
+    svc_.timers.Set(kTimerHide, kHideMs);
+    svc_.timers.Set(kTimerAlign, kSecondMs);
+}
+
+void CMainPanelDlg::OnInitDialog() {
+    AddTrayIcon();
+    m_settings.m_clrClock = kDefaultClockColor;
+    if (auto* animation = ControlAs<QLabel>(this, kIdAnimation); animation && animation->movie()) {
+        animation->movie()->start();
+    }
+    m_settings.m_nTasksAdded = 0;
+    m_nShutdownRepeats = 0;
+
+    StartupValues values = store_.ReadStartup();
+    m_settings.m_strPassword = values.pass;
+    m_settings.m_bUsePassword = AtoiLike(values.usePas);
+    SetCheck<QCheckBox>(this, kIdUsePassword, m_settings.m_bUsePassword != 0);
+    UpdateStatics();
+
+    if (IsFirstRun(values)) {
+        const std::string exe = svc_.self.ExecutablePath();
+        store_.FirstRunWrites(TryUtf8ToGb(exe).value_or(exe));
+        svc_.autostart.Register(exe);
+    }
+
+    ApplyStartupValues(values, m_settings);
+    store_.CloseStartupKeys();
+    m_strBanner = BannerText(values);
+    UpdateStatics();
+    ApplyShutdownTimeText();
+
+    const ClockOptions clock = store_.ReadClockOptions();
+    m_settings.m_clrClock = ClockColorFromNumber(clock.color);
+    SetCheck<QCheckBox>(this, kIdShowClock, clock.clock != 0);
+
+    SetCheck<QCheckBox>(this, kIdMonitoring, true);
+    m_bMonitoring = 1;
+
+    SetCheck<QCheckBox>(this, kIdChimeSound, m_settings.m_bChimeSound != 0);
+    SetCheck<QCheckBox>(this, kIdChimeText, m_settings.m_bChimeText != 0);
+    if (m_settings.m_bChimeOn) {
+        SetCheck<QCheckBox>(this, kIdChimeOn, true);
+    } else {
+        EnableControl(this, kIdChimeSound, false);
+        EnableControl(this, kIdChimeText, false);
+    }
+
+    // The shutdown time as hour:minute:second, each part read like atoi.
+    const std::string& t = m_settings.m_strShutdownTime;
+    const std::size_t c1 = t.find(':');
+    const std::size_t c2 = c1 == std::string::npos ? c1 : t.find(':', c1 + 1);
+    m_nHour = AtoiLike(std::string_view(t).substr(0, c1));
+    m_nMinute = c1 == std::string::npos ? 0 : AtoiLike(std::string_view(t).substr(c1 + 1));
+    m_nSecond = c2 == std::string::npos ? 0 : AtoiLike(std::string_view(t).substr(c2 + 1));
+
+    m_tasks.LoadTasks(m_settings.m_nTaskCount);
+    if (m_settings.m_nTaskCount == 0) {
+        svc_.boxes.Show(Gb(" 当前没有任何可以执行的任务,如果您是一个新用户,\n"
+                           "   请在主窗口中点击<添加任务>按钮添加新任务.\n"
+                           "    注意：新任务至少要二分钟后才会响应! "),
+                        Gb("守时鸟向您提示"), MbButtons::Ok, MbIcon::Question);
+    }
+
+    store_.LoadOptions(m_settings);
+    CheckRadioButton(this, kIdLaunchMinimised, kIdLaunchNormal,
+                     m_settings.m_nLaunchShow ? kIdLaunchNormal : kIdLaunchMinimised);
+    if (auto* slider = ControlAs<QSlider>(this, kIdDelaySlider)) {
+        slider->setRange(0, 60);
+        slider->setTickInterval(5);
+        slider->setSingleStep(5);
+        slider->setPageStep(5);
+        slider->setValue(m_settings.m_nDelayMinutes);
+    }
+    m_strDelayText = std::to_string(m_settings.m_nDelayMinutes);
+    if (auto* slider = ControlAs<QSlider>(this, kIdRepeatSlider)) {
+        slider->setRange(0, 5);
+        slider->setTickInterval(1);
+        slider->setSingleStep(1);
+        slider->setPageStep(1);
+        slider->setValue(m_settings.m_nRepeat);
+    }
+    m_strRepeatText = std::to_string(m_settings.m_nRepeat);
+    m_strTaskCountText = std::to_string(m_settings.m_nTaskCount + m_settings.m_nTasksAdded);
+    UpdateStatics();
+}
+
+void CMainPanelDlg::UpdateStatics() {
+    auto setText = [this](int id, const std::string& text) {
+        if (auto* label = ControlAs<QLabel>(this, id)) label->setText(FromGb(text));
+    };
+    setText(kIdBanner, m_strBanner);
+    setText(kIdDelayText, m_strDelayText);
+    setText(kIdRepeatText, m_strRepeatText);
+    setText(kIdTaskCountText, m_strTaskCountText);
+}
+
+void CMainPanelDlg::ApplyShutdownTimeText() {
+    if (auto* edit = ControlAs<QLineEdit>(this, kIdShutdownTime)) {
+        edit->setText(FromGb(m_settings.m_strShutdownTime));
+    }
+}
+
+void CMainPanelDlg::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Escape:
+            // Escape ends this instance; the application then starts a fresh one.
+            done(kIdCancel);
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // The panel has no default button: Enter must not end the program unsaved.
+            event->accept();
+            return;
+        default:
+            QDialog::keyPressEvent(event);
+    }
+}
+
+void CMainPanelDlg::closeEvent(QCloseEvent* event) {
+    // The close box only hides the panel; the program lives on in the notification area.
+    event->ignore();
+    HidePanel();
+}
+
+void CMainPanelDlg::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        HidePanel();
+    }
+}
+
+void CMainPanelDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (hideWhenShown_) {
+        hideWhenShown_ = false;
+        QTimer::singleShot(0, this, &CMainPanelDlg::HidePanel);
+    }
+}
+
+void CMainPanelDlg::HidePanel() {
+    // Before the modal loop has shown the panel, hiding means hiding as soon as it shows.
+    if (!initialised_ && !isVisible()) hideWhenShown_ = true;
+    hide();
+}
+
+void CMainPanelDlg::RestartSelf() {
+    svc_.self.StartNewInstance();
+    done(kIdOk);
+}
+
+}  // namespace tocklet

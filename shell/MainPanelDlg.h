@@ -1,0 +1,140 @@
+#pragma once
+// The main panel: the program's one long-lived window. It owns the settings, the task list,
+// the notification icon and the timers; its timer handler is the heartbeat of the program.
+
+#include <QDialog>
+#include <ctime>
+#include <string>
+
+#include "shell/PanelServices.h"
+#include "shell/SettingsStore.h"
+#include "tasks/TaskStore.h"
+
+class QMenu;
+class QEventLoop;
+
+namespace tocklet {
+
+struct TickSeconds;
+struct TaskRecord;
+
+/// Control numbers of the main panel.
+enum PanelControl : int {
+    kIdBanner = 1002,
+    kIdChimeSound = 1004,
+    kIdChimeText = 1005,
+    kIdDelaySlider = 1022,
+    kIdAnimation = 1024,
+    kIdDelayText = 1033,
+    kIdRepeatSlider = 1035,
+    kIdLaunchMinimised = 1036,
+    kIdLaunchNormal = 1037,
+    kIdUsePassword = 1038,
+    kIdRepeatText = 1040,
+    kIdTaskCountText = 1041,
+    kIdMonitoring = 1047,
+    kIdShutdownTime = 1048,
+    kIdShowClock = 1053,
+    kIdChimeOn = 1054,
+};
+
+/// Commands of the menus that the panel handles itself.
+enum PanelCommand : int {
+    kCmdToggleChimeMenu = 32772,
+    kCmdShowPanel = 32776,
+    kCmdToggleChime = 32777,
+    kCmdPauseMonitoring = 32779,
+    kCmdResumeMonitoring = 32784,
+};
+
+/// Timer numbers and intervals of the panel.
+enum PanelTimer : int { kTimerSecond = 1, kTimerTaskCheck = 2, kTimerHide = 4, kTimerAlign = 5 };
+inline constexpr int kSecondMs = 1000;
+inline constexpr int kTaskCheckMs = 60000;
+inline constexpr int kHideMs = 800;
+
+inline constexpr int kTrayIconWorking = 120;
+inline constexpr int kTrayIconPaused = 121;
+inline constexpr int kProgramIcon = 102;
+
+class CMainPanelDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CMainPanelDlg(PanelServices services, QWidget* parent = nullptr);
+    ~CMainPanelDlg() override;
+
+    /// Creates the window (timers), runs the start-up sequence and then the modal loop;
+    /// returns kIdOk when the program ended itself, kIdCancel after Escape.
+    int DoModal();
+
+    /// Starts timers 1, 4 and 5, as the window's creation does.
+    void OnCreate();
+    /// The start-up sequence: icon, settings, first run, tasks, options.
+    void OnInitDialog();
+    /// Every tick of every panel timer.
+    void OnTimer(int id, const TickSeconds& seconds);
+    /// A menu, icon-menu or toolbar command; false when the panel has no such command.
+    bool OnCommand(int command);
+
+    void AddTrayIcon();
+    void UpdateTrayIcon();
+    void RemoveTrayIcon();
+    /// Starts a new instance of the program and ends this panel with kIdOk.
+    void RestartSelf();
+    /// Ends the panel's loop with result r.
+    void done(int r) override;
+
+    /// One-second work for the local time now: hourly chime, then the window title.
+    void CheckHourlyChime();
+    /// The task check of one minute: every due task carried out in table order.
+    void CheckTasks();
+    /// Carries out one due task: a reminder pop-up with its sound, or its program.
+    void RunTask(const TaskRecord& task);
+
+    void OnChimeCheck();
+    void OnToggleChime();
+    void OnChimeSoundCheck();
+    void OnChimeTextCheck();
+    void OnMonitoringCheck();
+    void SetMonitoring(bool on);
+
+    // Run-time state (the settings fields live in m_settings).
+    PanelSettings m_settings;
+    TaskStore m_tasks;
+    int m_bMonitoring = 0;
+    std::tm m_tmNow{};
+    std::string m_strTitleTime;
+    std::string m_strBanner;
+    std::string m_strDelayText;
+    std::string m_strRepeatText;
+    std::string m_strTaskCountText;
+    int m_nShutdownRepeats = 0;
+    int m_nHour = 0;    ///< the preset shutdown time, taken apart
+    int m_nMinute = 0;
+    int m_nSecond = 0;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildControls();
+    void ConnectControls();
+    void OnTrayButton(int button);
+    void ShowTrayMenu();
+    void UpdateWindowTitle();
+    void UpdateStatics();
+    void ApplyShutdownTimeText();
+    void HidePanel();
+
+    PanelServices svc_;
+    SettingsStore store_;
+    QMenu* trayMenu_ = nullptr;
+    QEventLoop* loop_ = nullptr;
+    bool hideWhenShown_ = false;
+    bool initialised_ = false;
+};
+
+}  // namespace tocklet

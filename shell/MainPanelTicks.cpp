@@ -1,0 +1,198 @@
+// The panel's heartbeat: the timer ticks, the task check, the hourly chime, the notification
+// icon and the commands the panel handles itself.
+#include <QCheckBox>
+#include <QCursor>
+#include <QMenu>
+#include <span>
+
+#include "clock/Chime.h"
+#include "controls/DialogBuilder.h"
+#include "controls/MenuBuilder.h"
+#include "platform/Clock.h"
+#include "platform/ProgramLauncher.h"
+#include "platform/QtText.h"
+#include "platform/Sound.h"
+#include "platform/Text.h"
+#include "platform/Timers.h"
+#include "platform/TrayIcon.h"
+#include "shell/MainPanelDlg.h"
+#include "tasks/ProgramPath.h"
+#include "tasks/ReminderDlg.h"
+#include "tasks/TaskDue.h"
+
+namespace tocklet {
+namespace {
+
+bool IsChecked(QWidget* panel, int id) {
+    auto* box = ControlAs<QAbstractButton>(panel, id);
+    return box && box->isChecked();
+}
+
+}  // namespace
+
+void CMainPanelDlg::OnTimer(int id, const TickSeconds& seconds) {
+    if (id == kTimerSecond) {
+        // A tick normally stands for one second; after a hold-up it covers each missed one,
+        // so no full hour passes without its chime.
+        if (seconds.count == 0) {
+            m_tmNow = svc_.clock.LocalTime(svc_.clock.Now());
+            if (m_settings.m_bChimeOn) CheckHourlyChime();
+        }
+        for (std::int64_t i = 0; i < seconds.count; ++i) {
+            m_tmNow = svc_.clock.LocalTime(FromEpochSeconds(seconds.At(i)));
+            if (m_settings.m_bChimeOn) CheckHourlyChime();
+        }
+        UpdateWindowTitle();
+    }
+    if (m_bMonitoring && id == kTimerTaskCheck) {
+        CheckTasks();
+    } else if (id == kTimerHide) {
+        HidePanel();
+        svc_.timers.Kill(kTimerHide);
+    } else if (id == kTimerAlign) {
+        const std::tm now = svc_.clock.LocalTime(svc_.clock.Now());
+        if (now.tm_sec == 0) {
+            svc_.timers.Set(kTimerTaskCheck, kTaskCheckMs);
+            svc_.timers.Kill(kTimerAlign);
+        }
+    }
+}
+
+void CMainPanelDlg::UpdateWindowTitle() {
+    char text[16];
+    std::strftime(text, sizeof text, "%H:%M:%S", &m_tmNow);
+    m_strTitleTime = text;
+    setWindowTitle(FromGb(Gb("超级守时鸟  ") + m_strTitleTime));
+}
+
+void CMainPanelDlg::CheckHourlyChime() {
+    const ChimeDecision chime = ChimeActions(m_settings.m_bChimeOn != 0,
+                                             m_settings.m_bChimeSound != 0,
+                                             m_settings.m_bChimeText != 0, m_tmNow);
+    if (chime.playSound) svc_.sound.PlayAsync(kChimeSound, false);
+    if (chime.showText) {
+        svc_.boxes.Show(ChimeText(m_tmNow.tm_hour), ChimeCaption(), MbButtons::Ok,
+                        MbIcon::Question);
+    }
+}
+
+void CMainPanelDlg::CheckTasks() {
+    // One time sample for the whole check, however long the pop-ups stay open.
+    const std::tm now = svc_.clock.LocalTime(svc_.clock.Now());
+    const TaskTables tables{
+        std::span<const TaskRecord>(m_tasks.m_dailyTasks.data(),
+                                    static_cast<std::size_t>(m_tasks.m_nDailyCount)),
+        std::span<const TaskRecord>(m_tasks.m_dateTasks.data(),
+                                    static_cast<std::size_t>(m_tasks.m_nDateCount)),
+        std::span<const TaskRecord>(m_tasks.m_weeklyTasks.data(),
+                                    static_cast<std::size_t>(m_tasks.m_nWeeklyCount))};
+    for (const DueTask& due : DueTasks(tables, now)) RunTask(due.record);
+}
+
+void CMainPanelDlg::RunTask(const TaskRecord& task) {
+    if (task.nAction == 1) {
+        svc_.sound.PlayAsync(kReminderSound, false);
+        CReminderDlg reminder(nullptr);
+        reminder.m_strText = std::string(task.Target());
+        reminder.DoModal();
+    } else if (task.nAction == 0) {
+        const ProgramPath path = SplitProgramPath(task.Target());
+        svc_.launcher.Start(path.folder, path.file,
+                            m_settings.m_nLaunchShow ? ShowMode::Normal : ShowMode::Minimised);
+    }
+}
+
+void CMainPanelDlg::OnChimeCheck() {
+    m_settings.m_bChimeOn = IsChecked(this, kIdChimeOn) ? 1 : 0;
+    if (auto* w = ControlById(this, kIdChimeSound)) w->setEnabled(m_settings.m_bChimeOn);
+    if (auto* w = ControlById(this, kIdChimeText)) w->setEnabled(m_settings.m_bChimeOn);
+}
+
+void CMainPanelDlg::OnToggleChime() {
+    m_settings.m_bChimeOn = m_settings.m_bChimeOn ? 0 : 1;
+    svc_.boxes.Show(m_settings.m_bChimeOn ? ChimeSwitchedOnText() : ChimeSwitchedOffText(),
+                    ChimeSwitchCaption(), MbButtons::Ok, MbIcon::Question);
+    // Set from code: the subordinate boxes keep their enabled state.
+    if (auto* box = ControlAs<QCheckBox>(this, kIdChimeOn)) {
+        box->setChecked(m_settings.m_bChimeOn != 0);
+    }
+}
+
+void CMainPanelDlg::OnChimeSoundCheck() {
+    m_settings.m_bChimeSound = IsChecked(this, kIdChimeSound) ? 1 : 0;
+}
+
+void CMainPanelDlg::OnChimeTextCheck() {
+    m_settings.m_bChimeText = IsChecked(this, kIdChimeText) ? 1 : 0;
+}
+
+void CMainPanelDlg::OnMonitoringCheck() {
+    m_bMonitoring = IsChecked(this, kIdMonitoring) ? 1 : 0;
+    UpdateTrayIcon();
+}
+
+void CMainPanelDlg::SetMonitoring(bool on) {
+    m_bMonitoring = on ? 1 : 0;
+    if (auto* box = ControlAs<QCheckBox>(this, kIdMonitoring)) box->setChecked(on);
+    UpdateTrayIcon();
+}
+
+bool CMainPanelDlg::OnCommand(int command) {
+    switch (command) {
+        case kCmdShowPanel:
+            showNormal();
+            return true;
+        case kCmdToggleChime:
+        case kCmdToggleChimeMenu:
+            OnToggleChime();
+            return true;
+        case kCmdPauseMonitoring:
+            SetMonitoring(false);
+            return true;
+        case kCmdResumeMonitoring:
+            SetMonitoring(true);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CMainPanelDlg::AddTrayIcon() {
+    svc_.tray.SetButtonHandler([this](TrayButton button) {
+        OnTrayButton(button == TrayButton::Left ? 0 : 1);
+    });
+    svc_.tray.Add(kTrayIconWorking, Gb("守时鸟正在工作"));
+}
+
+void CMainPanelDlg::UpdateTrayIcon() {
+    if (m_bMonitoring) {
+        svc_.tray.Modify(kTrayIconWorking, Gb("守时鸟正在工作"));
+    } else {
+        svc_.tray.Modify(kTrayIconPaused, Gb("守时鸟暂时停止监控"));
+    }
+}
+
+void CMainPanelDlg::RemoveTrayIcon() { svc_.tray.Remove(); }
+
+void CMainPanelDlg::OnTrayButton(int button) {
+    if (button == 1) {
+        ShowTrayMenu();
+        return;
+    }
+    if (isVisible()) {
+        hide();
+    } else {
+        show();
+        raise();
+        activateWindow();
+    }
+    update();
+}
+
+void CMainPanelDlg::ShowTrayMenu() {
+    if (!trayMenu_ || trayMenu_->actions().isEmpty()) return;
+    SetDefaultItem(trayMenu_, trayMenu_->actions().front());
+    trayMenu_->popup(QCursor::pos());
+}
+
+}  // namespace tocklet

@@ -1,0 +1,33 @@
+#pragma once
+// Everything outside the process that the main panel talks to, handed in by whoever builds
+// it: the real services in the program, fakes in the tests.
+
+namespace tocklet {
+
+class Registry;
+class Profile;
+class MessageBoxes;
+class Clock;
+class Timers;
+class Sound;
+class ProgramLauncher;
+class SelfLauncher;
+class TrayIcon;
+class Autostart;
+class ShellOpen;
+
+struct PanelServices {
+    Registry& registry;
+    Profile& profile;
+    MessageBoxes& boxes;
+    const Clock& clock;
+    Timers& timers;
+    Sound& sound;
+    ProgramLauncher& launcher;
+    SelfLauncher& self;
+    TrayIcon& tray;
+    Autostart& autostart;
+    ShellOpen& shell;
+};
+
+}  // namespace tocklet

@@ -1,0 +1,53 @@
+#include "shell/TockletApp.h"
+
+#include <filesystem>
+
+#include "platform/Autostart.h"
+#include "platform/CanberraSound.h"
+#include "platform/Clock.h"
+#include "platform/ConfigDir.h"
+#include "platform/HiveRegistry.h"
+#include "platform/IniProfile.h"
+#include "platform/ProgramLauncher.h"
+#include "platform/QtMessageBox.h"
+#include "platform/QtShellOpen.h"
+#include "platform/QtTimers.h"
+#include "platform/QtTrayIcon.h"
+#include "platform/SelfLauncher.h"
+#include "platform/Text.h"
+#include "resources/Images.h"
+#include "shell/MainPanelDlg.h"
+
+namespace tocklet {
+
+bool CTockletApp::InitInstance() {
+    const std::string configDir = ConfigDir();
+    HiveRegistry registry(HiveFilePath());
+    QtMessageBoxes boxes;
+    if (auto problem = registry.Problem()) {
+        // A damaged store is kept for the user to repair; the program runs on without it.
+        boxes.Show(TryUtf8ToGb(*problem).value_or(*problem), std::nullopt, MbButtons::Ok,
+                   MbIcon::Warning);
+    }
+    IniFileProfile profile((std::filesystem::path(configDir) / kIniFileName).string());
+    SystemClock clock;
+    QtTimers timers(clock);
+    CanberraSound sound;
+    ExecProgramLauncher launcher;
+    ProcSelfLauncher self;
+    QtTrayIcon tray([](int id) { return Icon(id); });
+    XdgAutostart autostart;
+    QtShellOpen shell;
+
+    int result = 0;
+    {
+        CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound,
+                                          launcher, self, tray, autostart, shell});
+        result = panel.DoModal();
+        panel.RemoveTrayIcon();
+    }
+    if (result == kIdCancel) self.StartNewInstance();
+    return false;
+}
+
+}  // namespace tocklet

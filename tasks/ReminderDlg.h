@@ -1,0 +1,35 @@
+#pragma once
+// The pop-up of a due message task: its text in up to four lines under a tinted heading,
+// closed with "谢谢提醒" (or the close box, or Escape).
+
+#include <QDialog>
+#include <array>
+#include <string>
+
+namespace tocklet {
+
+class CTintedStatic;
+
+inline constexpr int kReminderHeadingId = 1057;
+inline constexpr std::array<int, 4> kReminderLineIds = {1109, 1110, 1111, 1112};
+inline constexpr int kReminderThanksId = 1097;
+
+class CReminderDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CReminderDlg(QWidget* parent = nullptr);
+
+    /// Breaks m_strText into the four lines and shows them; call before exec().
+    void OnInitDialog();
+
+    /// Initialises, brings the window to the front and runs it modally.
+    int DoModal();
+
+    std::string m_strText;  ///< code page 936 bytes
+    std::array<std::string, 4> m_strLines;
+
+private:
+    CTintedStatic* heading_ = nullptr;
+};
+
+}  // namespace tocklet

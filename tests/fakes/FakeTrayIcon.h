@@ -1,0 +1,41 @@
+#pragma once
+// Remembers what the notification-area icon would show; tests press its buttons.
+
+#include <string>
+
+#include "platform/TrayIcon.h"
+
+namespace tocklet::testing {
+
+class FakeTrayIcon final : public TrayIcon {
+public:
+    void Add(int iconId, std::string_view tip) override {
+        shown = true;
+        ++adds;
+        this->iconId = iconId;
+        this->tip = tip;
+    }
+    void Modify(int iconId, std::string_view tip) override {
+        this->iconId = iconId;
+        this->tip = tip;
+    }
+    void Remove() override {
+        shown = false;
+        ++removes;
+    }
+    void SetButtonHandler(ButtonHandler handler) override { handler_ = std::move(handler); }
+    void Press(TrayButton b) {
+        if (handler_) handler_(b);
+    }
+
+    bool shown = false;
+    int adds = 0;
+    int removes = 0;
+    int iconId = 0;
+    std::string tip;
+
+private:
+    ButtonHandler handler_;
+};
+
+}  // namespace tocklet::testing
