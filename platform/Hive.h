@@ -76,9 +76,8 @@ public:
 
     /// Calls visit for every key, a parent before its children, with the key's full path in
     /// its stored case and its values.
-    void ForEachKey(
-        const std::function<void(const std::string& path, const std::vector<NamedValue>& values)>&
-            visit) const;
+    void ForEachKey(const std::function<void(const std::string& path,
+                                             const std::vector<NamedValue>& values)>& visit) const;
 
     /// True when no key exists.
     bool Empty() const { return top_.children.empty(); }

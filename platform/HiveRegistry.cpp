@@ -158,6 +158,7 @@ void HiveRegistry::Load(int fd, const Stamp& stamp) {
 RegStatus HiveRegistry::OpenKey(RegRoot root, std::string_view path, std::uint32_t access,
                                 RegKey* key) {
     if (key == nullptr) return kRegInvalidParameter;
+    *key = 0;
     Refresh(false);
     if (problem_) return kRegFileNotFound;
     std::string full(root == RegRoot::LocalMachine ? kRootLocalMachine : kRootCurrentUser);
@@ -238,8 +239,7 @@ std::optional<Hive> HiveRegistry::Contents() {
     return hive_;
 }
 
-RegStatus HiveRegistry::Commit(const std::function<RegStatus(Hive&)>& change,
-                               std::string* error) {
+RegStatus HiveRegistry::Commit(const std::function<RegStatus(Hive&)>& change, std::string* error) {
     FileLock lock;
     if (!lock.Exclusive(lockPath_, error)) return kRegWriteFault;
     Refresh(true);

@@ -83,8 +83,9 @@ public:
         if (!NextLine(&line)) return Fail("the file is empty; a .reg file starts with REGEDIT4");
         if (TrimRight(line) != kHeader) {
             if (StartsWithNoCase(line, "Windows Registry Editor")) {
-                return Fail("this is a version 5 (UTF-16) registry file; only REGEDIT4 files "
-                            "in code page 936 are read");
+                return Fail(
+                    "this is a version 5 (UTF-16) registry file; only REGEDIT4 files "
+                    "in code page 936 are read");
             }
             return Fail("the first line must be REGEDIT4");
         }

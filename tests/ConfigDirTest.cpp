@@ -1,5 +1,3 @@
-#include "platform/ConfigDir.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -7,6 +5,7 @@
 #include <optional>
 
 #include "HiveTestSupport.h"
+#include "platform/ConfigDir.h"
 
 namespace tocklet {
 namespace {

@@ -29,10 +29,10 @@ protected:
         HiveRegistry reg(file_);
         std::vector<RegOp> ops;
         RegParseError error;
-        ASSERT_TRUE(ParseRegFile(
-            "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\tocklet]\n"
-            "\"happen\"=hex(1):30,00,00\n",
-            &ops, &error));
+        ASSERT_TRUE(
+            ParseRegFile("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\tocklet]\n"
+                         "\"happen\"=hex(1):30,00,00\n",
+                         &ops, &error));
         ASSERT_EQ(reg.Import(ops), kRegOk);
     }
 

@@ -1,5 +1,3 @@
-#include "platform/HiveRegistry.h"
-
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -8,6 +6,7 @@
 #include <unistd.h>
 
 #include "HiveTestSupport.h"
+#include "platform/HiveRegistry.h"
 #include "platform/Text.h"
 
 namespace tocklet {
@@ -77,8 +76,8 @@ TEST_F(HiveRegistryTest, OpenKeyFindsKeysInAnyCaseButNeverCreatesOne) {
     std::string before = ReadWholeFile(file_);
     HiveRegistry reg(file_);
     ScopedKey write(reg);
-    EXPECT_EQ(reg.OpenKey(RegRoot::LocalMachine, "SoftWare\\Microsoft\\Windows\\tocklet",
-                          kKeyWrite, write.Out()),
+    EXPECT_EQ(reg.OpenKey(RegRoot::LocalMachine, "SoftWare\\Microsoft\\Windows\\tocklet", kKeyWrite,
+                          write.Out()),
               kRegOk);
     ScopedKey key(reg);
     EXPECT_EQ(reg.OpenKey(RegRoot::LocalMachine, "Software\\Microsoft\\Windows\\tocklet\\New",
@@ -86,8 +85,7 @@ TEST_F(HiveRegistryTest, OpenKeyFindsKeysInAnyCaseButNeverCreatesOne) {
               kRegFileNotFound);
     EXPECT_EQ(reg.OpenKey(RegRoot::CurrentUser, kProgramPath, kKeyWrite, key.Out()),
               kRegFileNotFound);
-    EXPECT_EQ(reg.OpenKey(RegRoot::LocalMachine, "Config", kKeyWrite, key.Out()),
-              kRegFileNotFound);
+    EXPECT_EQ(reg.OpenKey(RegRoot::LocalMachine, "Config", kKeyWrite, key.Out()), kRegFileNotFound);
     EXPECT_EQ(key.Get(), 0u);
     EXPECT_EQ(reg.OpenKey(RegRoot::LocalMachine, kProgramPath, kKeyRead, nullptr),
               kRegInvalidParameter);
@@ -158,8 +156,7 @@ TEST_F(HiveRegistryTest, StringValuesAreStoredWithTheirExactByteCount) {
     {
         HiveRegistry reg(file_);
         ScopedKey key(reg);
-        ASSERT_EQ(reg.OpenKey(RegRoot::LocalMachine, kProgramPath, kKeyWrite, key.Out()),
-                  kRegOk);
+        ASSERT_EQ(reg.OpenKey(RegRoot::LocalMachine, kProgramPath, kKeyWrite, key.Out()), kRegOk);
         EXPECT_EQ(SetStringValue(reg, key.Get(), "happen", "12", 3), kRegOk);
         EXPECT_EQ(SetStringValue(reg, key.Get(), "ClockOpen", "1", 1), kRegOk);
         EXPECT_EQ(SetStringValue(reg, key.Get(), "CloseHour", "21:30:0", 10), kRegOk);
@@ -203,8 +200,7 @@ TEST_F(HiveRegistryTest, TheFileIsPrivateToItsOwner) {
     {
         HiveRegistry reg(file_);
         ScopedKey key(reg);
-        ASSERT_EQ(reg.OpenKey(RegRoot::LocalMachine, kProgramPath, kKeyWrite, key.Out()),
-                  kRegOk);
+        ASSERT_EQ(reg.OpenKey(RegRoot::LocalMachine, kProgramPath, kKeyWrite, key.Out()), kRegOk);
         EXPECT_EQ(SetStringValue(reg, key.Get(), "happen", "1", 3), kRegOk);
     }
     ::umask(old);
@@ -277,7 +273,8 @@ TEST_F(HiveRegistryTest, AFullDiskLeavesTheOldFile) {
     if (child == 0) {
         // The file size limit stands in for a full disk: writes past it fail with EFBIG.
         ::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{static_cast<rlim_t>(before.size() + 64), static_cast<rlim_t>(before.size() + 64)};
+        rlimit limit{static_cast<rlim_t>(before.size() + 64),
+                     static_cast<rlim_t>(before.size() + 64)};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         HiveRegistry reg(file_);
         RegKey key = 0;

@@ -1,7 +1,6 @@
-#include "platform/Hive.h"
-
 #include <gtest/gtest.h>
 
+#include "platform/Hive.h"
 #include "platform/Registry.h"
 
 namespace tocklet {
@@ -39,9 +38,12 @@ TEST(Hive, SecondBytesOfTwoByteCharactersAreNeitherFoldedNorSeparators) {
     std::string lower = "HKLM\\\xB0\x61";
     ASSERT_TRUE(hive.CreateKey(upper));
     EXPECT_FALSE(hive.KeyExists(lower));
-    ASSERT_TRUE(hive.CreateKey("HKLM\\a\xB1\x5C" "b"));
-    EXPECT_EQ(hive.SubkeyNames("HKLM"),
-              (std::vector<std::string>{"\xB0\x41", "a\xB1\x5C" "b"}));
+    ASSERT_TRUE(
+        hive.CreateKey("HKLM\\a\xB1\x5C"
+                       "b"));
+    EXPECT_EQ(hive.SubkeyNames("HKLM"), (std::vector<std::string>{"\xB0\x41",
+                                                                  "a\xB1\x5C"
+                                                                  "b"}));
     ASSERT_TRUE(hive.SetValue(upper, "\xB0\x41", Sz("x")));
     EXPECT_EQ(hive.GetValue(upper, "\xB0\x61"), nullptr);
     EXPECT_NE(hive.GetValue(upper, "\xB0\x41"), nullptr);
@@ -110,9 +112,8 @@ TEST(Hive, VisitsParentsBeforeChildrenWithFullPaths) {
     hive.CreateKey("HKCU\\C");
     hive.CreateKey("HKLM\\D");
     std::vector<std::string> seen;
-    hive.ForEachKey([&](const std::string& path, const std::vector<NamedValue>&) {
-        seen.push_back(path);
-    });
+    hive.ForEachKey(
+        [&](const std::string& path, const std::vector<NamedValue>&) { seen.push_back(path); });
     EXPECT_EQ(seen, (std::vector<std::string>{"HKEY_LOCAL_MACHINE", "HKEY_LOCAL_MACHINE\\A",
                                               "HKEY_LOCAL_MACHINE\\A\\B", "HKEY_LOCAL_MACHINE\\D",
                                               "HKEY_CURRENT_USER", "HKEY_CURRENT_USER\\C"}));

@@ -1,9 +1,8 @@
-#include "platform/RegFile.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
 
+#include "platform/RegFile.h"
 #include "platform/Registry.h"
 #include "platform/Text.h"
 
@@ -99,7 +98,9 @@ TEST(RegFile, RefusesBadFilesNamingTheLine) {
         {head + "[]\n", 4, "empty"},
         {head + "\"v\"=\"abc\n", 4, "not closed"},
         {head + "\"v\"=\"a\\nb\"\n", 4, "escape"},
-        {head + "\"v\"=\"a\x01" "b\"\n", 4, "control byte 0x01"},
+        {head + "\"v\"=\"a\x01"
+                "b\"\n",
+         4, "control byte 0x01"},
         {head + "\"v\"=\"a\"x\n", 4, "after the closing quote"},
         {head + "\"v\" \"a\"\n", 4, "="},
         {head + "\"v\"=hex:1,xyz\n", 4, "\"xyz\" is not a hex byte"},

@@ -86,22 +86,21 @@ TEST_F(TockletRegTool, SetupCreatesTheProgramKeysWithTheProgramsByteCounts) {
     ASSERT_EQ(imported.status, 0) << imported.err;
     Result r = Run({"query", "HKLM\\SOFTWARE\\Microsoft\\Windows\\tocklet"});
     ASSERT_EQ(r.status, 0) << r.err;
-    for (const char* line :
-         {"happen\tREG_SZ\t3\t300000\t0\n", "ClockOpen\tREG_SZ\t1\t30\t0\n",
-          "music\tREG_SZ\t2\t3000\t0\n", "word\tREG_SZ\t3\t300000\t0\n",
-          "Repeat\tREG_SZ\t3\t300000\t0\n", "Status\tREG_SZ\t2\t3000\t0\n",
-          "DelayTime\tREG_SZ\t3\t300000\t0\n"}) {
+    for (const char* line : {"happen\tREG_SZ\t3\t300000\t0\n", "ClockOpen\tREG_SZ\t1\t30\t0\n",
+                             "music\tREG_SZ\t2\t3000\t0\n", "word\tREG_SZ\t3\t300000\t0\n",
+                             "Repeat\tREG_SZ\t3\t300000\t0\n", "Status\tREG_SZ\t2\t3000\t0\n",
+                             "DelayTime\tREG_SZ\t3\t300000\t0\n"}) {
         EXPECT_NE(r.out.find(line), std::string::npos) << line << " in\n" << r.out;
     }
     // The stored power-off time never matches a clock time, so nothing is armed at midnight.
-    Result close = Run({"query", "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\tocklet",
-                        "closehour"});
+    Result close =
+        Run({"query", "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\tocklet", "closehour"});
     ASSERT_EQ(close.status, 0) << close.err;
     EXPECT_EQ(close.out, "CloseHour\tREG_SZ\t10\t2d313a2d313a2d310000\t-1:-1:-1\n");
 
-    for (const char* key : {"HKLM\\Software\\Microsoft\\Windows\\CurrentVersion",
-                            "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run",
-                            "HKLM\\Config"}) {
+    for (const char* key :
+         {"HKLM\\Software\\Microsoft\\Windows\\CurrentVersion",
+          "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run", "HKLM\\Config"}) {
         Result k = Run({"query", key});
         EXPECT_EQ(k.status, 0) << key << ": " << k.err;
         EXPECT_EQ(k.out, "") << key;
@@ -174,9 +173,10 @@ TEST_F(TockletRegTool, ADamagedStoreIsReportedAndNeverOverwritten) {
     ASSERT_EQ(Run({"import", setup_}).status, 0);
     std::string damaged = ReadWholeFile(Hive()) + "\"x\"=hex:zz\r\n";
     WriteWholeFile(Hive(), damaged);
-    for (std::vector<std::string> args :
-         {std::vector<std::string>{"query", "HKLM\\Config"}, {"export", "-"}, {"tasks"},
-          {"import", setup_}}) {
+    for (std::vector<std::string> args : {std::vector<std::string>{"query", "HKLM\\Config"},
+                                          {"export", "-"},
+                                          {"tasks"},
+                                          {"import", setup_}}) {
         Result r = Run(args);
         EXPECT_EQ(r.status, 1) << args[0];
         EXPECT_NE(r.err.find("damaged at line"), std::string::npos) << args[0] << r.err;

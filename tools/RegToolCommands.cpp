@@ -131,8 +131,7 @@ int RunImportCommand(HiveRegistry& reg, const std::string& file, std::ostream& o
     std::vector<RegOp> ops;
     RegParseError parseError;
     if (!ParseRegFile(*text, &ops, &parseError)) {
-        err << kTool << file << ", line " << parseError.line << ": " << parseError.reason
-            << "\n"
+        err << kTool << file << ", line " << parseError.line << ": " << parseError.reason << "\n"
             << kTool << "nothing was imported\n";
         return 1;
     }
