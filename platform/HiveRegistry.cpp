@@ -93,14 +93,14 @@ bool SameTime(const timespec& a, const timespec& b) {
 
 HiveRegistry::HiveRegistry(std::string path, WriteHook hook)
     : path_(std::move(path)), lockPath_(path_ + ".lock"), hook_(std::move(hook)) {
-    Refresh(false);
+    Refresh(Lock::Take);
 }
 
-void HiveRegistry::Refresh(bool lockHeld) {
+void HiveRegistry::Refresh(Lock lock) {
     FileLock shared;
     // Writers replace the file by renaming, so a reader without the lock still sees a whole
     // file; the shared lock only keeps it from reading while a write is under way.
-    if (!lockHeld) shared.Shared(lockPath_);
+    if (lock == Lock::Take) shared.Shared(lockPath_);
     int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         int err = errno;
@@ -129,7 +129,10 @@ void HiveRegistry::Refresh(bool lockHeld) {
     bool same = stamp_ && stamp_->exists && stamp_->dev == now.dev && stamp_->ino == now.ino &&
                 stamp_->size == now.size && SameTime(stamp_->mtime, now.mtime) &&
                 SameTime(stamp_->ctime, now.ctime);
-    if (!same) Load(fd, now);
+    // A writer never trusts the stamp: a file replaced twice within one tick of the file
+    // system's clock can come back with a reused inode number, the same size and the same
+    // times, and building on a stale copy would drop the other process's write.
+    if (!same || lock == Lock::Held) Load(fd, now);
     ::close(fd);
 }
 
@@ -159,7 +162,7 @@ RegStatus HiveRegistry::OpenKey(RegRoot root, std::string_view path, std::uint32
                                 RegKey* key) {
     if (key == nullptr) return kRegInvalidParameter;
     *key = 0;
-    Refresh(false);
+    Refresh(Lock::Take);
     if (problem_) return kRegFileNotFound;
     std::string full(root == RegRoot::LocalMachine ? kRootLocalMachine : kRootCurrentUser);
     // The roots always exist; any other key only once an installer or import created it.
@@ -180,7 +183,7 @@ RegStatus HiveRegistry::QueryValue(RegKey key, std::string_view name, std::uint3
     if (it == handles_.end()) return kRegInvalidHandle;
     if ((it->second.access & kKeyQueryValue) == 0) return kRegAccessDenied;
     if (buffer != nullptr && size == nullptr) return kRegInvalidParameter;
-    Refresh(false);
+    Refresh(Lock::Take);
     const RegValue* value = hive_.GetValue(it->second.path, name);
     if (value == nullptr) return kRegFileNotFound;
     auto needed = static_cast<std::uint32_t>(value->bytes.size());
@@ -234,7 +237,7 @@ RegStatus HiveRegistry::Import(const std::vector<RegOp>& ops, std::string* error
 }
 
 std::optional<Hive> HiveRegistry::Contents() {
-    Refresh(false);
+    Refresh(Lock::Take);
     if (problem_) return std::nullopt;
     return hive_;
 }
@@ -242,7 +245,7 @@ std::optional<Hive> HiveRegistry::Contents() {
 RegStatus HiveRegistry::Commit(const std::function<RegStatus(Hive&)>& change, std::string* error) {
     FileLock lock;
     if (!lock.Exclusive(lockPath_, error)) return kRegWriteFault;
-    Refresh(true);
+    Refresh(Lock::Held);
     if (problem_) {
         if (error) *error = *problem_;
         return kRegWriteFault;

@@ -69,9 +69,10 @@ private:
         std::uint32_t access = 0;
     };
 
-    // Re-reads the file when it changed since the last read; takes the shared lock unless the
-    // caller already holds the exclusive one.
-    void Refresh(bool lockHeld);
+    enum class Lock { Take, Held };
+    // Re-reads the file when it changed since the last read (or always, under the exclusive
+    // lock before a write); takes the shared lock unless the caller holds the exclusive one.
+    void Refresh(Lock lock);
     void Load(int fd, const Stamp& stamp);
     RegStatus Commit(const std::function<RegStatus(Hive&)>& change, std::string* error);
     bool WriteFile(const std::string& text, std::optional<Stamp>* stamp, std::string* error);
