@@ -1,0 +1,19 @@
+#pragma once
+// The program's numbered images, embedded in the executable.
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+namespace tocklet {
+
+/// Bitmap resource id (124 to 127), or a null pixmap when there is none with that number.
+QPixmap Bitmap(int id);
+
+/// Icon resource id (102, 120 to 122) in all its sizes, or a null icon.
+QIcon Icon(int id);
+
+/// Qt resource path of animation id (128) for QMovie, or an empty string.
+QString AnimationPath(int id);
+
+}  // namespace tocklet
