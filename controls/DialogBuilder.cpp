@@ -1,0 +1,413 @@
+#include "controls/DialogBuilder.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMovie>
+#include <QPainter>
+#include <QProgressBar>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QSlider>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "controls/DialogFont.h"
+#include "controls/MenuBuilder.h"
+#include "controls/UpDownButtons.h"
+#include "resources/Images.h"
+#include "resources/Menus.h"
+
+namespace tocklet {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool Has(std::uint32_t style, std::uint32_t flag) { return (style & flag) != 0; }
+
+// Raises and activates its window each time the window is shown.
+class ForegroundOnShow : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            if (auto* window = qobject_cast<QWidget*>(watched)) {
+                window->raise();
+                window->activateWindow();
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// A slider with a thin plain border around it.
+class BorderedSlider : public QSlider {
+public:
+    using QSlider::QSlider;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QSlider::paintEvent(event);
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+// Check boxes and radios as the dialog manager sizes them: a 13-pixel mark and a narrow gap
+// before the text, so captions fit the widths the templates give them.
+class DialogButtonStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        switch (metric) {
+            case PM_IndicatorWidth:
+            case PM_IndicatorHeight:
+            case PM_ExclusiveIndicatorWidth:
+            case PM_ExclusiveIndicatorHeight:
+                return 13;
+            case PM_CheckBoxLabelSpacing:
+            case PM_RadioButtonLabelSpacing:
+                return 3;
+            default:
+                return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+};
+
+Qt::WindowFlags WindowFlagsFor(std::uint32_t style) {
+    Qt::WindowFlags flags = Qt::Dialog;
+    if (Has(style, DialogStyle::kAppWindow)) flags = Qt::Window;
+    if (Has(style, DialogStyle::kToolWindow)) flags = Qt::Tool;
+    flags |= Qt::CustomizeWindowHint;
+    if (Has(style, DialogStyle::kNoBorder) || !Has(style, DialogStyle::kCaption)) {
+        flags |= Qt::FramelessWindowHint;
+    } else {
+        flags |= Qt::WindowTitleHint;
+        if (Has(style, DialogStyle::kSysMenu))
+            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (Has(style, DialogStyle::kMinimizeBox)) flags |= Qt::WindowMinimizeButtonHint;
+    }
+    if (Has(style, DialogStyle::kSystemModal)) flags |= Qt::WindowStaysOnTopHint;
+    return flags;
+}
+
+// The widget class for a kind, with what the class needs before it is decorated.
+QWidget* MakeStandardWidget(const ControlTemplate& control, QWidget* parent) {
+    switch (control.kind) {
+        case ControlKind::PushButton:
+        case ControlKind::DefPushButton:
+        case ControlKind::RoundButton:
+            return new QPushButton(parent);
+        case ControlKind::CheckBox:
+            return new QCheckBox(parent);
+        case ControlKind::RadioButton:
+            return new QRadioButton(parent);
+        case ControlKind::GroupBox:
+            return new QGroupBox(parent);
+        case ControlKind::Frame: {
+            auto* frame = new QFrame(parent);
+            frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+            return frame;
+        }
+        case ControlKind::Edit:
+            return new QLineEdit(parent);
+        case ControlKind::ComboBox:
+            return new QComboBox(parent);
+        case ControlKind::ListBox:
+            return new QListWidget(parent);
+        case ControlKind::SpinButton:
+            return new UpDownButtons(parent);
+        case ControlKind::SliderH:
+        case ControlKind::SliderV: {
+            const auto orientation =
+                control.kind == ControlKind::SliderH ? Qt::Horizontal : Qt::Vertical;
+            return Has(control.style, ControlStyle::kBordered)
+                       ? new BorderedSlider(orientation, parent)
+                       : new QSlider(orientation, parent);
+        }
+        case ControlKind::ProgressBar:
+            return new QProgressBar(parent);
+        case ControlKind::Pager:
+            return new QWidget(parent);
+        case ControlKind::TextLeft:
+        case ControlKind::TextCentre:
+        case ControlKind::TextRight:
+        case ControlKind::Hyperlink:
+        case ControlKind::Picture:
+        case ControlKind::IconImage:
+        case ControlKind::Animation:
+            return new QLabel(parent);
+    }
+    return new QWidget(parent);
+}
+
+Qt::Alignment TextAlignment(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::TextCentre:
+            return Qt::AlignHCenter | Qt::AlignTop;
+        case ControlKind::TextRight:
+            return Qt::AlignRight | Qt::AlignTop;
+        default:
+            return Qt::AlignLeft | Qt::AlignTop;
+    }
+}
+
+void SetFrame(QFrame* frame, std::uint32_t style) {
+    if (Has(style, ControlStyle::kSunken)) {
+        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        frame->setLineWidth(1);
+    } else if (Has(style, ControlStyle::kBordered)) {
+        frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+        frame->setLineWidth(1);
+    }
+}
+
+// Radios next to each other in template order share one exclusive group.
+struct RadioGrouping {
+    QButtonGroup* current = nullptr;
+
+    void Add(QAbstractButton* radio, const ControlTemplate& control, QWidget* owner) {
+        if (current == nullptr || Has(control.style, ControlStyle::kStartsGroup)) {
+            current = new QButtonGroup(owner);
+            current->setExclusive(true);
+        }
+        current->addButton(radio, control.id);
+    }
+    void Break() { current = nullptr; }
+};
+
+void DecorateText(QLabel* label, const ControlTemplate& control, const QString& caption) {
+    label->setTextFormat(Qt::PlainText);
+    label->setText(Has(control.style, ControlStyle::kNoPrefix) ? caption : StripMnemonic(caption));
+    label->setAlignment(TextAlignment(control.kind));
+    label->setWordWrap(true);
+    SetFrame(label, control.style);
+}
+
+void DecorateImage(QLabel* label, const ControlTemplate& control, const QRect& place) {
+    SetFrame(label, control.style);
+    label->setGeometry(place);
+    label->setAlignment(Qt::AlignCenter);
+    if (control.kind == ControlKind::Picture) {
+        QPixmap picture = Bitmap(control.resourceId);
+        const QSize room = label->contentsRect().size();
+        if (!picture.isNull() && !Has(control.style, ControlStyle::kCentreImage) &&
+            picture.size() != room && !room.isEmpty())
+            picture = picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        label->setPixmap(picture);
+    } else if (control.kind == ControlKind::IconImage) {
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setPixmap(Icon(control.resourceId).pixmap(32, 32));
+    } else if (control.kind == ControlKind::Animation) {
+        if (!Has(control.style, ControlStyle::kCentreImage))
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        const QString path = AnimationPath(control.resourceId);
+        if (!path.isEmpty()) {
+            auto* movie = new QMovie(path, QByteArray(), label);
+            movie->setCacheMode(QMovie::CacheAll);
+            label->setMovie(movie);
+            if (Has(control.style, ControlStyle::kAutoPlay)) movie->start();
+        }
+    }
+}
+
+void DecorateSlider(QSlider* slider, const ControlTemplate& control) {
+    slider->setRange(0, 100);
+    if (slider->orientation() == Qt::Vertical) {
+        // Windows trackbars keep their minimum at the top, and Down moves towards the maximum.
+        slider->setInvertedAppearance(true);
+        slider->setInvertedControls(true);
+    }
+    if (Has(control.style, ControlStyle::kAutoTicks))
+        slider->setTickPosition(slider->orientation() == Qt::Horizontal ? QSlider::TicksBelow
+                                                                        : QSlider::TicksRight);
+}
+
+void Decorate(QWidget* widget, const ControlTemplate& control, const QString& caption,
+              const QRect& place, RadioGrouping& radios, QWidget* owner) {
+    if (control.kind != ControlKind::RadioButton) radios.Break();
+    if (IsText(control.kind) || control.kind == ControlKind::Hyperlink) {
+        if (auto* label = qobject_cast<QLabel*>(widget)) DecorateText(label, control, caption);
+    } else if (control.kind == ControlKind::Picture || control.kind == ControlKind::IconImage ||
+               control.kind == ControlKind::Animation) {
+        if (auto* label = qobject_cast<QLabel*>(widget)) DecorateImage(label, control, place);
+    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        group->setTitle(StripMnemonic(caption));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(caption);
+        if (auto* push = qobject_cast<QPushButton*>(button)) {
+            if (control.kind == ControlKind::DefPushButton) push->setDefault(true);
+            const QPixmap image = control.resourceId != 0 ? Bitmap(control.resourceId) : QPixmap();
+            if (!image.isNull()) {
+                // A bitmap button shows its picture instead of its text.
+                push->setText(QString());
+                push->setIcon(QIcon(image));
+                push->setIconSize(image.size());
+            }
+        }
+        if (control.kind == ControlKind::RadioButton) {
+            button->setAutoExclusive(false);
+            radios.Add(button, control, owner);
+        }
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(caption);
+        edit->setReadOnly(Has(control.style, ControlStyle::kReadOnly));
+        if (Has(control.style, ControlStyle::kPassword)) edit->setEchoMode(QLineEdit::Password);
+        if (Has(control.style, ControlStyle::kDigitsOnly))
+            edit->setValidator(new QRegularExpressionValidator(
+                QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        combo->setEditable(Has(control.style, ControlStyle::kEditableCombo));
+    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        if (!Has(control.style, ControlStyle::kVScroll))
+            list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    } else if (auto* slider = qobject_cast<QSlider*>(widget)) {
+        DecorateSlider(slider, control);
+    } else if (auto* progress = qobject_cast<QProgressBar*>(widget)) {
+        progress->setRange(0, 100);
+        progress->setValue(0);
+        progress->setTextVisible(false);
+    }
+    if (control.kind == ControlKind::GroupBox || control.kind == ControlKind::Frame) {
+        // Drawn behind the controls they surround and never in the way of the mouse.
+        widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+        widget->setFocusPolicy(Qt::NoFocus);
+        widget->lower();
+    }
+}
+
+QRect Place(const ControlTemplate& control, BaseUnits units) {
+    const PixelRect pixels = DluToPixels(control.rect, units);
+    return QRect(pixels.x, pixels.y, pixels.width, pixels.height);
+}
+
+}  // namespace
+
+QString StripMnemonic(const QString& text) {
+    QString plain;
+    plain.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
+        plain += text[i];
+    }
+    return plain;
+}
+
+BuiltDialog BuildDialog(const DialogTemplate& dialogTemplate, QWidget* dialog,
+                        const BuildOptions& options) {
+    BuiltDialog built;
+    built.font = DialogFontFor(dialogTemplate);
+    built.units = MeasureBaseUnits(built.font);
+    built.frame = DluToPixels(dialogTemplate.rect, built.units);
+
+    if (dialog->isWindow()) dialog->setWindowFlags(WindowFlagsFor(dialogTemplate.style));
+    dialog->setWindowTitle(FromUtf8(dialogTemplate.caption));
+    dialog->setFont(built.font);
+    if (Has(dialogTemplate.style, DialogStyle::kSetForeground))
+        dialog->installEventFilter(new ForegroundOnShow(dialog));
+
+    const QSize clientSize(built.frame.width, built.frame.height);
+    const MenuData* menu = dialogTemplate.menuId != 0 ? FindMenu(dialogTemplate.menuId) : nullptr;
+    if (menu != nullptr) {
+        // The menu bar sits above the client area, which keeps the template's size.
+        auto* layout = new QVBoxLayout(dialog);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+        built.menuBar = BuildMenuBar(*menu, dialog);
+        layout->setMenuBar(built.menuBar);
+        built.client = new QWidget(dialog);
+        built.client->setFixedSize(clientSize);
+        layout->addWidget(built.client);
+    } else {
+        built.client = dialog;
+        dialog->setFixedSize(clientSize);
+    }
+
+    RadioGrouping radios;
+    for (const ControlTemplate& control : dialogTemplate.controls) {
+        const auto factory = options.factories.find(control.id);
+        QWidget* widget = control.id != kNoControlId && factory != options.factories.end()
+                              ? factory->second(control, built.client)
+                              : nullptr;
+        if (widget == nullptr) widget = MakeStandardWidget(control, built.client);
+        if (widget->parentWidget() != built.client) widget->setParent(built.client);
+
+        const QString caption = FromUtf8(control.caption);
+        const QRect place = Place(control, built.units);
+        if (control.id != kNoControlId) widget->setObjectName(QString::number(control.id));
+        widget->setProperty(kControlIdProperty, control.id);
+        widget->setProperty(kControlKindProperty, static_cast<int>(control.kind));
+        widget->setGeometry(place);
+        Decorate(widget, control, caption, place, radios, built.client);
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            // The template's height includes the dropped-down list; the box itself is one line.
+            widget->setGeometry(place.x(), place.y(), place.width(),
+                                std::min(place.height(), combo->sizeHint().height()));
+        }
+        widget->setAccessibleName(control.caption.empty() ? FromUtf8(control.accessibleName)
+                                                          : StripMnemonic(caption));
+        if (Has(control.style, ControlStyle::kDisabled)) widget->setEnabled(false);
+        widget->show();
+    }
+
+    // Made after the controls, so that as the dialog's last child it outlives them.
+    auto* buttonStyle = new DialogButtonStyle;
+    buttonStyle->setParent(dialog);
+    for (QAbstractButton* button : built.client->findChildren<QAbstractButton*>()) {
+        const bool builtHere = button->property(kControlKindProperty).isValid();
+        if (builtHere && (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button)))
+            button->setStyle(buttonStyle);
+    }
+    return built;
+}
+
+QWidget* ControlById(QWidget* dialog, int id) {
+    if (dialog == nullptr || id == kNoControlId) return nullptr;
+    const QWidget* window = dialog->window();
+    const QList<QWidget*> found = dialog->findChildren<QWidget*>(QString::number(id));
+    for (QWidget* widget : found)
+        if (widget->window() == window && ControlIdOf(widget) == id) return widget;
+    return nullptr;
+}
+
+int ControlIdOf(const QObject* widget) {
+    if (widget == nullptr) return kNoControlId;
+    bool ok = false;
+    const int id = widget->property(kControlIdProperty).toInt(&ok);
+    return ok ? id : kNoControlId;
+}
+
+QButtonGroup* RadioGroupOf(QWidget* dialog, int id) {
+    const auto* button = ControlAs<QAbstractButton>(dialog, id);
+    return button != nullptr ? button->group() : nullptr;
+}
+
+void CheckRadioButton(QWidget* dialog, int first, int last, int check) {
+    for (int id = first; id <= last; ++id) {
+        auto* button = ControlAs<QAbstractButton>(dialog, id);
+        if (button == nullptr || id == check) continue;
+        QButtonGroup* group = button->group();
+        const bool exclusive = group != nullptr && group->exclusive();
+        // An exclusive group refuses to uncheck its checked button directly.
+        if (exclusive) group->setExclusive(false);
+        button->setChecked(false);
+        if (exclusive) group->setExclusive(true);
+    }
+    if (auto* button = ControlAs<QAbstractButton>(dialog, check)) button->setChecked(true);
+}
+
+}  // namespace tocklet

@@ -1,0 +1,19 @@
+#pragma once
+// COLORREF values at the Qt boundary.
+
+#include <QColor>
+
+#include "controls/Colour.h"
+
+namespace tocklet {
+
+inline QColor ToQColor(COLORREF colour) {
+    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
+
+inline COLORREF ToColorRef(const QColor& colour) {
+    return Rgb(static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+               static_cast<std::uint8_t>(colour.blue()));
+}
+
+}  // namespace tocklet

@@ -1,0 +1,390 @@
+#include "controls/DialogBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMovie>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QValidator>
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
+#include "controls/DialogFont.h"
+#include "controls/MenuBuilder.h"
+#include "controls/TintedStatic.h"
+#include "controls/UpDownButtons.h"
+#include "resources/Templates.h"
+
+namespace tocklet {
+namespace {
+
+QString Utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRect Expected(const DluRect& rect, BaseUnits units) {
+    const PixelRect p = DluToPixels(rect, units);
+    return QRect(p.x, p.y, p.width, p.height);
+}
+
+// The Qt class each kind is built as.
+bool HasClassOfKind(const QWidget* widget, ControlKind kind) {
+    switch (kind) {
+        case ControlKind::PushButton:
+        case ControlKind::DefPushButton:
+        case ControlKind::RoundButton:
+            return qobject_cast<const QPushButton*>(widget) != nullptr;
+        case ControlKind::CheckBox:
+            return qobject_cast<const QCheckBox*>(widget) != nullptr;
+        case ControlKind::RadioButton:
+            return qobject_cast<const QRadioButton*>(widget) != nullptr;
+        case ControlKind::GroupBox:
+            return qobject_cast<const QGroupBox*>(widget) != nullptr;
+        case ControlKind::Edit:
+            return qobject_cast<const QLineEdit*>(widget) != nullptr;
+        case ControlKind::SliderH:
+        case ControlKind::SliderV:
+            return qobject_cast<const QSlider*>(widget) != nullptr;
+        case ControlKind::Pager:
+            return widget->metaObject() == &QWidget::staticMetaObject;
+        case ControlKind::TextLeft:
+        case ControlKind::TextCentre:
+        case ControlKind::TextRight:
+        case ControlKind::Hyperlink:
+        case ControlKind::Picture:
+        case ControlKind::Animation:
+            return qobject_cast<const QLabel*>(widget) != nullptr;
+        default:
+            return false;
+    }
+}
+
+// Everything built for a template, as (id, kind, place, accessible name) rows.
+using Row = std::tuple<int, int, int, int, int, int, QString>;
+
+std::vector<Row> BuiltRows(const BuiltDialog& built) {
+    std::vector<Row> rows;
+    for (QWidget* widget : built.client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!widget->property(kControlKindProperty).isValid()) continue;
+        const QRect g = widget->geometry();
+        rows.emplace_back(ControlIdOf(widget), widget->property(kControlKindProperty).toInt(), g.x(),
+                          g.y(), g.width(), g.height(), widget->accessibleName());
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+std::vector<Row> TemplateRows(const DialogTemplate& dialog, BaseUnits units) {
+    std::vector<Row> rows;
+    for (const ControlTemplate& c : dialog.controls) {
+        const QRect g = Expected(c.rect, units);
+        rows.emplace_back(c.id, static_cast<int>(c.kind), g.x(), g.y(), g.width(), g.height(),
+                          Utf8(c.caption.empty() ? c.accessibleName : c.caption));
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+TEST(DialogBuilderTest, MainPanelGetsEveryControlAtItsPlace) {
+    QDialog dialog;
+    const DialogTemplate& panel = MainPanelTemplate();
+    const BuiltDialog built = BuildDialog(panel, &dialog);
+
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("超级守时鸟"));
+    EXPECT_GT(built.units.x, 0);
+    EXPECT_GT(built.units.y, 0);
+    const BaseUnits measured = MeasureBaseUnits(dialog.font());
+    EXPECT_EQ(built.units.x, measured.x);
+    EXPECT_EQ(built.units.y, measured.y);
+    EXPECT_EQ(built.client->size(),
+              QSize(MulDiv(290, built.units.x, 4), MulDiv(175, built.units.y, 8)));
+    EXPECT_EQ(BuiltRows(built), TemplateRows(panel, built.units));
+
+    for (const ControlTemplate& c : panel.controls) {
+        if (c.id == kNoControlId) continue;
+        SCOPED_TRACE(c.id);
+        QWidget* widget = ControlById(&dialog, c.id);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->objectName(), QString::number(c.id));
+        EXPECT_EQ(widget->property(kControlIdProperty).toInt(), c.id);
+        EXPECT_TRUE(HasClassOfKind(widget, c.kind));
+        EXPECT_EQ(widget->geometry(), Expected(c.rect, built.units));
+        EXPECT_TRUE(widget->isVisibleTo(&dialog));
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            EXPECT_EQ(button->text(), Utf8(c.caption));
+        }
+        if (auto* label = qobject_cast<QLabel*>(widget); label && IsText(c.kind)) {
+            EXPECT_EQ(label->text(), Utf8(c.caption));
+        }
+    }
+    for (const ControlTemplate& c : panel.controls) {
+        if (c.id != kNoControlId) continue;
+        SCOPED_TRACE(c.caption);
+        EXPECT_TRUE(c.kind == ControlKind::GroupBox || IsText(c.kind) ||
+                    c.kind == ControlKind::Picture);
+    }
+}
+
+TEST(DialogBuilderTest, MainPanelControlDetails) {
+    QDialog dialog;
+    BuildDialog(MainPanelTemplate(), &dialog);
+
+    EXPECT_TRUE(ControlAs<QLineEdit>(&dialog, 1048)->isReadOnly());
+    EXPECT_EQ(ControlById(&dialog, 1048)->accessibleName(), QStringLiteral("预设关机时间"));
+    EXPECT_EQ(ControlAs<QLabel>(&dialog, 1016)->text(), QStringLiteral("  给作者写信"));
+    EXPECT_EQ(ControlAs<QLabel>(&dialog, 1002)->alignment() & Qt::AlignHorizontal_Mask,
+              Qt::AlignHCenter);
+    for (int id : {1033, 1040, 1041})
+        EXPECT_EQ(ControlAs<QLabel>(&dialog, id)->frameShape(), QFrame::Panel) << id;
+
+    auto* delay = ControlAs<QSlider>(&dialog, 1022);
+    ASSERT_NE(delay, nullptr);
+    EXPECT_EQ(delay->orientation(), Qt::Vertical);
+    EXPECT_TRUE(delay->invertedAppearance());  // minimum at the top
+    EXPECT_EQ(ControlAs<QSlider>(&dialog, 1035)->orientation(), Qt::Horizontal);
+
+    auto* animation = ControlAs<QLabel>(&dialog, 1024);
+    ASSERT_NE(animation, nullptr);
+    ASSERT_NE(animation->movie(), nullptr);
+    EXPECT_EQ(animation->movie()->state(), QMovie::Running);
+
+    const auto pictures = dialog.findChildren<QLabel*>();
+    const bool hasPicture = std::any_of(pictures.begin(), pictures.end(), [](QLabel* label) {
+        return label->property(kControlKindProperty).toInt() ==
+                   static_cast<int>(ControlKind::Picture) &&
+               !label->pixmap().isNull();
+    });
+    EXPECT_TRUE(hasPicture);
+
+    // No default button on the panel.
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        EXPECT_FALSE(button->isDefault()) << button->text().toStdString();
+
+    // Group boxes sit behind the controls they frame and let clicks through.
+    QWidget* radio = ControlById(&dialog, 1036);
+    QWidget* hit = radio->parentWidget()->childAt(radio->geometry().center());
+    EXPECT_TRUE(hit == radio || radio->isAncestorOf(hit));
+}
+
+TEST(DialogBuilderTest, MainPanelWindowAndMenu) {
+    QDialog dialog;
+    const BuiltDialog built = BuildDialog(MainPanelTemplate(), &dialog);
+    const Qt::WindowFlags flags = dialog.windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowTitleHint);
+    EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
+    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+
+    ASSERT_NE(built.menuBar, nullptr);
+    ASSERT_EQ(built.menuBar->actions().size(), 3);
+    EXPECT_EQ(built.menuBar->actions()[0]->text(), QStringLiteral("  时间参数设置[&F]"));
+    QAction* exit = FindCommandAction(built.menuBar, 32773);
+    ASSERT_NE(exit, nullptr);
+    EXPECT_EQ(exit->text(), QStringLiteral("退出程序 [&X]"));
+
+    // The menu bar sits above the client area, which keeps the template's size.
+    dialog.adjustSize();
+    EXPECT_GE(dialog.height(), built.client->height() + built.menuBar->sizeHint().height());
+    EXPECT_GE(built.client->y(), built.menuBar->sizeHint().height());
+}
+
+TEST(DialogBuilderTest, DialogFontHasChineseGlyphs) {
+    QDialog dialog;
+    const BuiltDialog built = BuildDialog(MainPanelTemplate(), &dialog);
+    const QFontMetrics metrics(built.font);
+    EXPECT_TRUE(metrics.inFont(QChar(0x9E1F)));  // 鸟
+    EXPECT_TRUE(metrics.inFont(QChar(0x5B88)));  // 守
+    EXPECT_EQ(QFontInfo(built.font).pixelSize(), PointsToPixels(9, ScreenDotsPerInch()));
+    const QFont hei = DialogFontFor(ReminderTemplate());
+    EXPECT_TRUE(QFontMetrics(hei).inFont(QChar(0x8C22)));  // 谢
+}
+
+TEST(DialogBuilderTest, ConsecutiveRadiosFormOneExclusiveGroup) {
+    QDialog dialog;
+    BuildDialog(MainPanelTemplate(), &dialog);
+    auto* minimised = ControlAs<QRadioButton>(&dialog, 1036);
+    auto* normal = ControlAs<QRadioButton>(&dialog, 1037);
+    ASSERT_NE(minimised, nullptr);
+    ASSERT_NE(normal, nullptr);
+    ASSERT_NE(RadioGroupOf(&dialog, 1036), nullptr);
+    EXPECT_EQ(RadioGroupOf(&dialog, 1036), RadioGroupOf(&dialog, 1037));
+    EXPECT_TRUE(RadioGroupOf(&dialog, 1036)->exclusive());
+    EXPECT_EQ(RadioGroupOf(&dialog, 1054), nullptr);  // a check box
+
+    EXPECT_FALSE(minimised->isChecked());
+    EXPECT_FALSE(normal->isChecked());
+    minimised->click();
+    EXPECT_TRUE(minimised->isChecked());
+    normal->click();
+    EXPECT_TRUE(normal->isChecked());
+    EXPECT_FALSE(minimised->isChecked());
+    normal->click();  // clicking the checked one keeps it checked
+    EXPECT_TRUE(normal->isChecked());
+
+    CheckRadioButton(&dialog, 1036, 1037, 1036);
+    EXPECT_TRUE(minimised->isChecked());
+    EXPECT_FALSE(normal->isChecked());
+    // Check boxes do not take part in radio groups.
+    auto* chime = ControlAs<QCheckBox>(&dialog, 1054);
+    chime->click();
+    EXPECT_TRUE(minimised->isChecked());
+}
+
+TEST(DialogBuilderTest, ReminderPopUp) {
+    QDialog dialog;
+    const BuiltDialog built = BuildDialog(ReminderTemplate(), &dialog);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Hi"));
+    EXPECT_EQ(built.menuBar, nullptr);
+    EXPECT_EQ(built.client, &dialog);
+    EXPECT_EQ(dialog.size(), QSize(MulDiv(207, built.units.x, 4), MulDiv(122, built.units.y, 8)));
+    EXPECT_TRUE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(BuiltRows(built), TemplateRows(ReminderTemplate(), built.units));
+
+    auto* thanks = ControlAs<QPushButton>(&dialog, 1097);
+    ASSERT_NE(thanks, nullptr);
+    EXPECT_TRUE(thanks->isDefault());
+    EXPECT_EQ(thanks->text(), QStringLiteral("谢谢提醒"));
+    EXPECT_EQ(ControlAs<QLabel>(&dialog, 1057)->text(), QStringLiteral("-Hi,不知您是否记得,此时-"));
+    for (int id : {1109, 1110, 1111, 1112}) {
+        auto* line = ControlAs<QLabel>(&dialog, id);
+        ASSERT_NE(line, nullptr) << id;
+        EXPECT_TRUE(line->text().isEmpty());
+        EXPECT_FALSE(line->accessibleName().isEmpty());
+    }
+    // The bordered picture fits inside its frame.
+    QLabel* picture = nullptr;
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        if (!label->pixmap().isNull()) picture = label;
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->frameShape(), QFrame::Box);
+    const QSize room = picture->contentsRect().size();
+    EXPECT_LE(picture->pixmap().width(), room.width());
+    EXPECT_LE(picture->pixmap().height(), room.height());
+}
+
+TEST(DialogBuilderTest, FactoriesReplaceTheStandardWidgetButKeepCaptionAndPlace) {
+    QDialog dialog;
+    BuildOptions options;
+    options.factories[1057] = [](const ControlTemplate&, QWidget* parent) {
+        return new CTintedStatic(parent);
+    };
+    const BuiltDialog built = BuildDialog(ReminderTemplate(), &dialog, options);
+    auto* heading = ControlAs<CTintedStatic>(&dialog, 1057);
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(heading->text(), QStringLiteral("-Hi,不知您是否记得,此时-"));
+    EXPECT_EQ(heading->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(heading->geometry(), Expected(FindControl(ReminderTemplate(), 1057)->rect, built.units));
+    EXPECT_EQ(heading->TextColor(), Rgb(0, 0, 238));
+}
+
+TEST(DialogBuilderTest, ControlsOfOwnedDialogsAreNotConfused) {
+    QDialog panel;
+    BuildDialog(MainPanelTemplate(), &panel);
+    auto* reminder = new QDialog(&panel);
+    BuildDialog(ReminderTemplate(), reminder);
+    EXPECT_EQ(ControlAs<QPushButton>(&panel, 1097)->text(), QStringLiteral("修改用户信息"));
+    EXPECT_EQ(ControlAs<QPushButton>(reminder, 1097)->text(), QStringLiteral("谢谢提醒"));
+    EXPECT_EQ(ControlById(&panel, 1057), nullptr);
+    EXPECT_EQ(ControlById(&panel, 4242), nullptr);
+    EXPECT_EQ(ControlById(&panel, kNoControlId), nullptr);
+    EXPECT_EQ(ControlById(nullptr, 1097), nullptr);
+}
+
+// Every kind, as dialogs still to come will use them.
+TEST(DialogBuilderTest, EveryKindBuilds) {
+    using K = ControlKind;
+    using S = ControlStyle;
+    const DialogTemplate sample{
+        .id = 9999,
+        .rect = {0, 0, 200, 200},
+        .fontFace = "宋体",
+        .fontPointSize = 10,
+        .caption = "样例",
+        .style = DialogStyle::kCaption | DialogStyle::kSystemModal,
+        .menuId = 0,
+        .controls = {
+            ControlRow(1, K::RadioButton, "甲", {0, 0, 40, 10}),
+            ControlRow(2, K::RadioButton, "乙", {0, 10, 40, 10}),
+            ControlRow(3, K::RadioButton, "丙", {0, 20, 40, 10}).Styled(S::kStartsGroup),
+            ControlRow(4, K::CheckBox, "丁", {0, 30, 40, 10}),
+            ControlRow(5, K::RadioButton, "戊", {0, 40, 40, 10}),
+            ControlRow(6, K::Edit, "", {50, 0, 40, 14}).Styled(S::kDigitsOnly),
+            ControlRow(7, K::Edit, "", {50, 20, 40, 14}).Styled(S::kPassword),
+            ControlRow(8, K::ComboBox, "", {50, 40, 40, 80}).Styled(S::kEditableCombo),
+            ControlRow(9, K::ListBox, "", {100, 0, 60, 40}),
+            ControlRow(10, K::SpinButton, "", {90, 0, 9, 14}),
+            ControlRow(11, K::ProgressBar, "", {100, 50, 80, 8}),
+            ControlRow(12, K::IconImage, "", {100, 60, 20, 20}).Resource(120),
+            ControlRow(13, K::PushButton, "...", {100, 90, 31, 19}).Resource(127),
+            ControlRow(14, K::PushButton, "立即关闭[&R]", {140, 90, 50, 14}).Styled(S::kDisabled),
+            ControlRow(15, K::TextRight, "A&&B", {0, 60, 40, 8}),
+            ControlRow(kNoControlId, K::Frame, "", {0, 100, 90, 40}),
+        }};
+    QDialog dialog;
+    BuildDialog(sample, &dialog);
+    EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+
+    EXPECT_EQ(RadioGroupOf(&dialog, 1), RadioGroupOf(&dialog, 2));
+    EXPECT_NE(RadioGroupOf(&dialog, 2), RadioGroupOf(&dialog, 3));  // starts its own group
+    EXPECT_NE(RadioGroupOf(&dialog, 3), RadioGroupOf(&dialog, 5));  // the check box parts them
+    ControlAs<QRadioButton>(&dialog, 2)->click();
+    ControlAs<QRadioButton>(&dialog, 3)->click();
+    EXPECT_TRUE(ControlAs<QRadioButton>(&dialog, 2)->isChecked());
+
+    const QValidator* digits = ControlAs<QLineEdit>(&dialog, 6)->validator();
+    ASSERT_NE(digits, nullptr);
+    QString text = QStringLiteral("12a");
+    int pos = 0;
+    EXPECT_EQ(digits->validate(text, pos), QValidator::Invalid);
+    text = QStringLiteral("0123");
+    EXPECT_EQ(digits->validate(text, pos), QValidator::Acceptable);
+    EXPECT_EQ(ControlAs<QLineEdit>(&dialog, 7)->echoMode(), QLineEdit::Password);
+
+    auto* combo = ControlAs<QComboBox>(&dialog, 8);
+    ASSERT_NE(combo, nullptr);
+    EXPECT_TRUE(combo->isEditable());
+    EXPECT_LT(combo->height(), MulDiv(80, MeasureBaseUnits(dialog.font()).y, 8));
+    EXPECT_EQ(ControlAs<QListWidget>(&dialog, 9)->verticalScrollBarPolicy(),
+              Qt::ScrollBarAlwaysOff);
+    EXPECT_NE(ControlAs<UpDownButtons>(&dialog, 10), nullptr);
+    EXPECT_FALSE(ControlAs<QProgressBar>(&dialog, 11)->isTextVisible());
+    EXPECT_FALSE(ControlAs<QLabel>(&dialog, 12)->pixmap().isNull());
+
+    auto* browse = ControlAs<QPushButton>(&dialog, 13);
+    EXPECT_TRUE(browse->text().isEmpty());  // the picture replaces the text
+    EXPECT_FALSE(browse->icon().isNull());
+    EXPECT_EQ(browse->accessibleName(), QStringLiteral("..."));
+
+    auto* now = ControlAs<QPushButton>(&dialog, 14);
+    EXPECT_FALSE(now->isEnabled());
+    EXPECT_EQ(now->text(), QStringLiteral("立即关闭[&R]"));
+    EXPECT_EQ(now->accessibleName(), QStringLiteral("立即关闭[R]"));
+    EXPECT_EQ(ControlAs<QLabel>(&dialog, 15)->text(), QStringLiteral("A&B"));
+    EXPECT_EQ(ControlAs<QLabel>(&dialog, 15)->alignment() & Qt::AlignHorizontal_Mask,
+              Qt::AlignRight);
+}
+
+TEST(DialogBuilderTest, StripMnemonic) {
+    EXPECT_EQ(StripMnemonic(QStringLiteral("删除[&D]")), QStringLiteral("删除[D]"));
+    EXPECT_EQ(StripMnemonic(QStringLiteral("A&&B")), QStringLiteral("A&B"));
+    EXPECT_EQ(StripMnemonic(QStringLiteral("end&")), QStringLiteral("end&"));
+    EXPECT_EQ(StripMnemonic(QString()), QString());
+}
+
+}  // namespace
+}  // namespace tocklet
