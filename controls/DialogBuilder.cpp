@@ -3,15 +3,12 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMovie>
-#include <QPainter>
 #include <QProgressBar>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -20,8 +17,8 @@
 #include <algorithm>
 
 #include "controls/DialogFont.h"
+#include "controls/DialogWidgets.h"
 #include "controls/MenuBuilder.h"
-#include "controls/UpDownButtons.h"
 #include "resources/Images.h"
 #include "resources/Menus.h"
 
@@ -34,125 +31,6 @@ QString FromUtf8(std::string_view text) {
 }
 
 bool Has(std::uint32_t style, std::uint32_t flag) { return (style & flag) != 0; }
-
-// Raises and activates its window each time the window is shown.
-class ForegroundOnShow : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show) {
-            if (auto* window = qobject_cast<QWidget*>(watched)) {
-                window->raise();
-                window->activateWindow();
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-// A slider with a thin plain border around it.
-class BorderedSlider : public QSlider {
-public:
-    using QSlider::QSlider;
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        QSlider::paintEvent(event);
-        QPainter painter(this);
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-};
-
-// Check boxes and radios as the dialog manager sizes them: a 13-pixel mark and a narrow gap
-// before the text, so captions fit the widths the templates give them.
-class DialogButtonStyle : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override {
-        switch (metric) {
-            case PM_IndicatorWidth:
-            case PM_IndicatorHeight:
-            case PM_ExclusiveIndicatorWidth:
-            case PM_ExclusiveIndicatorHeight:
-                return 13;
-            case PM_CheckBoxLabelSpacing:
-            case PM_RadioButtonLabelSpacing:
-                return 3;
-            default:
-                return QProxyStyle::pixelMetric(metric, option, widget);
-        }
-    }
-};
-
-Qt::WindowFlags WindowFlagsFor(std::uint32_t style) {
-    Qt::WindowFlags flags = Qt::Dialog;
-    if (Has(style, DialogStyle::kAppWindow)) flags = Qt::Window;
-    if (Has(style, DialogStyle::kToolWindow)) flags = Qt::Tool;
-    flags |= Qt::CustomizeWindowHint;
-    if (Has(style, DialogStyle::kNoBorder) || !Has(style, DialogStyle::kCaption)) {
-        flags |= Qt::FramelessWindowHint;
-    } else {
-        flags |= Qt::WindowTitleHint;
-        if (Has(style, DialogStyle::kSysMenu))
-            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-        if (Has(style, DialogStyle::kMinimizeBox)) flags |= Qt::WindowMinimizeButtonHint;
-    }
-    if (Has(style, DialogStyle::kSystemModal)) flags |= Qt::WindowStaysOnTopHint;
-    return flags;
-}
-
-// The widget class for a kind, with what the class needs before it is decorated.
-QWidget* MakeStandardWidget(const ControlTemplate& control, QWidget* parent) {
-    switch (control.kind) {
-        case ControlKind::PushButton:
-        case ControlKind::DefPushButton:
-        case ControlKind::RoundButton:
-            return new QPushButton(parent);
-        case ControlKind::CheckBox:
-            return new QCheckBox(parent);
-        case ControlKind::RadioButton:
-            return new QRadioButton(parent);
-        case ControlKind::GroupBox:
-            return new QGroupBox(parent);
-        case ControlKind::Frame: {
-            auto* frame = new QFrame(parent);
-            frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-            return frame;
-        }
-        case ControlKind::Edit:
-            return new QLineEdit(parent);
-        case ControlKind::ComboBox:
-            return new QComboBox(parent);
-        case ControlKind::ListBox:
-            return new QListWidget(parent);
-        case ControlKind::SpinButton:
-            return new UpDownButtons(parent);
-        case ControlKind::SliderH:
-        case ControlKind::SliderV: {
-            const auto orientation =
-                control.kind == ControlKind::SliderH ? Qt::Horizontal : Qt::Vertical;
-            return Has(control.style, ControlStyle::kBordered)
-                       ? new BorderedSlider(orientation, parent)
-                       : new QSlider(orientation, parent);
-        }
-        case ControlKind::ProgressBar:
-            return new QProgressBar(parent);
-        case ControlKind::Pager:
-            return new QWidget(parent);
-        case ControlKind::TextLeft:
-        case ControlKind::TextCentre:
-        case ControlKind::TextRight:
-        case ControlKind::Hyperlink:
-        case ControlKind::Picture:
-        case ControlKind::IconImage:
-        case ControlKind::Animation:
-            return new QLabel(parent);
-    }
-    return new QWidget(parent);
-}
 
 Qt::Alignment TextAlignment(ControlKind kind) {
     switch (kind) {
@@ -316,8 +194,7 @@ BuiltDialog BuildDialog(const DialogTemplate& dialogTemplate, QWidget* dialog,
     if (dialog->isWindow()) dialog->setWindowFlags(WindowFlagsFor(dialogTemplate.style));
     dialog->setWindowTitle(FromUtf8(dialogTemplate.caption));
     dialog->setFont(built.font);
-    if (Has(dialogTemplate.style, DialogStyle::kSetForeground))
-        dialog->installEventFilter(new ForegroundOnShow(dialog));
+    if (Has(dialogTemplate.style, DialogStyle::kSetForeground)) RaiseWhenShown(dialog);
 
     const QSize clientSize(built.frame.width, built.frame.height);
     const MenuData* menu = dialogTemplate.menuId != 0 ? FindMenu(dialogTemplate.menuId) : nullptr;
@@ -365,8 +242,7 @@ BuiltDialog BuildDialog(const DialogTemplate& dialogTemplate, QWidget* dialog,
     }
 
     // Made after the controls, so that as the dialog's last child it outlives them.
-    auto* buttonStyle = new DialogButtonStyle;
-    buttonStyle->setParent(dialog);
+    QStyle* buttonStyle = NewDialogButtonStyle(dialog);
     for (QAbstractButton* button : built.client->findChildren<QAbstractButton*>()) {
         const bool builtHere = button->property(kControlKindProperty).isValid();
         if (builtHere && (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button)))

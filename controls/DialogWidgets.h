@@ -1,0 +1,25 @@
+#pragma once
+// The pieces the dialog builder makes its windows and controls from.
+
+#include <QStyle>
+#include <QWidget>
+#include <cstdint>
+
+#include "resources/DialogTemplate.h"
+
+namespace tocklet {
+
+/// Window flags for a template's DialogStyle bits.
+Qt::WindowFlags WindowFlagsFor(std::uint32_t style);
+
+/// The standard widget class for the control's kind, before captions and styles are applied.
+QWidget* MakeStandardWidget(const ControlTemplate& control, QWidget* parent);
+
+/// Raises and activates window each time it is shown.
+void RaiseWhenShown(QWidget* window);
+
+/// A style for check boxes and radios with a 13-pixel mark and a narrow gap before the text,
+/// so captions fit the widths templates give them; owned by parent.
+QStyle* NewDialogButtonStyle(QObject* parent);
+
+}  // namespace tocklet
