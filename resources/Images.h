@@ -8,6 +8,8 @@
 namespace tocklet {
 
 /// Bitmap resource id (124 to 127), or a null pixmap when there is none with that number.
+/// Bitmap 102 is the toolbar's strip: one 16 x 16 image per button, in the order of
+/// ToolbarButtons(102) without its separators.
 QPixmap Bitmap(int id);
 
 /// Icon resource id (102, 120 to 122) in all its sizes, or a null icon.

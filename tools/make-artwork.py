@@ -223,6 +223,83 @@ def animation_frames(w=54, h=21, count=8):
     return frames
 
 
+def toolbar_strip(n=16):
+    """Bitmap 102: the main panel's toolbar buttons side by side, n x n each, in the toolbar's
+    order without its gaps: add task, calendar, delete task, chime, exit, print, how to use,
+    about."""
+    glyphs = []
+
+    def page(c, colour=(255, 255, 255)):
+        c.paint(polygon([(2.5, 1.5), (9.5, 1.5), (12.5, 4.5), (12.5, 14.5), (2.5, 14.5)]), colour)
+        c.paint(polygon([(2.5, 1.5), (9.5, 1.5), (12.5, 4.5), (12.5, 14.5), (2.5, 14.5)]).outline(1),
+                (90, 90, 110))
+        for y in (6, 8.5, 11):
+            c.paint(segment(4.5, y, 10.5, y, 1), (150, 160, 190))
+
+    def add_task(c):
+        page(c)
+        c.paint(circle(11.5, 11.5, 4.3), (255, 255, 255))
+        c.paint(circle(11.5, 11.5, 3.6), GREEN)
+        c.paint(segment(9.6, 11.5, 13.4, 11.5, 1.3), (255, 255, 255))
+        c.paint(segment(11.5, 9.6, 11.5, 13.4, 1.3), (255, 255, 255))
+
+    def calendar(c):
+        c.paint(box(1.5, 3, 14.5, 14.5, 1.5), (255, 255, 255))
+        c.paint(box(1.5, 3, 14.5, 14.5, 1.5).outline(1), NAVY)
+        c.paint(box(1.5, 3, 14.5, 6.5, 1), RED)
+        for x in (5, 11):
+            c.paint(segment(x, 1.5, x, 4.5, 1.4), INK)
+        for row in range(2):
+            for col in range(3):
+                c.paint(box(3.5 + col * 3.5, 8 + row * 3, 5.5 + col * 3.5, 9.8 + row * 3), (120, 130, 160))
+
+    def delete_task(c):
+        page(c)
+        c.paint(circle(11.5, 11.5, 4.3), (255, 255, 255))
+        c.paint(circle(11.5, 11.5, 3.6), RED)
+        c.paint(segment(9.9, 9.9, 13.1, 13.1, 1.5), (255, 255, 255))
+        c.paint(segment(13.1, 9.9, 9.9, 13.1, 1.5), (255, 255, 255))
+
+    def chime(c):
+        bell = polygon([(8, 1.5), (11.5, 4), (12, 10), (14, 12.5), (2, 12.5), (4, 10), (4.5, 4)])
+        c.paint(bell, (240, 190, 40))
+        c.paint(bell.outline(1), (150, 100, 10))
+        c.paint(circle(8, 14, 1.6), (150, 100, 10))
+
+    def exit_program(c):
+        c.paint(circle(8, 8.5, 6).outline(2) - box(6, 0, 10, 7), RED)
+        c.paint(segment(8, 1.5, 8, 8, 2), RED)
+
+    def printer(c):
+        c.paint(box(4, 1.5, 12, 7, 0.5), (255, 255, 255))
+        c.paint(box(4, 1.5, 12, 7, 0.5).outline(1), (90, 90, 110))
+        c.paint(box(1.5, 6, 14.5, 12, 1.5), (150, 155, 170))
+        c.paint(box(1.5, 6, 14.5, 12, 1.5).outline(1), (70, 70, 90))
+        c.paint(box(4, 10, 12, 14.5, 0.5), (255, 255, 255))
+        c.paint(box(4, 10, 12, 14.5, 0.5).outline(1), (90, 90, 110))
+        c.paint(circle(12.3, 8, 0.8), GREEN)
+
+    def question(c):
+        c.paint(circle(8, 8, 7), (40, 110, 200))
+        c.paint(circle(8, 6, 2.8).outline(1.8) - box(0, 6, 8, 16), (255, 255, 255))
+        c.paint(segment(8, 8.8, 8, 10, 1.8), (255, 255, 255))
+        c.paint(circle(8, 12.6, 1.1), (255, 255, 255))
+
+    def about(c):
+        bird(c, 8.6, 9.2, 12.2 * n / 16, eye=True)
+
+    for draw in (add_task, calendar, delete_task, chime, exit_program, printer, question, about):
+        c = Canvas(n, n)
+        draw(c)
+        glyphs.append(c)
+    strip = Canvas(n * len(glyphs), n)
+    for i, glyph in enumerate(glyphs):
+        for y in range(n):
+            for x in range(n):
+                strip.pixels[y * strip.width + i * n + x] = glyph.pixels[y * n + x]
+    return strip
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "resources", "images")
@@ -232,6 +309,7 @@ def main():
         write_png(os.path.join(out, f"icon120-{n}.png"), icon_tray(n, paused=False))
         write_png(os.path.join(out, f"icon121-{n}.png"), icon_tray(n, paused=True))
         write_png(os.path.join(out, f"icon122-{n}.png"), icon_alarm(n))
+    write_png(os.path.join(out, "bitmap102.png"), toolbar_strip())
     write_png(os.path.join(out, "bitmap124.png"), bitmap_mail_bird())
     write_png(os.path.join(out, "bitmap125.png"), bitmap_password_back())
     write_png(os.path.join(out, "bitmap126.png"), bitmap_cuckoo())
