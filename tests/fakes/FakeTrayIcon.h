@@ -9,15 +9,14 @@ namespace tocklet::testing {
 
 class FakeTrayIcon final : public TrayIcon {
 public:
-    void Add(int iconId, std::string_view tip) override {
+    void Add(int image, std::string_view text) override {
         shown = true;
         ++adds;
-        this->iconId = iconId;
-        this->tip = tip;
+        Modify(image, text);
     }
-    void Modify(int iconId, std::string_view tip) override {
-        this->iconId = iconId;
-        this->tip = tip;
+    void Modify(int image, std::string_view text) override {
+        iconId = image;
+        tip = text;
     }
     void Remove() override {
         shown = false;

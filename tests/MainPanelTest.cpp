@@ -1,0 +1,213 @@
+// The main panel's start-up, timers, notification icon and keys, driven through fakes.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "PanelHarness.h"
+
+namespace tocklet::testing {
+namespace {
+
+using Call = FakeTimers::Call;
+
+TEST(MainPanel, CreationStartsTheSecondHideAndAlignTimers) {
+    PanelHarness h;
+    h.StoreTasks({Gb("1110,30_|开会")});
+    h.Start();
+    EXPECT_EQ(h.timers.calls, (std::vector<Call>{{true, 1, 1000}, {true, 4, 800}, {true, 5, 1000}}));
+}
+
+TEST(MainPanel, HidesOnTheFirstTickOfTheHideTimer) {
+    PanelHarness h;
+    h.StoreTasks({Gb("1110,30_|开会")});
+    CMainPanelDlg& panel = h.Start();
+    panel.show();
+    ASSERT_TRUE(panel.isVisible());
+    h.timers.Fire(kTimerHide);
+    EXPECT_FALSE(panel.isVisible());
+    EXPECT_FALSE(h.timers.IsRunning(kTimerHide));
+}
+
+TEST(MainPanel, TitleShowsTheTimeOfEachSecond) {
+    PanelHarness h;
+    h.StoreTasks({Gb("1110,30_|开会")});
+    h.Start();
+    h.TickSecond();
+    EXPECT_EQ(h.Title(), Gb("超级守时鸟  10:28:57"));
+    h.clock.Advance(std::chrono::seconds(1));
+    h.TickSecond();
+    EXPECT_EQ(h.Title(), Gb("超级守时鸟  10:28:58"));
+    EXPECT_EQ(h.panel->m_strTitleTime, "10:28:58");
+}
+
+TEST(MainPanel, TaskCheckStartsOnlyAtTheFirstWholeMinute) {
+    PanelHarness h;
+    h.StoreTasks({Gb("1110,30_|开会")});
+    h.Start();
+    for (int s = 57; s <= 59; ++s) {
+        h.timers.Fire(kTimerAlign);
+        EXPECT_FALSE(h.timers.IsRunning(kTimerTaskCheck)) << "second " << s;
+        h.clock.Advance(std::chrono::seconds(1));
+    }
+    h.timers.Fire(kTimerAlign);  // 10:29:00
+    EXPECT_TRUE(h.timers.IsRunning(kTimerTaskCheck));
+    EXPECT_EQ(h.timers.running.at(kTimerTaskCheck), 60000);
+    EXPECT_FALSE(h.timers.IsRunning(kTimerAlign));
+}
+
+TEST(MainPanel, StartUpShowsTheStoredSettings) {
+    PanelHarness h;
+    h.StoreTasks({Gb("1110,30_|开会"), Gb("1110,31_|x")});
+    h.registry.Put(kProgramKey, "ClockOpen", "1");
+    h.registry.Put(kProgramKey, "music", Stored("1", 2));
+    h.registry.Put(kProgramKey, "CloseHour", Stored("21:30:0", 10));
+    h.registry.Put(kProgramKey, "Repeat", Stored("3", 3));
+    h.registry.Put(kProgramKey, "DelayTime", Stored("15", 3));
+    h.registry.Put(kProgramKey, "Status", Stored("1", 2));
+    h.registry.Put(kCvKey, "RegisteredOwner", Stored("Alice", 16));
+    h.registry.Put(kCvKey, "RegisteredOrganization", Stored("Acme", 30));
+    CMainPanelDlg& p = h.Start();
+    EXPECT_TRUE(h.boxes.shown.empty()) << h.boxes.shown.front().text;
+    EXPECT_EQ(ToGb(ControlAs<QLabel>(&p, kIdBanner)->text()), "Acme -- Alice");
+    EXPECT_EQ(ToGb(ControlAs<QLineEdit>(&p, kIdShutdownTime)->text()), "21:30:0");
+    EXPECT_EQ(p.m_nHour, 21);
+    EXPECT_EQ(p.m_nMinute, 30);
+    EXPECT_EQ(p.m_nSecond, 0);
+    EXPECT_TRUE(ControlAs<QCheckBox>(&p, kIdChimeOn)->isChecked());
+    EXPECT_TRUE(ControlAs<QCheckBox>(&p, kIdChimeSound)->isChecked());
+    EXPECT_TRUE(ControlAs<QCheckBox>(&p, kIdChimeSound)->isEnabled());
+    EXPECT_FALSE(ControlAs<QCheckBox>(&p, kIdChimeText)->isChecked());
+    EXPECT_TRUE(ControlAs<QCheckBox>(&p, kIdMonitoring)->isChecked());
+    EXPECT_TRUE(ControlAs<QAbstractButton>(&p, kIdLaunchNormal)->isChecked());
+    EXPECT_EQ(ToGb(ControlAs<QLabel>(&p, kIdTaskCountText)->text()), "2");
+    EXPECT_EQ(ToGb(ControlAs<QLabel>(&p, kIdRepeatText)->text()), "3");
+    EXPECT_EQ(ToGb(ControlAs<QLabel>(&p, kIdDelayText)->text()), "15");
+    EXPECT_EQ(p.m_tasks.m_nDailyCount, 2);
+}
+
+TEST(MainPanel, ChimeOffDisablesItsSubordinateBoxes) {
+    PanelHarness h;
+    h.StoreTasks({Gb("1110,30_|开会")});
+    h.registry.Put(kProgramKey, "ClockOpen", "0");
+    h.registry.Put(kProgramKey, "word", Stored("1", 3));
+    CMainPanelDlg& p = h.Start();
+    EXPECT_FALSE(ControlAs<QCheckBox>(&p, kIdChimeSound)->isEnabled());
+    EXPECT_FALSE(ControlAs<QCheckBox>(&p, kIdChimeText)->isEnabled());
+    EXPECT_TRUE(ControlAs<QCheckBox>(&p, kIdChimeText)->isChecked());
+}
+
+TEST(MainPanel, EmptyTaskListIsAnnouncedOnce) {
+    PanelHarness h;
+    h.StoreTasks({});
+    h.Start();
+    ASSERT_EQ(h.boxes.shown.size(), 1u);
+    EXPECT_EQ(h.boxes.shown[0].text, Gb(" 当前没有任何可以执行的任务,如果您是一个新用户,\n"
+                                        "   请在主窗口中点击<添加任务>按钮添加新任务.\n"
+                                        "    注意：新任务至少要二分钟后才会响应! "));
+    EXPECT_EQ(h.boxes.shown[0].caption, Gb("守时鸟向您提示"));
+    EXPECT_EQ(h.boxes.shown[0].icon, MbIcon::Question);
+    EXPECT_EQ(ToGb(ControlAs<QLabel>(h.panel.get(), kIdTaskCountText)->text()), "0");
+}
+
+TEST(MainPanel, MissingProgramKeyGivesTheMessagesInOrder) {
+    PanelHarness h;
+    h.registry.FailOpenForRead(kProgramKey, kRegFileNotFound);
+    h.Start();
+    const std::string broken = Gb(" 注册表已经损坏");
+    EXPECT_EQ(h.boxes.Texts(),
+              (std::vector<std::string>{h.boxes.shown.at(0).text, broken, broken, broken, broken}));
+    EXPECT_EQ(h.boxes.shown[0].caption, Gb("守时鸟向您提示"));
+    EXPECT_EQ(h.boxes.shown[1].caption, "tocklet");
+}
+
+TEST(MainPanel, FirstRunMarksItselfAndRegistersAutostart) {
+    PanelHarness h;
+    h.StoreTasks({Gb("1110,30_|开会")});
+    h.registry.Remove(kCvKey, "new");
+    h.Start();
+    EXPECT_EQ(h.registry.Get(kCvKey, "new"), Stored("1", 2));
+    EXPECT_EQ(h.registry.Get(kRunKeyPath, "ZidezArudiva"), Stored(h.self.path, 128));
+    EXPECT_EQ(h.autostart.registered, std::vector<std::string>{h.self.path});
+
+    PanelHarness second;  // "new" is stored: nothing is written again
+    second.StoreTasks({Gb("1110,30_|开会")});
+    second.Start();
+    EXPECT_FALSE(second.registry.Get(kRunKeyPath, "ZidezArudiva").has_value());
+    EXPECT_TRUE(second.autostart.registered.empty());
+}
+
+TEST(MainPanel, TrayIconFollowsMonitoringAndTogglesThePanel) {
+    PanelHarness h;
+    h.StoreTasks({Gb("1110,30_|开会")});
+    CMainPanelDlg& p = h.Start();
+    EXPECT_TRUE(h.tray.shown);
+    EXPECT_EQ(h.tray.iconId, 120);
+    EXPECT_EQ(h.tray.tip, Gb("守时鸟正在工作"));
+
+    EXPECT_TRUE(p.OnCommand(kCmdPauseMonitoring));
+    EXPECT_EQ(p.m_bMonitoring, 0);
+    EXPECT_FALSE(ControlAs<QCheckBox>(&p, kIdMonitoring)->isChecked());
+    EXPECT_EQ(h.tray.iconId, 121);
+    EXPECT_EQ(h.tray.tip, Gb("守时鸟暂时停止监控"));
+    EXPECT_TRUE(p.OnCommand(kCmdResumeMonitoring));
+    EXPECT_EQ(h.tray.iconId, 120);
+    EXPECT_TRUE(ControlAs<QCheckBox>(&p, kIdMonitoring)->isChecked());
+
+    ControlAs<QCheckBox>(&p, kIdMonitoring)->click();  // the check box itself
+    EXPECT_EQ(p.m_bMonitoring, 0);
+    EXPECT_EQ(h.tray.iconId, 121);
+
+    h.tray.Press(TrayButton::Left);
+    EXPECT_TRUE(p.isVisible());
+    h.tray.Press(TrayButton::Left);
+    EXPECT_FALSE(p.isVisible());
+    EXPECT_TRUE(p.OnCommand(kCmdShowPanel));
+    EXPECT_TRUE(p.isVisible());
+    p.RemoveTrayIcon();
+    EXPECT_FALSE(h.tray.shown);
+}
+
+TEST(MainPanel, CloseBoxHidesAndEnterDoesNothing) {
+    PanelHarness h;
+    h.StoreTasks({Gb("1110,30_|开会")});
+    CMainPanelDlg& p = h.Start();
+    p.show();
+    QTest::keyClick(&p, Qt::Key_Return);
+    QTest::keyClick(&p, Qt::Key_Enter);
+    EXPECT_TRUE(p.isVisible());
+    p.close();
+    EXPECT_FALSE(p.isVisible());
+    EXPECT_EQ(h.self.instancesStarted, 0);
+}
+
+TEST(MainPanel, EscapeEndsTheLoopAsCancelAndRestartEndsItAsOk) {
+    PanelHarness h;
+    h.StoreTasks({Gb("1110,30_|开会")});
+    h.panel = std::make_unique<CMainPanelDlg>(PanelServices{h.registry, h.profile, h.boxes, h.clock,
+                                                            h.timers, h.sound, h.launcher, h.self,
+                                                            h.tray, h.autostart, h.shell});
+    Soon([&] {
+        QTest::keyClick(h.panel.get(), Qt::Key_Return);
+        QTest::keyClick(h.panel.get(), Qt::Key_Escape);
+    });
+    EXPECT_EQ(h.panel->DoModal(), kIdCancel);
+
+    PanelHarness again;
+    again.StoreTasks({Gb("1110,30_|开会")});
+    again.panel = std::make_unique<CMainPanelDlg>(PanelServices{
+        again.registry, again.profile, again.boxes, again.clock, again.timers, again.sound,
+        again.launcher, again.self, again.tray, again.autostart, again.shell});
+    Soon([&] {
+        again.timers.Fire(kTimerHide);  // hiding must not end the loop
+        again.panel->RestartSelf();
+    });
+    EXPECT_EQ(again.panel->DoModal(), kIdOk);
+    EXPECT_EQ(again.self.instancesStarted, 1);
+}
+
+}  // namespace
+}  // namespace tocklet::testing

@@ -1,0 +1,110 @@
+#pragma once
+// A main panel wired to fakes, with the stored state of an installed program.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/DialogBuilder.h"
+#include "fakes/FakeAutostart.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeLaunchers.h"
+#include "fakes/FakeMessageBoxes.h"
+#include "fakes/FakeProfile.h"
+#include "fakes/FakeRegistry.h"
+#include "fakes/FakeShellOpen.h"
+#include "fakes/FakeSound.h"
+#include "fakes/FakeTimers.h"
+#include "fakes/FakeTrayIcon.h"
+#include "platform/QtText.h"
+#include "platform/Text.h"
+#include "shell/MainPanelDlg.h"
+#include "tasks/ReminderDlg.h"
+
+namespace tocklet::testing {
+
+inline constexpr const char* kProgramKey = "Software\\Microsoft\\Windows\\tocklet";
+inline constexpr const char* kCvKey = "Software\\Microsoft\\Windows\\CurrentVersion";
+inline constexpr const char* kRunKeyPath = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+/// Stored form of a small value: text, zero byte, zeros up to count.
+inline std::string Stored(std::string_view text, std::size_t count) {
+    std::string s(text.substr(0, count));
+    s.resize(count, '\0');
+    return s;
+}
+
+struct PanelHarness {
+    FakeRegistry registry;
+    FakeProfile profile;
+    FakeMessageBoxes boxes;
+    FakeClock clock;
+    FakeTimers timers;
+    FakeSound sound;
+    FakeProgramLauncher launcher;
+    FakeSelfLauncher self;
+    FakeTrayIcon tray;
+    FakeAutostart autostart;
+    FakeShellOpen shell;
+    std::unique_ptr<CMainPanelDlg> panel;
+
+    PanelHarness() {
+        registry.AddKey(kProgramKey);
+        registry.AddKey(kCvKey);
+        registry.AddKey(kRunKeyPath);
+        registry.Put(kCvKey, "new", Stored("1", 2));
+        for (const char* name : {"Repeat", "DelayTime"}) registry.Put(kProgramKey, name, Stored("0", 3));
+        registry.Put(kProgramKey, "Status", Stored("0", 2));
+        clock.SetLocal(2026, 12, 7, 10, 28, 57);
+    }
+
+    /// Stores the task list (code page 936 records, value numbers from 1).
+    void StoreTasks(const std::vector<std::string>& records) {
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            registry.Put(kProgramKey, std::to_string(i + 1), Stored(records[i], 100));
+        }
+        registry.Put(kProgramKey, "happen", Stored(std::to_string(records.size()), 3));
+    }
+
+    /// Builds the panel and runs its creation and start-up sequence.
+    CMainPanelDlg& Start() {
+        panel = std::make_unique<CMainPanelDlg>(PanelServices{registry, profile, boxes, clock, timers,
+                                                              sound, launcher, self, tray,
+                                                              autostart, shell});
+        panel->OnCreate();
+        panel->OnInitDialog();
+        return *panel;
+    }
+
+    /// One tick of timer 1 for the clock's current second.
+    void TickSecond() {
+        const auto s = std::chrono::floor<std::chrono::seconds>(clock.Now().time_since_epoch());
+        timers.Fire(kTimerSecond, TickSeconds{s.count(), 1, 1});
+    }
+
+    std::string Title() const { return ToGb(panel->windowTitle()); }
+};
+
+/// The reminder pop-ups open now, oldest first.
+inline std::vector<CReminderDlg*> OpenReminders() {
+    std::vector<CReminderDlg*> open;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* r = qobject_cast<CReminderDlg*>(w); r && r->isVisible()) open.push_back(r);
+    }
+    return open;
+}
+
+/// Presses "谢谢提醒" on a reminder.
+inline void Acknowledge(CReminderDlg* reminder) {
+    if (auto* b = ControlAs<QAbstractButton>(reminder, kReminderThanksId)) b->click();
+}
+
+/// Runs fn once the event loop is reached (inside a modal pop-up, for example).
+inline void Soon(std::function<void()> fn) { QTimer::singleShot(0, qApp, std::move(fn)); }
+
+}  // namespace tocklet::testing
