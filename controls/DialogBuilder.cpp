@@ -15,6 +15,8 @@
 #include <QSlider>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "controls/DialogFont.h"
 #include "controls/DialogWidgets.h"
@@ -123,7 +125,7 @@ void Decorate(QWidget* widget, const ControlTemplate& control, const QString& ca
                control.kind == ControlKind::Animation) {
         if (auto* label = qobject_cast<QLabel*>(widget)) DecorateImage(label, control, place);
     } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-        group->setTitle(StripMnemonic(caption));
+        group->setTitle(caption);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(caption);
         if (auto* push = qobject_cast<QPushButton*>(button)) {
@@ -164,6 +166,36 @@ void Decorate(QWidget* widget, const ControlTemplate& control, const QString& ca
         widget->setAttribute(Qt::WA_TransparentForMouseEvents);
         widget->setFocusPolicy(Qt::NoFocus);
         widget->lower();
+    }
+}
+
+// True when text marks a mnemonic: an '&' before anything but another '&'.
+bool HasMnemonic(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&')) continue;
+        if (text[i + 1] != QLatin1Char('&')) return true;
+        ++i;
+    }
+    return false;
+}
+
+// A static text's mnemonic moves the focus to the next control that takes the focus, as the
+// dialog manager does; without such a control the text is shown without its marker.
+void LinkMnemonicLabels(const std::vector<std::pair<QWidget*, const ControlTemplate*>>& built) {
+    for (std::size_t i = 0; i < built.size(); ++i) {
+        auto* label = qobject_cast<QLabel*>(built[i].first);
+        const ControlTemplate& control = *built[i].second;
+        if (label == nullptr || !IsText(control.kind) ||
+            Has(control.style, ControlStyle::kNoPrefix))
+            continue;
+        const QString caption = FromUtf8(control.caption);
+        if (!HasMnemonic(caption)) continue;
+        for (std::size_t j = i + 1; j < built.size(); ++j) {
+            if (built[j].first->focusPolicy() == Qt::NoFocus) continue;
+            label->setText(caption);
+            label->setBuddy(built[j].first);
+            break;
+        }
     }
 }
 
@@ -215,6 +247,7 @@ BuiltDialog BuildDialog(const DialogTemplate& dialogTemplate, QWidget* dialog,
     }
 
     RadioGrouping radios;
+    std::vector<std::pair<QWidget*, const ControlTemplate*>> made;
     for (const ControlTemplate& control : dialogTemplate.controls) {
         const auto factory = options.factories.find(control.id);
         QWidget* widget = control.id != kNoControlId && factory != options.factories.end()
@@ -239,7 +272,9 @@ BuiltDialog BuildDialog(const DialogTemplate& dialogTemplate, QWidget* dialog,
                                                           : StripMnemonic(caption));
         if (Has(control.style, ControlStyle::kDisabled)) widget->setEnabled(false);
         widget->show();
+        made.emplace_back(widget, &control);
     }
+    LinkMnemonicLabels(made);
 
     // Made after the controls, so that as the dialog's last child it outlives them.
     QStyle* buttonStyle = NewDialogButtonStyle(dialog);

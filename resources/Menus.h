@@ -17,7 +17,7 @@ inline constexpr int kSeparator = 0;
 
 struct MenuItem {
     int command = kSeparator;
-    std::string_view text;  // UTF-8; empty for a separator
+    std::string_view text;   // UTF-8; empty for a separator
     bool isDefault = false;  // shown in bold and chosen by a double click
 };
 

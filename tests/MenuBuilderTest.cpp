@@ -1,9 +1,9 @@
-#include "controls/MenuBuilder.h"
-
 #include <gtest/gtest.h>
 
 #include <QStyleOptionMenuItem>
 #include <QWidget>
+
+#include "controls/MenuBuilder.h"
 
 namespace tocklet {
 namespace {

@@ -44,11 +44,16 @@ TEST(MenusTest, TrayMenuHasOneBlankTitledPopupWithItsFirstItemDefault) {
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(menu->popups.size(), 1u);
     EXPECT_EQ(menu->popups[0].title, " ");
-    EXPECT_EQ(ItemsOf(menu->popups[0]),
-              (Items{{32776, " 系统参数设置"}, {32798, " 显示/关闭时钟 "}, {32805, " 改变时钟颜色"},
-                     {kSeparator, ""}, {32777, " 整点报时/关闭"}, {32779, " 暂停监控"},
-                     {32784, " 恢复监控"}, {kSeparator, ""}, {32787, " 关机时间设置"},
-                     {32780, " 退出本程序"}}));
+    EXPECT_EQ(ItemsOf(menu->popups[0]), (Items{{32776, " 系统参数设置"},
+                                               {32798, " 显示/关闭时钟 "},
+                                               {32805, " 改变时钟颜色"},
+                                               {kSeparator, ""},
+                                               {32777, " 整点报时/关闭"},
+                                               {32779, " 暂停监控"},
+                                               {32784, " 恢复监控"},
+                                               {kSeparator, ""},
+                                               {32787, " 关机时间设置"},
+                                               {32780, " 退出本程序"}}));
     const auto& items = menu->popups[0].items;
     EXPECT_TRUE(items[0].isDefault);
     for (std::size_t i = 1; i < items.size(); ++i) EXPECT_FALSE(items[i].isDefault);

@@ -1,5 +1,3 @@
-#include "controls/TintedStatic.h"
-
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
@@ -9,6 +7,7 @@
 #include <cmath>
 
 #include "controls/DialogFont.h"
+#include "controls/TintedStatic.h"
 
 namespace tocklet {
 namespace {
