@@ -55,6 +55,11 @@ CMainPanelDlg::~CMainPanelDlg() {
 
 void CMainPanelDlg::BuildControls() {
     BuiltDialog built = BuildDialog(MainPanelTemplate(), this);
+    // The panel and its controls share one light-blue ground.
+    QPalette ground = palette();
+    ground.setColor(QPalette::Window, QColor(128, 174, 228));
+    setPalette(ground);
+    setAutoFillBackground(true);
     if (built.menuBar) {
         connect(built.menuBar, &QMenuBar::triggered, this,
                 [this](QAction* action) { OnCommand(CommandOf(action)); });

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Remakes the screenshots in docs/ from a build in build/: the main panel just after start,
+# and a reminder pop-up fired by a stored task.
+set -euo pipefail
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=$(cd "${1:-$top/build}" && pwd)
+tocklet=$build/shell/tocklet reg=$build/tools/tocklet-reg
+"$top/tests/e2e/reminder-fires.sh" "$tocklet" "$reg" "$top/resources/setup.reg" "$top/docs/reminder.png"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export HOME=$work XDG_CONFIG_HOME=$work/config TZ=UTC LANG=C.UTF-8
+"$reg" import "$top/resources/setup.reg" >/dev/null
+printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion]\n"new"="1"\n"RegisteredOwner"="Alice"\n"RegisteredOrganization"="Acme"\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\tocklet]\n"happen"=hex(1):32,00,00\n"1"="1110,30_|\xbf\xaa\xbb\xe1"\n"2"="038,0_2|/usr/bin/xclock"\n' > "$work/seed.reg"
+"$reg" import "$work/seed.reg" >/dev/null
+cat > "$work/inside-x.sh" <<INNER
+cd "$work"
+"$tocklet" > "$work/app.log" 2>&1 &
+app=\$!
+sleep 0.5
+xwd -root -silent | convert xwd:- -crop 700x100%+0+0 -trim +repage "$top/docs/panel.png"
+kill \$app
+INNER
+unset QT_QPA_PLATFORM
+xvfb-run -a -s '-screen 0 800x600x24' bash "$work/inside-x.sh"
+echo "Wrote docs/panel.png and docs/reminder.png"
