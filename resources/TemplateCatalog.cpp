@@ -6,7 +6,11 @@ namespace tocklet {
 
 const DialogTemplate* FindTemplate(int id) {
     using Getter = const DialogTemplate& (*)();
-    static constexpr std::array<Getter, 2> kAll{&MainPanelTemplate, &ReminderTemplate};
+    static constexpr std::array kAll{
+        &MainPanelTemplate,
+        &ReminderTemplate,
+        &AddTaskTemplate,
+    };
     for (Getter getter : kAll) {
         const DialogTemplate& dialog = getter();
         if (dialog.id == id) return &dialog;

@@ -10,8 +10,10 @@ namespace tocklet {
 
 inline constexpr int kMainPanelTemplateId = 106;
 inline constexpr int kReminderTemplateId = 116;
+inline constexpr int kAddTaskTemplateId = 101;
 
 const DialogTemplate& MainPanelTemplate();  // the main panel
 const DialogTemplate& ReminderTemplate();   // the pop-up of a due message task
+const DialogTemplate& AddTaskTemplate();    // the add-task dialog
 
 }  // namespace tocklet
