@@ -1,0 +1,204 @@
+#include "tasks/AddTaskLogic.h"
+
+#include <array>
+
+#include "platform/Text.h"
+#include "tasks/TaskRecord.h"
+
+namespace tocklet {
+namespace {
+
+using Id = AddTaskIds;
+
+constexpr std::string_view kBadDate =
+    " 指定的日期不存在,请重新选择月份(1到12)和日子(该月中的某一天). ";
+constexpr std::string_view kBadWeekday = " 请从列表中选择星期一到星期日中的一天. ";
+constexpr std::string_view kNoProgram = " 请先按\"...\"按钮选择要执行的程序文件. ";
+
+// A combo text as a number: one or two decimal digits, nothing else.
+std::optional<int> SmallNumber(std::string_view text) {
+    if (text.empty() || text.size() > 2) return std::nullopt;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+}  // namespace
+
+const std::vector<int>& InitiallyDisabledControls() {
+    static const std::vector<int> ids{
+        Id::kWeekday,      Id::kMonth,  Id::kDay,   Id::kHourEdit, Id::kMinuteEdit,
+        Id::kReminderEdit, Id::kBrowse, Id::kSave,  Id::kNext,     Id::kExit,
+        Id::kDaily,        Id::kOnDate, Id::kWeekly};
+    return ids;
+}
+
+Enabling EnablingAfterClick(int radioId) {
+    switch (radioId) {
+        case Id::kMessage:
+            return {{Id::kReminderEdit, Id::kSave, Id::kNext, Id::kExit, Id::kDaily, Id::kOnDate,
+                     Id::kWeekly},
+                    {Id::kMonth, Id::kDay, Id::kHourEdit, Id::kMinuteEdit, Id::kBrowse}};
+        case Id::kProgram:
+            return {{Id::kBrowse, Id::kSave, Id::kNext, Id::kExit, Id::kDaily, Id::kOnDate,
+                     Id::kWeekly},
+                    {Id::kMonth, Id::kDay, Id::kHourEdit, Id::kMinuteEdit, Id::kReminderEdit}};
+        case Id::kDaily:
+            return {{Id::kHourEdit, Id::kMinuteEdit}, {Id::kMonth, Id::kDay, Id::kWeekday}};
+        case Id::kOnDate:
+            return {{Id::kHourEdit, Id::kMinuteEdit, Id::kMonth, Id::kDay}, {Id::kWeekday}};
+        case Id::kWeekly:
+            return {{Id::kHourEdit, Id::kMinuteEdit, Id::kWeekday}, {Id::kMonth, Id::kDay}};
+        default:
+            return {};
+    }
+}
+
+const std::vector<std::string_view>& WeekdayEntries() {
+    static const std::vector<std::string_view> entries{"星期一", "星期二", "星期三", "星期四",
+                                                       "星期五", "星期六", "星期日"};
+    return entries;
+}
+
+int StepSpin(int position, int delta, SpinRange range) {
+    const int span = range.maximum - range.minimum + 1;
+    if (span <= 0) return range.minimum;
+    long long offset = static_cast<long long>(position) - range.minimum + delta;
+    offset %= span;
+    if (offset < 0) offset += span;
+    return range.minimum + static_cast<int>(offset);
+}
+
+std::optional<int> SpinPositionFromText(std::string_view text, SpinRange range) {
+    if (text.empty()) return std::nullopt;
+    long long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > range.maximum) return std::nullopt;
+    }
+    if (value < range.minimum) return std::nullopt;
+    return static_cast<int>(value);
+}
+
+std::optional<int> WeekdayDigit(std::string_view gbText) {
+    // The combo's texts are "星期" and one character; that character decides.
+    const std::string_view text = CutAtCharBoundary(gbText, 9);
+    if (text.size() < 6) return std::nullopt;
+    const std::string_view third = text.substr(4, 2);
+    static const std::array<std::pair<std::string, int>, 7> kDigits{{
+        {Gb("日"), 1},
+        {Gb("一"), 2},
+        {Gb("二"), 3},
+        {Gb("三"), 4},
+        {Gb("四"), 5},
+        {Gb("五"), 6},
+        {Gb("六"), 7},
+    }};
+    // Only a whole two-byte character at bytes 4 and 5 counts, not the halves of two others.
+    std::size_t pos = 0;
+    while (pos < 4) pos += CharBytes(text, pos);
+    if (pos != 4) return std::nullopt;
+    for (const auto& [character, digit] : kDigits) {
+        if (third == character) return digit;
+    }
+    return std::nullopt;
+}
+
+bool IsCalendarDate(int month, int day) {
+    static constexpr std::array<int, 12> kDays{31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return false;
+    return day >= 1 && day <= kDays[static_cast<std::size_t>(month - 1)];
+}
+
+BuiltTask BuildTaskRecord(const AddTaskChoices& choices) {
+    const int action = choices.checkedAction == Id::kMessage ? 1 : 0;
+    char schedule = kScheduleWeekly;
+    if (choices.checkedSchedule == Id::kDaily) schedule = kScheduleDaily;
+    if (choices.checkedSchedule == Id::kOnDate) schedule = kScheduleDate;
+
+    int month = 0;
+    int day = 0;
+    int weekday = 0;
+    if (schedule == kScheduleDate) {
+        const auto m = SmallNumber(choices.monthText);
+        const auto d = SmallNumber(choices.dayText);
+        // A date that never comes would make a task that never fires.
+        if (!m || !d || !IsCalendarDate(*m, *d)) return {AddTaskProblem::BadDate, {}};
+        month = *m;
+        day = *d;
+    } else if (schedule == kScheduleWeekly) {
+        const auto w = WeekdayDigit(choices.weekdayText);
+        if (!w) return {AddTaskProblem::BadWeekday, {}};
+        weekday = *w;
+    }
+    if (action == 0 && choices.programPath.empty()) return {AddTaskProblem::NoProgram, {}};
+
+    const std::string& target = action == 1 ? choices.reminderText : choices.programPath;
+    return {AddTaskProblem::None, FormatTaskRecord(action, schedule, choices.hour, choices.minute,
+                                                   month, day, weekday, target)};
+}
+
+std::string_view ProblemText(AddTaskProblem problem) {
+    switch (problem) {
+        case AddTaskProblem::BadDate:
+            return kBadDate;
+        case AddTaskProblem::BadWeekday:
+            return kBadWeekday;
+        case AddTaskProblem::NoProgram:
+            return kNoProgram;
+        case AddTaskProblem::None:
+            break;
+    }
+    return {};
+}
+
+std::optional<std::string_view> ProgramPathRefusal(std::string_view gbPath) {
+    if (FindChar(gbPath, '|') != std::string_view::npos) return kPathHasBar;
+    return std::nullopt;
+}
+
+std::vector<FileFilter> SplitFileFilter(std::string_view filter) {
+    std::vector<FileFilter> out;
+    std::size_t pos = 0;
+    auto next = [&]() -> std::string_view {
+        const std::size_t bar = filter.find('|', pos);
+        const std::string_view part =
+            filter.substr(pos, bar == std::string_view::npos ? std::string_view::npos : bar - pos);
+        pos = bar == std::string_view::npos ? filter.size() : bar + 1;
+        return part;
+    };
+    while (pos < filter.size()) {
+        const std::string_view caption = next();
+        if (caption.empty()) break;
+        FileFilter entry{std::string(caption), {}};
+        std::string_view patterns = next();
+        while (!patterns.empty()) {
+            const std::size_t semi = patterns.find(';');
+            std::string_view one = patterns.substr(0, semi);
+            while (!one.empty() && one.front() == ' ') one.remove_prefix(1);
+            while (!one.empty() && one.back() == ' ') one.remove_suffix(1);
+            if (!one.empty()) entry.patterns.emplace_back(one);
+            patterns =
+                semi == std::string_view::npos ? std::string_view() : patterns.substr(semi + 1);
+        }
+        out.push_back(std::move(entry));
+    }
+    return out;
+}
+
+FilterKind KindOfFilter(const FileFilter& filter) {
+    bool programs = !filter.patterns.empty();
+    for (const std::string& p : filter.patterns) {
+        if (p == "*.*" || p == "*") return FilterKind::Everything;
+        std::string lower = p;
+        for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        programs = programs && lower == "*.exe";
+    }
+    return programs ? FilterKind::Programs : FilterKind::Patterns;
+}
+
+}  // namespace tocklet
