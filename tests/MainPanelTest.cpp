@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 
 #include "PanelHarness.h"
@@ -169,6 +170,27 @@ TEST(MainPanel, TrayIconFollowsMonitoringAndTogglesThePanel) {
     EXPECT_TRUE(p.isVisible());
     p.RemoveTrayIcon();
     EXPECT_FALSE(h.tray.shown);
+}
+
+TEST(MainPanel, RightClickOpensTheIconMenuWithItsFirstItemBold) {
+    PanelHarness h;
+    h.StoreTasks({Gb("1110,30_|开会")});
+    CMainPanelDlg& p = h.Start();
+    h.tray.Press(TrayButton::Right);
+    QMenu* open = nullptr;
+    for (QMenu* m : p.findChildren<QMenu*>()) {
+        if (m->isVisible()) open = m;
+    }
+    ASSERT_NE(open, nullptr);
+    const QList<QAction*> items = open->actions();
+    ASSERT_GE(items.size(), 10);
+    EXPECT_EQ(ToGb(items[0]->text()), Gb(" 系统参数设置"));
+    EXPECT_TRUE(items[0]->font().bold());
+    EXPECT_FALSE(items[1]->font().bold());
+    open->hide();
+
+    items[5]->trigger();  // " 暂停监控" arrives as a command of the panel
+    EXPECT_EQ(p.m_bMonitoring, 0);
 }
 
 TEST(MainPanel, CloseBoxHidesAndEnterDoesNothing) {
