@@ -132,9 +132,6 @@ void CMainPanelDlg::OnCreate() {
 void CMainPanelDlg::OnInitDialog() {
     AddTrayIcon();
     m_settings.m_clrClock = kDefaultClockColor;
-    if (auto* animation = ControlAs<QLabel>(this, kIdAnimation); animation && animation->movie()) {
-        animation->movie()->start();
-    }
     m_settings.m_nTasksAdded = 0;
     m_nShutdownRepeats = 0;
 
@@ -257,8 +254,19 @@ void CMainPanelDlg::changeEvent(QEvent* event) {
     }
 }
 
+void CMainPanelDlg::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    // Nobody sees the animation while the panel is hidden: keep the program idle.
+    if (auto* animation = ControlAs<QLabel>(this, kIdAnimation); animation && animation->movie()) {
+        animation->movie()->setPaused(true);
+    }
+}
+
 void CMainPanelDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    if (auto* animation = ControlAs<QLabel>(this, kIdAnimation); animation && animation->movie()) {
+        if (animation->movie()->state() == QMovie::Paused) animation->movie()->setPaused(false);
+    }
     if (hideWhenShown_) {
         hideWhenShown_ = false;
         QTimer::singleShot(0, this, &CMainPanelDlg::HidePanel);
