@@ -9,6 +9,10 @@ const DialogTemplate* FindTemplate(int id) {
     static constexpr std::array kAll{
         &MainPanelTemplate,
         &ReminderTemplate,
+        &FirstPasswordTemplate,
+        &ChangePasswordTemplate,
+        &PasswordPromptTemplate,
+        &DeleteTaskTemplate,
         &AddTaskTemplate,
     };
     for (Getter getter : kAll) {

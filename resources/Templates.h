@@ -10,10 +10,19 @@ namespace tocklet {
 
 inline constexpr int kMainPanelTemplateId = 106;
 inline constexpr int kReminderTemplateId = 116;
+inline constexpr int kFirstPasswordTemplateId = 112;
+inline constexpr int kChangePasswordTemplateId = 113;
+inline constexpr int kPasswordPromptTemplateId = 103;
+inline constexpr int kDeleteTaskTemplateId = 115;
 inline constexpr int kAddTaskTemplateId = 101;
 
 const DialogTemplate& MainPanelTemplate();  // the main panel
 const DialogTemplate& ReminderTemplate();   // the pop-up of a due message task
 const DialogTemplate& AddTaskTemplate();    // the add-task dialog
+
+const DialogTemplate& FirstPasswordTemplate();   // sets the password on the first run
+const DialogTemplate& ChangePasswordTemplate();  // changes the password
+const DialogTemplate& PasswordPromptTemplate();  // asks for the password
+const DialogTemplate& DeleteTaskTemplate();      // deletes one task
 
 }  // namespace tocklet
