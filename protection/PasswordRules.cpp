@@ -1,0 +1,28 @@
+#include "protection/PasswordRules.h"
+
+namespace tocklet {
+
+bool PasswordAccepted(std::string_view stored, std::string_view typed) {
+    // Before a password was ever set there is nothing to compare with. Otherwise the whole
+    // text counts: a stored password followed by anything else is a different password.
+    return stored.empty() || typed == stored;
+}
+
+bool PasswordChangeAllowed(std::string_view current, std::string_view old,
+                           std::string_view newPassword, std::string_view confirm) {
+    return confirm == newPassword && old == current;
+}
+
+bool GateOpen(int usePassword, const AskFunction& ask) { return usePassword == 0 || ask() != 0; }
+
+int SwitchProtection(bool nowChecked, const std::function<void(bool)>& showCheck,
+                     const AskFunction& ask) {
+    if (nowChecked) return 1;
+    // Protection stays on, and visibly so, until the password has been given.
+    showCheck(true);
+    if (ask() == 0) return 1;
+    showCheck(false);
+    return 0;
+}
+
+}  // namespace tocklet
