@@ -156,7 +156,19 @@ std::string_view ProblemText(AddTaskProblem problem) {
     return {};
 }
 
+bool FollowsTwoByteRule(std::string_view gbText) {
+    for (std::size_t i = 0; i < gbText.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(gbText[i]);
+        if (byte < 0x80) continue;
+        // Lead bytes of the code page run from 0x81 to 0xFE and always have a second byte.
+        if (byte == 0x80 || byte == 0xFF || i + 1 >= gbText.size()) return false;
+        ++i;
+    }
+    return true;
+}
+
 std::optional<std::string_view> ProgramPathRefusal(std::string_view gbPath) {
+    if (!FollowsTwoByteRule(gbPath)) return kPathNotGb;
     if (FindChar(gbPath, '|') != std::string_view::npos) return kPathHasBar;
     return std::nullopt;
 }

@@ -98,6 +98,11 @@ BuiltTask BuildTaskRecord(const AddTaskChoices& choices);
 /// The message that explains a problem to the user (UTF-8).
 std::string_view ProblemText(AddTaskProblem problem);
 
+/// True when code page 936 text keeps to the program's text rule that every byte of 0x80 or
+/// above starts a two-byte character; the euro sign, one byte 0x80 in the code page, breaks it
+/// and would throw every later character out of step.
+bool FollowsTwoByteRule(std::string_view gbText);
+
 /// Caption of the dialog's own messages (UTF-8).
 inline constexpr std::string_view kAddTaskCaption = "守时鸟向您提示";
 

@@ -184,6 +184,11 @@ TEST(AddTaskFileFilterTest, CaptionsKeepTheirTextAndPatternsDecideTheKind) {
 TEST(AddTaskFileFilterTest, PathsWithTheFieldSeparatorAreRefused) {
     EXPECT_EQ(ProgramPathRefusal("/opt/a|b/run"), kPathHasBar);
     EXPECT_EQ(ProgramPathRefusal("/usr/bin/xclock"), std::nullopt);
+    EXPECT_EQ(ProgramPathRefusal("/opt/\x80/run"), kPathNotGb);  // the euro sign
+    EXPECT_TRUE(FollowsTwoByteRule(Gb("开会 ok")));
+    EXPECT_TRUE(FollowsTwoByteRule("\x81\x80"));  // 0x80 as a second byte is fine
+    EXPECT_FALSE(FollowsTwoByteRule("a\x80"));
+    EXPECT_FALSE(FollowsTwoByteRule("a\x81"));  // a lead byte without its second byte
     // A two-byte character whose second byte is 0x7C is no separator.
     EXPECT_EQ(ProgramPathRefusal("/home/\x81\x7c/run"), std::nullopt);
 }

@@ -1,0 +1,80 @@
+#include "protection/ChangePasswordDlg.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "controls/DialogBuilder.h"
+#include "platform/MessageBox.h"
+#include "platform/QtText.h"
+#include "platform/Text.h"
+#include "protection/PasswordEdit.h"
+#include "protection/PasswordRules.h"
+#include "resources/Templates.h"
+
+namespace tocklet {
+
+CChangePasswordDlg::CChangePasswordDlg(MessageBoxes& boxes, QWidget* parent)
+    : QDialog(parent), boxes_(boxes) {
+    BuildDialog(ChangePasswordTemplate(), this);
+    old_ = ControlAs<QLineEdit>(this, kChangeOldId);
+    confirm_ = ControlAs<QLineEdit>(this, kChangeConfirmId);
+    new_ = ControlAs<QLineEdit>(this, kChangeNewId);
+    for (QLineEdit* edit : {old_, confirm_, new_}) {
+        MakePasswordEdit(edit);
+        connect(edit, &QLineEdit::textChanged, this, &CChangePasswordDlg::UpdateData);
+    }
+    // No button is the default one, not even on show; keyPressEvent gives Enter its meaning.
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
+    connect(ControlAs<QPushButton>(this, kChangeOkId), &QPushButton::clicked, this,
+            &CChangePasswordDlg::OnConfirm);
+    connect(ControlAs<QPushButton>(this, kChangeCancelId), &QPushButton::clicked, this,
+            &CChangePasswordDlg::reject);
+}
+
+void CChangePasswordDlg::UpdateData() {
+    m_strOld = ToGb(old_->text());
+    m_strConfirm = ToGb(confirm_->text());
+    m_strNew = ToGb(new_->text());
+}
+
+void CChangePasswordDlg::OnInitDialog() {
+    m_bChanged = 0;
+    for (QLineEdit* edit : {old_, confirm_, new_}) edit->clear();
+    UpdateData();
+    old_->setFocus();
+}
+
+int CChangePasswordDlg::DoModal() {
+    OnInitDialog();
+    return exec();
+}
+
+void CChangePasswordDlg::OnConfirm() {
+    if (!PasswordChangeAllowed(m_strPassword, m_strOld, m_strNew, m_strConfirm)) {
+        boxes_.Show(Gb(" 输入不正确，请你注意字母的大小写 "));
+        return;
+    }
+    m_strPassword = m_strConfirm;
+    m_bChanged = 1;
+    done(kIdOk);
+}
+
+void CChangePasswordDlg::reject() { done(kIdCancel); }
+
+void CChangePasswordDlg::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (!enter || modifiers != Qt::NoModifier) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    // Enter presses the button that has the focus; anywhere else it ends the dialog.
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+        button->click();
+        return;
+    }
+    done(kIdOk);
+}
+
+}  // namespace tocklet

@@ -1,0 +1,49 @@
+#pragma once
+// "第一次使用": asks for the password twice on the program's first run and stores it. It also
+// writes the floating clock's first-use defaults, whether or not a password was stored.
+
+#include <QDialog>
+#include <string>
+
+class QLineEdit;
+
+namespace tocklet {
+
+class MessageBoxes;
+class Profile;
+class Registry;
+
+inline constexpr int kFirstPasswordId = 1000;
+inline constexpr int kFirstConfirmId = 1009;
+inline constexpr int kFirstOkId = 1097;
+
+class CFirstPasswordDlg : public QDialog {
+    Q_OBJECT
+public:
+    CFirstPasswordDlg(Registry& reg, Profile& profile, MessageBoxes& boxes,
+                      QWidget* parent = nullptr);
+
+    /// Runs the dialog modally.
+    int DoModal();
+
+    /// "确认" (the default button): stores the password when both texts agree.
+    void OnConfirm();
+
+    /// Escape and the close box: kIdCancel, nothing stored.
+    void reject() override;
+
+    std::string m_strPassword;  ///< edit 1000 (code page 936)
+    std::string m_strConfirm;   ///< edit 1009
+    bool m_bStored = false;     ///< true once "pass" holds m_strPassword
+
+private:
+    void UpdateData();
+
+    Registry& reg_;
+    Profile& profile_;
+    MessageBoxes& boxes_;
+    QLineEdit* password_ = nullptr;
+    QLineEdit* confirm_ = nullptr;
+};
+
+}  // namespace tocklet

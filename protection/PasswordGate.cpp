@@ -1,0 +1,29 @@
+#include "protection/PasswordGate.h"
+
+#include <QAbstractButton>
+
+#include "protection/PasswordPromptDlg.h"
+#include "protection/PasswordRules.h"
+#include "shell/SettingsStore.h"
+
+namespace tocklet {
+
+int AskPassword(CPasswordPromptDlg& prompt, std::string_view password) {
+    prompt.m_strPassword = std::string(password);
+    prompt.DoModal();
+    return prompt.m_bPassed;
+}
+
+bool PassGate(const PanelSettings& settings, CPasswordPromptDlg& prompt) {
+    return GateOpen(settings.m_bUsePassword,
+                    [&] { return AskPassword(prompt, settings.m_strPassword); });
+}
+
+void OnUsePasswordClicked(QAbstractButton& box, PanelSettings& settings,
+                          CPasswordPromptDlg& prompt) {
+    settings.m_bUsePassword = SwitchProtection(
+        box.isChecked(), [&box](bool checked) { box.setChecked(checked); },
+        [&] { return AskPassword(prompt, settings.m_strPassword); });
+}
+
+}  // namespace tocklet

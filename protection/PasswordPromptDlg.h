@@ -1,0 +1,47 @@
+#pragma once
+// The prompt that guards an operation: a caption-less box over a picture, one masked edit,
+// "提交[&J]" (the default button) and "算了吧[&E]". Each opening allows three submissions.
+
+#include <QDialog>
+#include <string>
+
+class QLineEdit;
+
+namespace tocklet {
+
+class MessageBoxes;
+
+inline constexpr int kPromptEditId = 1000;
+inline constexpr int kPromptSubmitId = 1002;
+inline constexpr int kPromptGiveUpId = 1097;
+
+class CPasswordPromptDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CPasswordPromptDlg(MessageBoxes& boxes, QWidget* parent = nullptr);
+
+    /// Starts an opening: outcome 0, first submission, empty edit.
+    void OnInitDialog();
+
+    /// Initialises and runs the prompt modally; read m_bPassed afterwards.
+    int DoModal();
+
+    /// "提交[&J]": accepts or refuses m_strInput; the third submission closes the prompt.
+    void OnSubmit();
+
+    /// "算了吧[&E]", Escape: closes with kIdCancel and the outcome as it is.
+    void reject() override;
+
+    int m_bPassed = 0;          ///< 1 after an accepted submission of this opening
+    std::string m_strPassword;  ///< the password to accept (code page 936); set before opening
+    int m_nTries = 0;           ///< number of the next submission, from 1
+    std::string m_strInput;     ///< text of edit 1000 (code page 936)
+
+private:
+    void UpdateData();
+
+    MessageBoxes& boxes_;
+    QLineEdit* edit_ = nullptr;
+};
+
+}  // namespace tocklet

@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "PasswordTestSupport.h"
+#include "controls/DialogBuilder.h"
+#include "fakes/FakeMessageBoxes.h"
+#include "platform/Text.h"
+#include "protection/PasswordGate.h"
+#include "protection/PasswordPromptDlg.h"
+#include "shell/SettingsStore.h"
+
+namespace tocklet {
+namespace {
+
+using testing::Click;
+using testing::FakeMessageBoxes;
+using testing::PromptDriver;
+using testing::Type;
+
+const std::string kRefused = Gb("   密码错误,你无权进行此项操作 !  ");
+
+class PromptTest : public ::testing::Test {
+protected:
+    void Open(const std::string& password) {
+        prompt.m_strPassword = password;
+        prompt.OnInitDialog();
+        prompt.show();
+    }
+    void Submit(const QString& text) {
+        edit()->clear();
+        Type(edit(), text);
+        Click(&prompt, kPromptSubmitId);
+    }
+    QLineEdit* edit() { return ControlAs<QLineEdit>(&prompt, kPromptEditId); }
+
+    FakeMessageBoxes boxes;
+    CPasswordPromptDlg prompt{boxes};
+};
+
+TEST_F(PromptTest, CaptionlessOverItsPictureWithMaskedEdit) {
+    EXPECT_TRUE(prompt.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(prompt.windowTitle(), QString());
+    EXPECT_EQ(edit()->echoMode(), QLineEdit::Password);
+    EXPECT_TRUE(ControlAs<QPushButton>(&prompt, kPromptSubmitId)->isDefault());
+    EXPECT_EQ(ControlAs<QPushButton>(&prompt, kPromptGiveUpId)->text(), "算了吧[&E]");
+    const QLabel* picture = nullptr;
+    for (const QLabel* label : prompt.findChildren<QLabel*>()) {
+        if (!label->pixmap().isNull()) picture = label;
+    }
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->geometry(), prompt.rect());
+    EXPECT_TRUE(picture->hasScaledContents());
+}
+
+TEST_F(PromptTest, RightPasswordIsAcceptedAtOnce) {
+    Open("secret");
+    Submit("secret");
+    EXPECT_EQ(prompt.m_bPassed, 1);
+    EXPECT_EQ(prompt.result(), kIdOk);
+    EXPECT_FALSE(prompt.isVisible());
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(PromptTest, WrongAndPrefixExtendedPasswordsAreRefusedAndTheThirdCloses) {
+    Open("secret");
+    Submit("wrong");
+    EXPECT_EQ(prompt.m_bPassed, 0);
+    EXPECT_TRUE(prompt.isVisible());
+    Submit("secretXYZ");
+    EXPECT_EQ(prompt.m_bPassed, 0);
+    EXPECT_TRUE(prompt.isVisible());
+    Submit("Secret");
+    EXPECT_EQ(prompt.m_bPassed, 0);
+    EXPECT_FALSE(prompt.isVisible());
+    EXPECT_EQ(prompt.result(), kIdCancel);
+    ASSERT_EQ(boxes.shown.size(), 3u);
+    for (const auto& box : boxes.shown) {
+        EXPECT_EQ(box.text, kRefused);
+        EXPECT_EQ(box.caption, kAppCaption);
+    }
+}
+
+TEST_F(PromptTest, RightPasswordOnTheThirdSubmissionPasses) {
+    Open("secret");
+    Submit("secre");
+    Submit("");
+    Submit("secret");
+    EXPECT_EQ(prompt.m_bPassed, 1);
+    EXPECT_EQ(prompt.result(), kIdOk);
+    EXPECT_EQ(boxes.shown.size(), 2u);
+}
+
+TEST_F(PromptTest, NoStoredPasswordAcceptsAnyInputAndTheEmptyOne) {
+    Open("");
+    Submit("");
+    EXPECT_EQ(prompt.m_bPassed, 1);
+    Open("");
+    Submit("whatever");
+    EXPECT_EQ(prompt.m_bPassed, 1);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(PromptTest, EnterSubmitsAndGivingUpKeepsTheOutcome) {
+    Open("pw");
+    Type(edit(), "pw");
+    QTest::keyClick(edit(), Qt::Key_Return);
+    EXPECT_EQ(prompt.m_bPassed, 1);
+
+    Open("pw");
+    Type(edit(), "no");
+    Click(&prompt, kPromptGiveUpId);
+    EXPECT_EQ(prompt.m_bPassed, 0);
+    EXPECT_EQ(prompt.result(), kIdCancel);
+    EXPECT_TRUE(boxes.shown.empty());
+
+    Open("pw");
+    QTest::keyClick(&prompt, Qt::Key_Escape);
+    EXPECT_FALSE(prompt.isVisible());
+    EXPECT_EQ(prompt.result(), kIdCancel);
+}
+
+TEST_F(PromptTest, EachOpeningStartsAfresh) {
+    Open("pw");
+    Submit("pw");
+    ASSERT_EQ(prompt.m_bPassed, 1);
+    Open("pw");
+    EXPECT_EQ(prompt.m_bPassed, 0);
+    EXPECT_EQ(prompt.m_nTries, 1);
+    EXPECT_TRUE(edit()->text().isEmpty());
+    EXPECT_TRUE(prompt.m_strInput.empty());
+}
+
+TEST_F(PromptTest, AskPasswordRunsThePromptModally) {
+    PromptDriver driver(prompt, [](CPasswordPromptDlg& p) {
+        Type(ControlAs<QLineEdit>(&p, kPromptEditId), "口令");
+        QTest::keyClick(ControlAs<QLineEdit>(&p, kPromptEditId), Qt::Key_Enter);
+    });
+    EXPECT_EQ(AskPassword(prompt, Gb("口令")), 1);
+    EXPECT_TRUE(driver.shown);
+    EXPECT_EQ(prompt.m_strPassword, Gb("口令"));
+
+    PromptDriver refuse(prompt, [](CPasswordPromptDlg& p) { p.reject(); });
+    EXPECT_EQ(AskPassword(prompt, "pw"), 0);
+}
+
+TEST_F(PromptTest, GateAsksOnlyWhileProtectionIsOn) {
+    PanelSettings settings;
+    settings.m_strPassword = "pw";
+    settings.m_bUsePassword = 0;
+    {
+        PromptDriver never(prompt, [](CPasswordPromptDlg& p) { p.reject(); });
+        EXPECT_TRUE(PassGate(settings, prompt));
+        EXPECT_FALSE(never.shown);
+    }
+    settings.m_bUsePassword = 1;
+    PromptDriver refuse(prompt, [](CPasswordPromptDlg& p) { p.reject(); });
+    EXPECT_FALSE(PassGate(settings, prompt));
+    EXPECT_TRUE(refuse.shown);
+}
+
+TEST_F(PromptTest, ProtectionSwitch) {
+    PanelSettings settings;
+    settings.m_strPassword = "pw";
+    QCheckBox box;
+    QObject::connect(&box, &QCheckBox::clicked,
+                     [&] { OnUsePasswordClicked(box, settings, prompt); });
+
+    {  // Checking never asks.
+        PromptDriver never(prompt, [](CPasswordPromptDlg& p) { p.reject(); });
+        box.click();
+        EXPECT_FALSE(never.shown);
+        EXPECT_TRUE(box.isChecked());
+        EXPECT_EQ(settings.m_bUsePassword, 1);
+    }
+    {  // Unchecking asks with the check put back; refused, protection stays on.
+        bool checkedDuringPrompt = false;
+        PromptDriver refuse(prompt, [&](CPasswordPromptDlg& p) {
+            checkedDuringPrompt = box.isChecked();
+            p.reject();
+        });
+        box.click();
+        EXPECT_TRUE(refuse.shown);
+        EXPECT_TRUE(checkedDuringPrompt);
+        EXPECT_TRUE(box.isChecked());
+        EXPECT_EQ(settings.m_bUsePassword, 1);
+    }
+    {  // Accepted, protection goes off.
+        PromptDriver accept(prompt, [](CPasswordPromptDlg& p) {
+            Type(ControlAs<QLineEdit>(&p, kPromptEditId), "pw");
+            Click(&p, kPromptSubmitId);
+        });
+        box.click();
+        EXPECT_TRUE(accept.shown);
+        EXPECT_FALSE(box.isChecked());
+        EXPECT_EQ(settings.m_bUsePassword, 0);
+    }
+}
+
+}  // namespace
+}  // namespace tocklet
