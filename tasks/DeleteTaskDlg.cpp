@@ -1,0 +1,105 @@
+#include "tasks/DeleteTaskDlg.h"
+
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <algorithm>
+
+#include "controls/DialogBuilder.h"
+#include "platform/MessageBox.h"
+#include "platform/QtText.h"
+#include "platform/Text.h"
+#include "resources/Templates.h"
+
+namespace tocklet {
+
+CDeleteTaskDlg::CDeleteTaskDlg(MessageBoxes& boxes, QWidget* parent)
+    : QDialog(parent), boxes_(boxes) {
+    BuildDialog(DeleteTaskTemplate(), this);
+    list_ = ControlAs<QListWidget>(this, kDeleteListId);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setSortingEnabled(false);
+    // No button is the default one, not even on show; keyPressEvent gives Enter its meaning.
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
+    connect(ControlAs<QPushButton>(this, kDeleteButtonId), &QPushButton::clicked, this,
+            &CDeleteTaskDlg::OnDelete);
+    connect(ControlAs<QPushButton>(this, kDeleteExitId), &QPushButton::clicked, this,
+            &CDeleteTaskDlg::reject);
+}
+
+void CDeleteTaskDlg::SetRows(const std::vector<TaskRow>& rows) {
+    m_nRowCount = static_cast<int>(std::min<std::size_t>(rows.size(), kMaxTasks));
+    for (std::size_t i = 0; i < kMaxTasks; ++i) {
+        const bool used = i < rows.size();
+        m_strRows[i] = used ? rows[i].text : std::string();
+        m_nRowValues[i] = used ? rows[i].valueNumber : 0;
+    }
+}
+
+bool CDeleteTaskDlg::OnInitDialog() {
+    m_nDeletedRow = -1;
+    m_nDeletedValue = 0;
+    list_->clear();
+    if (m_nRowCount <= 0) {
+        boxes_.Show(Gb("    没有取得数据,可能是没有任务,\n 也可能是调用数据失败,请重新添加任务 "),
+                    Gb("守时鸟提示您"));
+        setResult(kIdOk);
+        return false;
+    }
+    const int rows = std::min(m_nRowCount, kMaxTasks);
+    for (int i = 0; i < rows; ++i) {
+        list_->addItem(FromGb(m_strRows[static_cast<std::size_t>(i)]));
+    }
+    list_->setCurrentRow(0);
+    list_->setFocus();
+    return true;
+}
+
+int CDeleteTaskDlg::DoModal() {
+    if (!OnInitDialog()) return result();
+    return exec();
+}
+
+int CDeleteTaskDlg::SelectedRow() const {
+    if (list_->count() == 0) return 0;
+    const QList<QListWidgetItem*> selected = list_->selectedItems();
+    return selected.isEmpty() ? -1 : list_->row(selected.front());
+}
+
+void CDeleteTaskDlg::OnDelete() {
+    const int row = SelectedRow();
+    QListWidgetItem* item = row >= 0 && row < kMaxTasks ? list_->takeItem(row) : nullptr;
+    if (item == nullptr) {
+        boxes_.Show(Gb(" 没有选项可删除了"), Gb("请您注意"));
+        done(kIdOk);
+        return;
+    }
+    delete item;
+    --m_nRowCount;
+    const auto index = static_cast<std::size_t>(row);
+    m_strRows[index] = std::string(kDeletedRowMark);
+    // The caller deletes by value number: a task whose own text is "!" must not be mistaken
+    // for the marked row.
+    m_nDeletedRow = row;
+    m_nDeletedValue = m_nRowValues[index];
+    done(kIdOk);
+}
+
+void CDeleteTaskDlg::reject() { done(kIdCancel); }
+
+void CDeleteTaskDlg::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (!enter || modifiers != Qt::NoModifier) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    // Enter presses the button that has the focus; anywhere else it ends the dialog.
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+        button->click();
+        return;
+    }
+    done(kIdOk);
+}
+
+}  // namespace tocklet
