@@ -90,7 +90,7 @@ struct PanelHarness {
     std::string Title() const { return ToGb(panel->windowTitle()); }
 };
 
-/// The reminder pop-ups open now, oldest first.
+/// The reminder pop-ups open now, in no particular order.
 inline std::vector<CReminderDlg*> OpenReminders() {
     std::vector<CReminderDlg*> open;
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -101,6 +101,7 @@ inline std::vector<CReminderDlg*> OpenReminders() {
 
 /// Presses "谢谢提醒" on a reminder.
 inline void Acknowledge(CReminderDlg* reminder) {
+    if (!reminder) return;
     if (auto* b = ControlAs<QAbstractButton>(reminder, kReminderThanksId)) b->click();
 }
 

@@ -18,6 +18,14 @@ std::vector<std::string> ReminderLines(CReminderDlg* r) {
     return lines;
 }
 
+// The open pop-up whose first line is text.
+CReminderDlg* ReminderSaying(const std::string& text) {
+    for (CReminderDlg* r : OpenReminders()) {
+        if (ReminderLines(r)[0] == text) return r;
+    }
+    return nullptr;
+}
+
 // Acknowledges every pop-up as it appears (one at a time), noting its first line and how
 // many pop-ups stood open then.
 struct Acknowledger {
@@ -105,12 +113,11 @@ TEST(PanelTicks, TicksGoOnUnderAnOpenReminder) {
         // ... and the next minute's check opens its pop-up above the first.
         h.clock.SetLocal(2026, 12, 7, 10, 31, 0);
         Soon([&] {
-            auto open = OpenReminders();
-            openUnderSecond = open.size();
-            Acknowledge(open.back());
+            openUnderSecond = OpenReminders().size();
+            Acknowledge(ReminderSaying("second"));
         });
         h.timers.Fire(kTimerTaskCheck);
-        Acknowledge(OpenReminders().back());
+        Acknowledge(ReminderSaying("first"));
     });
     h.timers.Fire(kTimerTaskCheck);
     EXPECT_EQ(titles, std::vector<std::string>{Gb("超级守时鸟  10:30:01")});
