@@ -20,7 +20,9 @@ constexpr std::string_view kCloseHourFailed = "Fail to set closehour value";
 constexpr std::string_view kHappenFailed = "Fail to set happen value";
 
 constexpr std::uint32_t kCloseHourBytes = 10;
-constexpr std::uint32_t kPassReadBytes = 11;
+// "pass" holds at most 11 bytes when the program wrote it. A longer, hand-made value is read
+// whole rather than as empty: empty would mean "no password set" and open every prompt.
+constexpr std::uint32_t kPassReadBytes = 4096;
 
 // The whole value however long, then its text up to the zero byte cut to maxText bytes
 // without splitting a two-byte character.

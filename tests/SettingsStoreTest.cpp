@@ -208,12 +208,15 @@ TEST_F(SettingsStoreTest, LongOwnerNamesKeepWhatFitsWithoutCuttingACharacter) {
     EXPECT_EQ(store.ReadStartup().owner, std::string(29, 'a'));
 }
 
-TEST_F(SettingsStoreTest, OversizedValuesReadAsEmpty) {
+TEST_F(SettingsStoreTest, OversizedShutdownTimeReadsAsEmpty) {
     reg.Put(kProgramKeyRead, "CloseHour", "12:00:00:00:00");
-    reg.Put(kCurrentVersionKeyRead, "pass", "0123456789AB");
-    StartupValues v = store.ReadStartup();
-    EXPECT_EQ(v.closeHour, "");
-    EXPECT_EQ(v.pass, "");
+    EXPECT_EQ(store.ReadStartup().closeHour, "");
+}
+
+TEST_F(SettingsStoreTest, OversizedPasswordIsKeptWholeNotEmpty) {
+    // Empty would mean "no password yet", which lets every prompt through.
+    reg.Put(kCurrentVersionKeyRead, "pass", std::string("0123456789AB\0", 13));
+    EXPECT_EQ(store.ReadStartup().pass, "0123456789AB");
 }
 
 TEST_F(SettingsStoreTest, FirstRunWritesMarkerAndAutostart) {
