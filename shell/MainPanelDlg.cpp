@@ -19,6 +19,7 @@
 #include "platform/Text.h"
 #include "platform/Timers.h"
 #include "platform/TrayIcon.h"
+#include "protection/PasswordGate.h"
 #include "resources/Images.h"
 #include "resources/Menus.h"
 #include "resources/Templates.h"
@@ -40,6 +41,11 @@ void EnableControl(QWidget* panel, int id, bool enabled) {
 CMainPanelDlg::CMainPanelDlg(PanelServices services, QWidget* parent)
     : QDialog(parent),
       m_tasks(services.registry, services.boxes),
+      m_firstPasswordDlg(services.registry, services.profile, services.boxes, this),
+      m_passwordPrompt(services.boxes, this),
+      m_changePasswordDlg(services.boxes, this),
+      m_deleteTaskDlg(services.boxes, this),
+      m_addTaskDlg(m_tasks, services.boxes, this),
       svc_(services),
       store_(services.registry, services.profile, services.boxes) {
     BuildControls();
@@ -82,6 +88,13 @@ void CMainPanelDlg::ConnectControls() {
     onClick(kIdChimeSound, &CMainPanelDlg::OnChimeSoundCheck);
     onClick(kIdChimeText, &CMainPanelDlg::OnChimeTextCheck);
     onClick(kIdMonitoring, &CMainPanelDlg::OnMonitoringCheck);
+    onClick(kIdAddTasks, &CMainPanelDlg::OnAddTasks);
+    onClick(kIdDeleteTasks, &CMainPanelDlg::OnDeleteTasks);
+    onClick(kIdChangePassword, &CMainPanelDlg::OnChangePassword);
+    if (auto* box = ControlAs<QCheckBox>(this, kIdUsePassword)) {
+        connect(box, &QCheckBox::clicked, this,
+                [this, box] { OnUsePasswordClicked(*box, m_settings, m_passwordPrompt); });
+    }
     if (auto* radio = ControlAs<QRadioButton>(this, kIdLaunchMinimised)) {
         connect(radio, &QRadioButton::clicked, this, [this] { m_settings.m_nLaunchShow = 0; });
     }
@@ -141,13 +154,20 @@ void CMainPanelDlg::OnInitDialog() {
     SetCheck<QCheckBox>(this, kIdUsePassword, m_settings.m_bUsePassword != 0);
     UpdateStatics();
 
-    if (IsFirstRun(values)) {
+    const bool firstRun = IsFirstRun(values);
+    if (firstRun) {
+        m_firstPasswordDlg.DoModal();
         const std::string exe = svc_.self.ExecutablePath();
         store_.FirstRunWrites(TryUtf8ToGb(exe).value_or(exe));
         svc_.autostart.Register(exe);
     }
 
     ApplyStartupValues(values, m_settings);
+    // The password chosen at first use guards this run too, not only the next one: the empty
+    // copy read before it would let any input through once protection is switched on.
+    if (firstRun && m_firstPasswordDlg.m_bStored) {
+        m_settings.m_strPassword = m_firstPasswordDlg.m_strPassword;
+    }
     store_.CloseStartupKeys();
     m_strBanner = BannerText(values);
     UpdateStatics();

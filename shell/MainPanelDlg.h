@@ -6,8 +6,13 @@
 #include <ctime>
 #include <string>
 
+#include "protection/ChangePasswordDlg.h"
+#include "protection/FirstPasswordDlg.h"
+#include "protection/PasswordPromptDlg.h"
 #include "shell/PanelServices.h"
 #include "shell/SettingsStore.h"
+#include "tasks/AddTaskDlg.h"
+#include "tasks/DeleteTaskDlg.h"
 #include "tasks/TaskStore.h"
 
 class QMenu;
@@ -23,6 +28,7 @@ enum PanelControl : int {
     kIdBanner = 1002,
     kIdChimeSound = 1004,
     kIdChimeText = 1005,
+    kIdChangePassword = 1021,
     kIdDelaySlider = 1022,
     kIdAnimation = 1024,
     kIdDelayText = 1033,
@@ -36,15 +42,22 @@ enum PanelControl : int {
     kIdShutdownTime = 1048,
     kIdShowClock = 1053,
     kIdChimeOn = 1054,
+    kIdAddTasks = 1089,
+    kIdDeleteTasks = 1090,
 };
 
 /// Commands of the menus that the panel handles itself.
 enum PanelCommand : int {
     kCmdToggleChimeMenu = 32772,
+    kCmdExitMenu = 32773,
     kCmdShowPanel = 32776,
     kCmdToggleChime = 32777,
     kCmdPauseMonitoring = 32779,
+    kCmdExitIconMenu = 32780,
     kCmdResumeMonitoring = 32784,
+    kCmdDeleteTasksMenu = 32791,
+    kCmdAddTasksMenu = 32792,
+    kCmdDeleteTasksToolbar = 32803,
 };
 
 /// Timer numbers and intervals of the panel.
@@ -98,9 +111,27 @@ public:
     void OnMonitoringCheck();
     void SetMonitoring(bool on);
 
+    /// The add-task dialog; restarts the program when tasks were stored.
+    void OnAddTasks();
+    /// Behind the password: the delete-task dialog; saves, rewrites and restarts after a
+    /// deletion.
+    void OnDeleteTasks();
+    /// Behind the password: saves (only while protection is off) and ends the program.
+    void ExitProgram();
+    /// The change-password dialog and, after a change, the stored password.
+    void OnChangePassword();
+    /// Whether the desktop session may end now: always while protection is off, else only
+    /// after the password prompt accepted.
+    bool OnQueryEndSession();
+
     // Run-time state (the settings fields live in m_settings).
     PanelSettings m_settings;
     TaskStore m_tasks;
+    CFirstPasswordDlg m_firstPasswordDlg;
+    CPasswordPromptDlg m_passwordPrompt;
+    CChangePasswordDlg m_changePasswordDlg;
+    CDeleteTaskDlg m_deleteTaskDlg;
+    CAddTaskDlg m_addTaskDlg;
     int m_bMonitoring = 0;
     std::tm m_tmNow{};
     std::string m_strTitleTime;

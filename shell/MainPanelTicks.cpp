@@ -137,26 +137,6 @@ void CMainPanelDlg::SetMonitoring(bool on) {
     UpdateTrayIcon();
 }
 
-bool CMainPanelDlg::OnCommand(int command) {
-    switch (command) {
-        case kCmdShowPanel:
-            showNormal();
-            return true;
-        case kCmdToggleChime:
-        case kCmdToggleChimeMenu:
-            OnToggleChime();
-            return true;
-        case kCmdPauseMonitoring:
-            SetMonitoring(false);
-            return true;
-        case kCmdResumeMonitoring:
-            SetMonitoring(true);
-            return true;
-        default:
-            return false;
-    }
-}
-
 void CMainPanelDlg::AddTrayIcon() {
     svc_.tray.SetButtonHandler([this](TrayButton button) {
         OnTrayButton(button == TrayButton::Left ? 0 : 1);

@@ -1,5 +1,7 @@
 #include "shell/TockletApp.h"
 
+#include <QApplication>
+#include <QSessionManager>
 #include <filesystem>
 
 #include "platform/Autostart.h"
@@ -43,6 +45,19 @@ bool CTockletApp::InitInstance() {
     {
         CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound,
                                           launcher, self, tray, autostart, shell});
+        // The desktop asks before it ends the session: behind the password while protection
+        // is on, and refused when no question may be asked.
+        QObject::connect(qApp, &QGuiApplication::commitDataRequest, &panel,
+                         [&panel](QSessionManager& manager) {
+                             if (!panel.m_settings.m_bUsePassword) return;
+                             if (!manager.allowsInteraction()) {
+                                 manager.cancel();
+                                 return;
+                             }
+                             const bool allow = panel.OnQueryEndSession();
+                             manager.release();
+                             if (!allow) manager.cancel();
+                         });
         result = panel.DoModal();
         panel.RemoveTrayIcon();
     }

@@ -129,6 +129,7 @@ TEST(MainPanel, FirstRunMarksItselfAndRegistersAutostart) {
     PanelHarness h;
     h.StoreTasks({Gb("1110,30_|开会")});
     h.registry.Remove(kCvKey, "new");
+    Soon([&h] { QTest::keyClick(&h.panel->m_firstPasswordDlg, Qt::Key_Escape); });
     h.Start();
     EXPECT_EQ(h.registry.Get(kCvKey, "new"), Stored("1", 2));
     EXPECT_EQ(h.registry.Get(kRunKeyPath, "ZidezArudiva"), Stored(h.self.path, 128));

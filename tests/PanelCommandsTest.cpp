@@ -1,0 +1,222 @@
+// The panel's guarded and restarting commands: first use, exit, session end, adding and
+// deleting tasks, the protection switch and the password change.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "PanelHarness.h"
+
+namespace tocklet::testing {
+namespace {
+
+// Types text into the dialog's edit id (replacing what is there).
+void Type(QWidget* dialog, int id, const std::string& utf8) {
+    auto* edit = ControlAs<QLineEdit>(dialog, id);
+    ASSERT_NE(edit, nullptr) << id;
+    edit->selectAll();
+    // Typed as one key event carrying the text, as an input method delivers Chinese.
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                    QString::fromStdString(utf8));
+    QApplication::sendEvent(edit, &typed);
+}
+
+void Click(QWidget* dialog, int id) {
+    auto* button = ControlAs<QAbstractButton>(dialog, id);
+    ASSERT_NE(button, nullptr) << id;
+    button->click();
+}
+
+// Answers the next password prompt with text, or gives up when text is null.
+void AnswerPrompt(CMainPanelDlg& p, const char* text) {
+    Soon([&p, text] {
+        if (text) {
+            Type(&p.m_passwordPrompt, 1000, text);
+            Click(&p.m_passwordPrompt, 1002);
+        } else {
+            Click(&p.m_passwordPrompt, 1097);
+        }
+    });
+}
+
+struct ProtectedPanel : PanelHarness {
+    ProtectedPanel() {
+        StoreTasks({Gb("1110,30_|one"), Gb("1210,30_12.7|two"), Gb("1110,31_|three")});
+        registry.Put(kCvKey, "pass", Stored("secret", 11));
+        registry.Put(kCvKey, "UsePas", Stored("1", 3));
+    }
+};
+
+TEST(PanelCommands, FirstUseStoresThePasswordAndItGuardsThisRunToo) {
+    PanelHarness h;
+    h.StoreTasks({Gb("1110,30_|开会")});
+    h.registry.Remove(kCvKey, "new");
+    h.panel = std::make_unique<CMainPanelDlg>(PanelServices{h.registry, h.profile, h.boxes, h.clock,
+                                                            h.timers, h.sound, h.launcher, h.self,
+                                                            h.tray, h.autostart, h.shell});
+    CMainPanelDlg& p = *h.panel;
+    Soon([&p] {
+        Type(&p.m_firstPasswordDlg, 1000, "abc");
+        Type(&p.m_firstPasswordDlg, 1009, "abc");
+        Click(&p.m_firstPasswordDlg, 1097);
+    });
+    p.OnCreate();
+    p.OnInitDialog();
+    EXPECT_EQ(h.registry.Get(kCvKey, "pass"), Stored("abc", 10));
+    EXPECT_EQ(h.registry.Get(kCvKey, "new"), Stored("1", 2));
+    EXPECT_EQ(h.profile.Get("option", "clock"), "1");
+    EXPECT_EQ(h.profile.Get("option", "color"), "2");
+    EXPECT_EQ(p.m_settings.m_strPassword, "abc");
+}
+
+TEST(PanelCommands, EscapingFirstUseStoresNoPasswordButEndsTheFirstRun) {
+    PanelHarness h;
+    h.StoreTasks({Gb("1110,30_|开会")});
+    h.registry.Remove(kCvKey, "new");
+    h.panel = std::make_unique<CMainPanelDlg>(PanelServices{h.registry, h.profile, h.boxes, h.clock,
+                                                            h.timers, h.sound, h.launcher, h.self,
+                                                            h.tray, h.autostart, h.shell});
+    CMainPanelDlg& p = *h.panel;
+    Soon([&p] { QTest::keyClick(&p.m_firstPasswordDlg, Qt::Key_Escape); });
+    p.OnInitDialog();
+    EXPECT_FALSE(h.registry.Get(kCvKey, "pass").has_value());
+    EXPECT_EQ(h.registry.Get(kCvKey, "new"), Stored("1", 2));
+}
+
+TEST(PanelCommands, ExitWithoutProtectionSavesFirst) {
+    PanelHarness h;
+    h.StoreTasks({Gb("1110,30_|开会")});
+    CMainPanelDlg& p = h.Start();
+    ControlAs<QCheckBox>(&p, kIdChimeOn)->click();
+    p.OnCommand(kCmdExitIconMenu);
+    EXPECT_EQ(h.registry.Get(kProgramKey, "ClockOpen"), "1");
+    EXPECT_FALSE(h.tray.shown);
+    EXPECT_FALSE(h.timers.IsRunning(kTimerSecond));
+    EXPECT_EQ(p.result(), kIdOk);
+}
+
+TEST(PanelCommands, ExitWithProtectionAsksAndDoesNotSave) {
+    ProtectedPanel h;
+    CMainPanelDlg& p = h.Start();
+    ControlAs<QCheckBox>(&p, kIdChimeOn)->click();
+    p.setResult(0);
+    AnswerPrompt(p, nullptr);
+    p.OnCommand(kCmdExitMenu);
+    EXPECT_TRUE(h.tray.shown);  // refused: still running
+    EXPECT_EQ(p.result(), 0);
+
+    AnswerPrompt(p, "secretXYZ");  // a longer text is not the password
+    Soon([&p] { Click(&p.m_passwordPrompt, 1097); });
+    p.OnCommand(kCmdExitMenu);
+    EXPECT_TRUE(h.tray.shown);
+
+    AnswerPrompt(p, "secret");
+    p.OnCommand(kCmdExitMenu);
+    EXPECT_FALSE(h.tray.shown);
+    EXPECT_EQ(p.result(), kIdOk);
+    EXPECT_FALSE(h.registry.Get(kProgramKey, "ClockOpen").has_value());
+}
+
+TEST(PanelCommands, SessionEndPassesThePasswordGate) {
+    PanelHarness open;
+    open.StoreTasks({Gb("1110,30_|开会")});
+    EXPECT_TRUE(open.Start().OnQueryEndSession());
+
+    ProtectedPanel h;
+    CMainPanelDlg& p = h.Start();
+    AnswerPrompt(p, nullptr);
+    EXPECT_FALSE(p.OnQueryEndSession());
+    AnswerPrompt(p, "secret");
+    EXPECT_TRUE(p.OnQueryEndSession());
+}
+
+TEST(PanelCommands, ProtectionSwitchAsksOnlyToTurnOff) {
+    ProtectedPanel h;
+    CMainPanelDlg& p = h.Start();
+    auto* box = ControlAs<QCheckBox>(&p, kIdUsePassword);
+    ASSERT_TRUE(box->isChecked());
+    AnswerPrompt(p, nullptr);
+    box->click();
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_EQ(p.m_settings.m_bUsePassword, 1);
+    AnswerPrompt(p, "secret");
+    box->click();
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_EQ(p.m_settings.m_bUsePassword, 0);
+    box->click();  // turning on never asks
+    EXPECT_EQ(p.m_settings.m_bUsePassword, 1);
+}
+
+TEST(PanelCommands, DeletingATaskCompactsSavesAndRestarts) {
+    ProtectedPanel h;
+    CMainPanelDlg& p = h.Start();
+    AnswerPrompt(p, "secret");
+    // The prompt has closed when the delete dialog opens: pick its first row ("one", value 1).
+    QTimer::singleShot(50, &p, [&p] {
+        auto* list = ControlAs<QListWidget>(&p.m_deleteTaskDlg, 1105);
+        ASSERT_NE(list, nullptr);
+        list->setCurrentRow(0);
+        Click(&p.m_deleteTaskDlg, 1108);  // one deletion ends the opening
+    });
+    ControlAs<QPushButton>(&p, kIdDeleteTasks)->click();
+    EXPECT_EQ(h.registry.Get(kProgramKey, "happen"), Stored("2", 3));
+    EXPECT_EQ(h.registry.Get(kProgramKey, "1"), Stored(Gb("1110,31_|three"), 100));
+    EXPECT_EQ(h.registry.Get(kProgramKey, "2"), Stored(Gb("1210,30_12.7|two"), 100));
+    EXPECT_EQ(h.self.instancesStarted, 1);
+    EXPECT_FALSE(h.tray.shown);
+    EXPECT_EQ(p.result(), kIdOk);
+}
+
+TEST(PanelCommands, AddingATaskSavesAndRestarts) {
+    PanelHarness h;
+    h.StoreTasks({Gb("1110,30_|开会")});
+    CMainPanelDlg& p = h.Start();
+    Soon([&p] {
+        CAddTaskDlg* d = &p.m_addTaskDlg;
+        Click(d, 1095);  // message
+        Click(d, 1076);  // every day
+        Type(d, 1075, "午饭");
+        Click(d, 1079);  // save
+        Click(d, 1081);  // exit
+    });
+    ControlAs<QPushButton>(&p, kIdAddTasks)->click();
+    EXPECT_EQ(h.registry.Get(kProgramKey, "2"), Stored(Gb("1110,30_|午饭"), 100));
+    EXPECT_EQ(h.registry.Get(kProgramKey, "happen"), Stored("2", 3));
+    EXPECT_EQ(p.m_settings.m_nTasksAdded, 1);
+    EXPECT_EQ(h.self.instancesStarted, 1);
+    EXPECT_FALSE(h.tray.shown);
+}
+
+TEST(PanelCommands, LeavingTheAddDialogWithoutSavingChangesNothing) {
+    PanelHarness h;
+    h.StoreTasks({Gb("1110,30_|开会")});
+    CMainPanelDlg& p = h.Start();
+    Soon([&p] { QTest::keyClick(&p.m_addTaskDlg, Qt::Key_Escape); });
+    p.OnCommand(kCmdAddTasksMenu);
+    EXPECT_EQ(h.self.instancesStarted, 0);
+    EXPECT_TRUE(h.tray.shown);
+    EXPECT_FALSE(h.registry.Get(kProgramKey, "ClockOpen").has_value());
+}
+
+TEST(PanelCommands, ChangedPasswordIsStoredAndUsed) {
+    ProtectedPanel h;
+    CMainPanelDlg& p = h.Start();
+    Soon([&p] {
+        Type(&p.m_changePasswordDlg, 1025, "secret");
+        Type(&p.m_changePasswordDlg, 1009, "newpw");
+        Type(&p.m_changePasswordDlg, 1026, "newpw");
+        Click(&p.m_changePasswordDlg, 1097);
+    });
+    Click(&p, kIdChangePassword);
+    EXPECT_EQ(h.registry.Get(kCvKey, "pass"), Stored("newpw", 11));
+    EXPECT_EQ(p.m_settings.m_strPassword, "newpw");
+    EXPECT_EQ(h.boxes.shown.back().text, Gb(" 密码更新成功,请您记住新密码"));
+    EXPECT_EQ(h.boxes.shown.back().caption, Gb("守时鸟提示"));
+}
+
+}  // namespace
+}  // namespace tocklet::testing
