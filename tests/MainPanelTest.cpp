@@ -210,9 +210,7 @@ TEST(MainPanel, CloseBoxHidesAndEnterDoesNothing) {
 TEST(MainPanel, EscapeEndsTheLoopAsCancelAndRestartEndsItAsOk) {
     PanelHarness h;
     h.StoreTasks({Gb("1110,30_|开会")});
-    h.panel = std::make_unique<CMainPanelDlg>(PanelServices{h.registry, h.profile, h.boxes, h.clock,
-                                                            h.timers, h.sound, h.launcher, h.self,
-                                                            h.tray, h.autostart, h.shell});
+    h.Build();
     Soon([&] {
         QTest::keyClick(h.panel.get(), Qt::Key_Return);
         QTest::keyClick(h.panel.get(), Qt::Key_Escape);
@@ -221,9 +219,7 @@ TEST(MainPanel, EscapeEndsTheLoopAsCancelAndRestartEndsItAsOk) {
 
     PanelHarness again;
     again.StoreTasks({Gb("1110,30_|开会")});
-    again.panel = std::make_unique<CMainPanelDlg>(PanelServices{
-        again.registry, again.profile, again.boxes, again.clock, again.timers, again.sound,
-        again.launcher, again.self, again.tray, again.autostart, again.shell});
+    again.Build();
     Soon([&] {
         again.timers.Fire(kTimerHide);  // hiding must not end the loop
         again.panel->RestartSelf();

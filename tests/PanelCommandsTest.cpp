@@ -55,10 +55,7 @@ TEST(PanelCommands, FirstUseStoresThePasswordAndItGuardsThisRunToo) {
     PanelHarness h;
     h.StoreTasks({Gb("1110,30_|开会")});
     h.registry.Remove(kCvKey, "new");
-    h.panel = std::make_unique<CMainPanelDlg>(PanelServices{h.registry, h.profile, h.boxes, h.clock,
-                                                            h.timers, h.sound, h.launcher, h.self,
-                                                            h.tray, h.autostart, h.shell});
-    CMainPanelDlg& p = *h.panel;
+    CMainPanelDlg& p = h.Build();
     Soon([&p] {
         Type(&p.m_firstPasswordDlg, 1000, "abc");
         Type(&p.m_firstPasswordDlg, 1009, "abc");
@@ -77,10 +74,7 @@ TEST(PanelCommands, EscapingFirstUseStoresNoPasswordButEndsTheFirstRun) {
     PanelHarness h;
     h.StoreTasks({Gb("1110,30_|开会")});
     h.registry.Remove(kCvKey, "new");
-    h.panel = std::make_unique<CMainPanelDlg>(PanelServices{h.registry, h.profile, h.boxes, h.clock,
-                                                            h.timers, h.sound, h.launcher, h.self,
-                                                            h.tray, h.autostart, h.shell});
-    CMainPanelDlg& p = *h.panel;
+    CMainPanelDlg& p = h.Build();
     Soon([&p] { QTest::keyClick(&p.m_firstPasswordDlg, Qt::Key_Escape); });
     p.OnInitDialog();
     EXPECT_FALSE(h.registry.Get(kCvKey, "pass").has_value());

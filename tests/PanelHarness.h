@@ -71,11 +71,17 @@ struct PanelHarness {
         registry.Put(kProgramKey, "happen", Stored(std::to_string(records.size()), 3));
     }
 
-    /// Builds the panel and runs its creation and start-up sequence.
-    CMainPanelDlg& Start() {
+    /// Builds the panel without creating or starting it.
+    CMainPanelDlg& Build() {
         panel = std::make_unique<CMainPanelDlg>(PanelServices{registry, profile, boxes, clock, timers,
                                                               sound, launcher, self, tray,
                                                               autostart, shell});
+        return *panel;
+    }
+
+    /// Builds the panel and runs its creation and start-up sequence.
+    CMainPanelDlg& Start() {
+        Build();
         panel->OnCreate();
         panel->OnInitDialog();
         return *panel;
