@@ -59,7 +59,7 @@ std::string BannerText(const StartupValues& values) {
     return values.organization + " -- " + values.owner;
 }
 
-ColorRef ClockColorFromNumber(int number) {
+COLORREF ClockColorFromNumber(int number) {
     switch (number) {
         case 1:
             return Rgb(255, 0, 0);

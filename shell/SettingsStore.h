@@ -8,19 +8,14 @@
 #include <string>
 #include <string_view>
 
+#include "controls/Colour.h"
 #include "platform/IniProfile.h"
 #include "platform/MessageBox.h"
 #include "platform/Registry.h"
 
 namespace tocklet {
 
-/// A colour as 0x00BBGGRR, red in the low byte.
-using ColorRef = std::uint32_t;
-constexpr ColorRef Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-    return static_cast<ColorRef>(r) | (static_cast<ColorRef>(g) << 8) |
-           (static_cast<ColorRef>(b) << 16);
-}
-inline constexpr ColorRef kDefaultClockColor = Rgb(0, 255, 0);
+inline constexpr COLORREF kDefaultClockColor = Rgb(0, 255, 0);
 
 inline constexpr std::string_view kCurrentVersionKeyRead =
     "Software\\Microsoft\\Windows\\CurrentVersion";
@@ -51,7 +46,7 @@ struct PanelSettings {
     std::string m_strShutdownTime;
     int m_nTaskCount = 0;
     int m_nTasksAdded = 0;
-    ColorRef m_clrClock = kDefaultClockColor;
+    COLORREF m_clrClock = kDefaultClockColor;
 };
 
 /// The texts read at start-up, each empty when its value could not be read.
@@ -80,7 +75,7 @@ void ApplyStartupValues(const StartupValues& values, PanelSettings& settings);
 std::string BannerText(const StartupValues& values);
 
 /// The clock colour of an INI colour number 1..6; any other number gives kDefaultClockColor.
-ColorRef ClockColorFromNumber(int number);
+COLORREF ClockColorFromNumber(int number);
 
 /// The INI clock options, 0 when missing.
 struct ClockOptions {
