@@ -1,96 +1,18 @@
 #include "protection/PasswordEdit.h"
 
 #include <QLineEdit>
-#include <QValidator>
-#include <cstddef>
-#include <optional>
-#include <string>
-#include <vector>
 
-#include "platform/QtText.h"
+#include "controls/GbLimitValidator.h"
 
 namespace tocklet {
-namespace {
-
-// Bytes the character takes in code page 936; 0 when it has no form there.
-std::size_t GbBytesOf(QStringView character) {
-    if (character.size() == 1 && character[0].unicode() < 0x80) return 1;
-    const std::optional<std::string> gb = TryToGb(character.toString());
-    return gb ? gb->size() : 0;
-}
-
-class PasswordTextValidator : public QValidator {
-public:
-    PasswordTextValidator(std::size_t maxBytes, QObject* parent)
-        : QValidator(parent), maxBytes_(maxBytes) {}
-
-    State validate(QString& input, int& pos) const override;
-
-private:
-    std::size_t maxBytes_;
-};
-
-QValidator::State PasswordTextValidator::validate(QString& input, int& pos) const {
-    struct Piece {
-        qsizetype at;
-        qsizetype length;
-        std::size_t bytes;
-        bool keep;
-    };
-    std::vector<Piece> pieces;
-    std::size_t total = 0;
-    bool dropped = false;
-    for (qsizetype i = 0; i < input.size();) {
-        const bool pair =
-            input[i].isHighSurrogate() && i + 1 < input.size() && input[i + 1].isLowSurrogate();
-        const qsizetype length = pair ? 2 : 1;
-        const std::size_t bytes = GbBytesOf(QStringView(input).mid(i, length));
-        pieces.push_back({i, length, bytes, bytes != 0});
-        dropped |= bytes == 0;
-        total += bytes;
-        i += length;
-    }
-    // What was just typed or pasted sits right before the cursor; what stood there before
-    // fitted already, so dropping from the cursor backwards takes away new characters only.
-    for (std::size_t k = pieces.size(); total > maxBytes_ && k-- > 0;) {
-        Piece& piece = pieces[k];
-        if (piece.keep && piece.at + piece.length <= pos) {
-            piece.keep = false;
-            total -= piece.bytes;
-            dropped = true;
-        }
-    }
-    // A text set as a whole with the cursor in front keeps its beginning.
-    for (std::size_t k = pieces.size(); total > maxBytes_ && k-- > 0;) {
-        Piece& piece = pieces[k];
-        if (piece.keep) {
-            piece.keep = false;
-            total -= piece.bytes;
-            dropped = true;
-        }
-    }
-    if (!dropped) return Acceptable;
-
-    QString kept;
-    int keptPos = 0;
-    for (const Piece& piece : pieces) {
-        if (!piece.keep) continue;
-        kept += QStringView(input).mid(piece.at, piece.length);
-        if (piece.at + piece.length <= pos) keptPos += static_cast<int>(piece.length);
-    }
-    input = kept;
-    pos = keptPos;
-    return Acceptable;
-}
-
-}  // namespace
 
 void MakePasswordEdit(QLineEdit* edit) {
     if (edit == nullptr) return;
     edit->setEchoMode(QLineEdit::Password);
     // Every character takes at least one byte, so no more characters than bytes can fit.
     edit->setMaxLength(static_cast<int>(kPasswordMaxBytes));
-    edit->setValidator(new PasswordTextValidator(kPasswordMaxBytes, edit));
+    edit->setValidator(new GbLimitValidator(kPasswordMaxBytes, GbLimitValidator::Euro::kAllow,
+                                            GbLimitValidator::Breach::kDropCharacters, edit));
 }
 
 }  // namespace tocklet

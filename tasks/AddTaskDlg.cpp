@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "controls/DialogBuilder.h"
+#include "controls/GbLimitValidator.h"
 #include "controls/UpDownButtons.h"
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
@@ -63,7 +64,10 @@ CAddTaskDlg::CAddTaskDlg(TaskStore& store, MessageBoxes& boxes, QWidget* parent,
                              ControlAs<UpDownButtons>(this, Id::kMinuteSpin), kMinuteRange, this);
 
     if (auto* text = ControlAs<QLineEdit>(this, Id::kReminderEdit)) {
-        text->setValidator(new GbByteLimitValidator(kMaxReminderBytes, text));
+        // The stored task text is walked by lead bytes, so the euro sign's lone byte 0x80
+        // would swallow the byte after it; a change that does not fit is refused whole.
+        text->setValidator(new GbLimitValidator(kMaxReminderBytes, GbLimitValidator::Euro::kRefuse,
+                                                GbLimitValidator::Breach::kRefuseChange, text));
         // The member always holds what the edit shows.
         connect(text, &QLineEdit::textChanged, this,
                 [this](const QString& now) { m_strReminderText = ToGb(now); });

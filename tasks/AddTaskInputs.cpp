@@ -4,7 +4,6 @@
 #include <QLineEdit>
 
 #include "controls/UpDownButtons.h"
-#include "platform/QtText.h"
 
 namespace tocklet {
 
@@ -37,14 +36,6 @@ bool SpinField::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QObject::eventFilter(watched, event);
-}
-
-GbByteLimitValidator::GbByteLimitValidator(std::size_t maxBytes, QObject* parent)
-    : QValidator(parent), m_maxBytes(maxBytes) {}
-
-QValidator::State GbByteLimitValidator::validate(QString& input, int& /*pos*/) const {
-    const auto gb = TryToGb(input);
-    return gb && gb->size() <= m_maxBytes && FollowsTwoByteRule(*gb) ? Acceptable : Invalid;
 }
 
 }  // namespace tocklet

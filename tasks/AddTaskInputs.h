@@ -1,9 +1,7 @@
 #pragma once
-// Input helpers of the add-task dialog: a number edit driven by a pair of arrow buttons, and a
-// validator that keeps an edit's text within a byte limit of code page 936.
+// Input helper of the add-task dialog: a number edit driven by a pair of arrow buttons.
 
 #include <QObject>
-#include <QValidator>
 
 #include "tasks/AddTaskLogic.h"
 
@@ -41,19 +39,6 @@ private:
     QLineEdit* m_edit;
     SpinRange m_range;
     int m_position;
-};
-
-/// Accepts a text only when it has a code page 936 form of at most maxBytes bytes, so that a
-/// keystroke or paste that would pass the limit, or that brings a character the code page
-/// cannot hold, is refused whole (a two-byte character is never cut).
-class GbByteLimitValidator : public QValidator {
-    Q_OBJECT
-public:
-    GbByteLimitValidator(std::size_t maxBytes, QObject* parent);
-    State validate(QString& input, int& pos) const override;
-
-private:
-    std::size_t m_maxBytes;
 };
 
 }  // namespace tocklet

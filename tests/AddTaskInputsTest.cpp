@@ -6,6 +6,7 @@
 #include <QRegularExpressionValidator>
 #include <QTest>
 
+#include "controls/GbLimitValidator.h"
 #include "controls/UpDownButtons.h"
 #include "platform/QtText.h"
 #include "tasks/AddTaskInputs.h"
@@ -85,7 +86,8 @@ TEST_F(SpinFieldTest, TypedTextCountsOnlyWhenItIsAPosition) {
 class GbLimitTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        edit.setValidator(new GbByteLimitValidator(66, &edit));
+        edit.setValidator(new GbLimitValidator(66, GbLimitValidator::Euro::kRefuse,
+                                               GbLimitValidator::Breach::kRefuseChange, &edit));
         edit.show();
         edit.setFocus();
     }
