@@ -1,6 +1,5 @@
 #include "protection/ChangePasswordDlg.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -15,7 +14,7 @@
 namespace tocklet {
 
 CChangePasswordDlg::CChangePasswordDlg(MessageBoxes& boxes, QWidget* parent)
-    : QDialog(parent), boxes_(boxes) {
+    : NoDefaultButtonDialog(parent), boxes_(boxes) {
     BuildDialog(ChangePasswordTemplate(), this);
     old_ = ControlAs<QLineEdit>(this, kChangeOldId);
     confirm_ = ControlAs<QLineEdit>(this, kChangeConfirmId);
@@ -24,8 +23,7 @@ CChangePasswordDlg::CChangePasswordDlg(MessageBoxes& boxes, QWidget* parent)
         MakePasswordEdit(edit);
         connect(edit, &QLineEdit::textChanged, this, &CChangePasswordDlg::UpdateData);
     }
-    // No button is the default one, not even on show; keyPressEvent gives Enter its meaning.
-    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
+    DropDefaultButtons();
     connect(ControlAs<QPushButton>(this, kChangeOkId), &QPushButton::clicked, this,
             &CChangePasswordDlg::OnConfirm);
     connect(ControlAs<QPushButton>(this, kChangeCancelId), &QPushButton::clicked, this,
@@ -61,20 +59,5 @@ void CChangePasswordDlg::OnConfirm() {
 }
 
 void CChangePasswordDlg::reject() { done(kIdCancel); }
-
-void CChangePasswordDlg::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (!enter || modifiers != Qt::NoModifier) {
-        QDialog::keyPressEvent(event);
-        return;
-    }
-    // Enter presses the button that has the focus; anywhere else it ends the dialog.
-    if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
-        button->click();
-        return;
-    }
-    done(kIdOk);
-}
 
 }  // namespace tocklet

@@ -2,8 +2,9 @@
 // "更新密码": the old password and the new one twice. "确认" stores nothing itself; it reports a
 // valid change in m_bChanged and leaves the new password in m_strPassword for the caller.
 
-#include <QDialog>
 #include <string>
+
+#include "controls/NoDefaultButtonDialog.h"
 
 class QLineEdit;
 
@@ -17,7 +18,7 @@ inline constexpr int kChangeNewId = 1009;
 inline constexpr int kChangeOkId = 1097;
 inline constexpr int kChangeCancelId = 1008;
 
-class CChangePasswordDlg : public QDialog {
+class CChangePasswordDlg : public NoDefaultButtonDialog {
     Q_OBJECT
 public:
     explicit CChangePasswordDlg(MessageBoxes& boxes, QWidget* parent = nullptr);
@@ -25,7 +26,8 @@ public:
     /// Starts an opening: outcome 0 and three empty edits.
     void OnInitDialog();
 
-    /// Initialises and runs the dialog modally; read m_bChanged afterwards.
+    /// Initialises and runs the dialog modally; read m_bChanged afterwards. Enter away from
+    /// the buttons gives kIdOk with nothing changed.
     int DoModal();
 
     /// "确认": checks the old password and the confirmation.
@@ -39,11 +41,6 @@ public:
     std::string m_strOld;       ///< edit 1025 (code page 936)
     std::string m_strConfirm;   ///< edit 1026
     std::string m_strNew;       ///< edit 1009
-
-protected:
-    /// Enter presses the focused button; elsewhere it ends the dialog with kIdOk and nothing
-    /// changed, as the dialog has no default button.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void UpdateData();

@@ -1,6 +1,5 @@
 #include "tasks/DeleteTaskDlg.h"
 
-#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
@@ -14,13 +13,12 @@
 namespace tocklet {
 
 CDeleteTaskDlg::CDeleteTaskDlg(MessageBoxes& boxes, QWidget* parent)
-    : QDialog(parent), boxes_(boxes) {
+    : NoDefaultButtonDialog(parent), boxes_(boxes) {
     BuildDialog(DeleteTaskTemplate(), this);
     list_ = ControlAs<QListWidget>(this, kDeleteListId);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setSortingEnabled(false);
-    // No button is the default one, not even on show; keyPressEvent gives Enter its meaning.
-    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
+    DropDefaultButtons();
     connect(ControlAs<QPushButton>(this, kDeleteButtonId), &QPushButton::clicked, this,
             &CDeleteTaskDlg::OnDelete);
     connect(ControlAs<QPushButton>(this, kDeleteExitId), &QPushButton::clicked, this,
@@ -86,20 +84,5 @@ void CDeleteTaskDlg::OnDelete() {
 }
 
 void CDeleteTaskDlg::reject() { done(kIdCancel); }
-
-void CDeleteTaskDlg::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (!enter || modifiers != Qt::NoModifier) {
-        QDialog::keyPressEvent(event);
-        return;
-    }
-    // Enter presses the button that has the focus; anywhere else it ends the dialog.
-    if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
-        button->click();
-        return;
-    }
-    done(kIdOk);
-}
 
 }  // namespace tocklet

@@ -3,11 +3,11 @@
 // the dialog, so each opening deletes at most one task. The dialog only marks the row; the
 // caller deletes the task, stores the shortened list and restarts.
 
-#include <QDialog>
 #include <array>
 #include <string>
 #include <vector>
 
+#include "controls/NoDefaultButtonDialog.h"
 #include "tasks/TaskRecord.h"
 #include "tasks/TaskStore.h"
 
@@ -24,7 +24,7 @@ inline constexpr int kDeleteExitId = 1081;
 /// The entry a deleted row's text becomes.
 inline constexpr std::string_view kDeletedRowMark = "!";
 
-class CDeleteTaskDlg : public QDialog {
+class CDeleteTaskDlg : public NoDefaultButtonDialog {
     Q_OBJECT
 public:
     explicit CDeleteTaskDlg(MessageBoxes& boxes, QWidget* parent = nullptr);
@@ -38,7 +38,8 @@ public:
     bool OnInitDialog();
 
     /// Initialises and runs the dialog modally; kIdOk after a deletion (read
-    /// m_nDeletedValue), kIdCancel after "退出[&E]" or the close box.
+    /// m_nDeletedValue), kIdCancel after "退出[&E]" or the close box. Enter away from the
+    /// buttons gives kIdOk with nothing deleted.
     int DoModal();
 
     /// "删除[&D]": marks the selected row deleted and ends the dialog with kIdOk.
@@ -52,11 +53,6 @@ public:
     std::array<int, kMaxTasks> m_nRowValues{};     ///< the value number each row stands for
     int m_nDeletedRow = -1;                        ///< row deleted in this opening, or -1
     int m_nDeletedValue = 0;  ///< value number of the task to delete, 0 when none
-
-protected:
-    /// Enter presses the focused button; elsewhere it ends the dialog with kIdOk and nothing
-    /// deleted, as the dialog has no default button.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int SelectedRow() const;
