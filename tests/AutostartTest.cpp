@@ -7,6 +7,7 @@
 #include <optional>
 #include <sstream>
 
+#include "TempDir.h"
 #include "platform/Autostart.h"
 
 namespace tocklet {
@@ -14,21 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "tocklet-autostart-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using testing::TempDir;
 
 std::string Read(const fs::path& file) {
     std::ifstream in(file);

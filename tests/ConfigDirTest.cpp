@@ -56,7 +56,7 @@ TEST(ConfigDir, UsesXdgConfigHomeAndCreatesAPrivateFolder) {
 TEST(ConfigDir, FallsBackToHomeWhenXdgConfigHomeIsEmptyUnsetOrRelative) {
     TempDir dir;
     EnvVar home("HOME", dir.Path().c_str());
-    std::string expected = dir.Path() + "/.config/tocklet";
+    std::string expected = dir.File(".config/tocklet");
     for (const char* value : {"", "relative/path"}) {
         EnvVar xdg("XDG_CONFIG_HOME", value);
         EXPECT_EQ(ConfigDir(), expected) << value;

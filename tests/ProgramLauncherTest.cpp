@@ -12,6 +12,7 @@
 #include <sstream>
 #include <thread>
 
+#include "TempDir.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/SelfLauncher.h"
 #include "platform/Text.h"
@@ -21,21 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "tocklet-launch-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using testing::TempDir;
 
 void WriteScript(const fs::path& file, const std::string& body) {
     std::ofstream(file) << "#!/bin/sh\n" << body << "\n";

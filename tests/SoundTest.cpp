@@ -9,6 +9,7 @@
 #include <mutex>
 #include <vector>
 
+#include "TempDir.h"
 #include "platform/CanberraSound.h"
 #include "platform/SoundLookup.h"
 
@@ -17,21 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "tocklet-sound-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using testing::TempDir;
 
 // A tenth of a second of silence as a 16-bit mono wave file.
 void WriteWave(const fs::path& file) {
