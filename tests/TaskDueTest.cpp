@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "fakes/FakeClock.h"
 #include "tasks/TaskDue.h"
 
 namespace tocklet {
@@ -23,13 +24,7 @@ TaskRecord Task(int hour, int minute, const char* target, int month = 0, int day
 
 // 2026-12-25 is a Friday.
 std::tm At(int year, int month, int day, int hour, int minute, int wday, int sec = 0) {
-    std::tm tm{};
-    tm.tm_year = year - 1900;
-    tm.tm_mon = month - 1;
-    tm.tm_mday = day;
-    tm.tm_hour = hour;
-    tm.tm_min = minute;
-    tm.tm_sec = sec;
+    std::tm tm = testing::CalendarTime(year, month, day, hour, minute, sec);
     tm.tm_wday = wday;
     return tm;
 }

@@ -9,6 +9,18 @@
 
 namespace tocklet::testing {
 
+/// The C library's fields of a calendar date and time (month 1..12); all others are 0.
+inline std::tm CalendarTime(int year, int month, int day, int hour, int minute, int second) {
+    std::tm tm{};
+    tm.tm_year = year - 1900;
+    tm.tm_mon = month - 1;
+    tm.tm_mday = day;
+    tm.tm_hour = hour;
+    tm.tm_min = minute;
+    tm.tm_sec = second;
+    return tm;
+}
+
 class FakeClock final : public Clock {
 public:
     TimePoint Now() const override { return now_; }
@@ -26,13 +38,7 @@ public:
 
     /// Sets the local time (month 1..12).
     void SetLocal(int year, int month, int day, int hour, int minute, int second, int ms = 0) {
-        std::tm tm{};
-        tm.tm_year = year - 1900;
-        tm.tm_mon = month - 1;
-        tm.tm_mday = day;
-        tm.tm_hour = hour;
-        tm.tm_min = minute;
-        tm.tm_sec = second;
+        std::tm tm = CalendarTime(year, month, day, hour, minute, second);
         now_ = TimePoint(std::chrono::seconds(timegm(&tm)) + std::chrono::milliseconds(ms));
     }
 
