@@ -62,7 +62,6 @@ void CanberraSound::PlayAsync(std::string_view name, bool useDefaultWhenMissing)
 }
 
 void CanberraSound::Run() {
-    context_ = ProcessContext(driver_);
     std::unique_lock lock(mutex_);
     while (true) {
         wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
@@ -78,6 +77,9 @@ void CanberraSound::Run() {
 }
 
 void CanberraSound::Play(const SoundPlan& plan) {
+    // The sound system is opened at the first sound, not at start: most runs of the program
+    // spend hours before their first reminder, and opening it costs time and memory.
+    if (context_ == nullptr) context_ = ProcessContext(driver_);
     if (context_ == nullptr) {
         if (observer_) observer_(plan, plan.source, CA_ERROR_NOTAVAILABLE);
         return;
