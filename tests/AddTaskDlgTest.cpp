@@ -19,6 +19,7 @@
 #include "platform/Text.h"
 #include "tasks/AddTaskDlg.h"
 #include "tasks/TaskStore.h"
+#include "TypeText.h"
 
 // Texts in failure messages as text, not as code units.
 inline void PrintTo(const QString& text, std::ostream* os) {
@@ -32,16 +33,8 @@ using Id = AddTaskIds;
 using testing::FakeMessageBoxes;
 using testing::FakeRegistry;
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
-// Types text as key presses carrying it, the way an input method delivers characters.
-void Type(QWidget* widget, const QString& text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        QString one(text[i]);
-        if (text[i].isHighSurrogate() && i + 1 < text.size()) one += text[++i];
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, one, Qt::NoModifier);
-    }
-}
+using testing::Type;
+using testing::U;
 
 class AddTaskDlgTest : public ::testing::Test {
 protected:

@@ -10,6 +10,7 @@
 #include "controls/UpDownButtons.h"
 #include "platform/QtText.h"
 #include "tasks/AddTaskInputs.h"
+#include "TypeText.h"
 
 // Texts in failure messages as text, not as code units.
 inline void PrintTo(const QString& text, std::ostream* os) {
@@ -19,16 +20,8 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 namespace tocklet {
 namespace {
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
-// Types text as key presses carrying it, the way an input method delivers characters.
-void Type(QWidget* widget, const QString& text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        QString one(text[i]);
-        if (text[i].isHighSurrogate() && i + 1 < text.size()) one += text[++i];
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, one, Qt::NoModifier);
-    }
-}
+using testing::Type;
+using testing::U;
 
 // A number edit that takes digits only, as the dialog builds it, with its arrows.
 class SpinFieldTest : public ::testing::Test {

@@ -10,15 +10,10 @@
 #include <functional>
 
 #include "controls/DialogBuilder.h"
+#include "TypeText.h"
 #include "protection/PasswordPromptDlg.h"
 
 namespace tocklet::testing {
-
-// Types text into the widget one character at a time, as key presses carrying the text.
-inline void Type(QWidget* widget, const QString& text) {
-    for (QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
 
 inline void Click(QWidget* dialog, int id) {
     auto* button = ControlAs<QPushButton>(dialog, id);
