@@ -9,12 +9,15 @@ tocklet_library(tocklet_services
     SoundLookup.cpp
     CanberraSound.cpp
     Autostart.cpp
+    DataDirs.cpp
+    FirstRunHive.cpp
 )
 find_package(Threads REQUIRED)
 target_link_libraries(tocklet_services PUBLIC tocklet_platform Threads::Threads
     PRIVATE PkgConfig::CANBERRA)
-set_source_files_properties(SoundLookup.cpp PROPERTIES
-    COMPILE_DEFINITIONS "TOCKLET_DATA_DIR=\"${TOCKLET_DATA_DIR}\"")
+# The data folder as configured, and as found from the executable's folder once installed.
+set_source_files_properties(DataDirs.cpp PROPERTIES COMPILE_DEFINITIONS
+    "TOCKLET_CONFIGURED_DATA_DIR=\"${TOCKLET_FULL_DATADIR}\";TOCKLET_DATA_DIR_FROM_BIN=\"${TOCKLET_DATADIR_FROM_BINDIR}\"")
 
 # Their Qt backends.
 tocklet_library(tocklet_services_qt
