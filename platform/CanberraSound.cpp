@@ -56,8 +56,8 @@ CanberraSound::~CanberraSound() {
 void CanberraSound::PlayAsync(std::string_view name, bool useDefaultWhenMissing) {
     std::error_code ec;
     std::filesystem::path currentDir = std::filesystem::current_path(ec);
-    SoundPlan plan = PlanSound(name, useDefaultWhenMissing,
-                               ec ? std::filesystem::path() : currentDir, dataDirs_);
+    SoundPlan plan = PlanSoundIn(name, useDefaultWhenMissing,
+                                 ec ? std::filesystem::path() : currentDir, dataDirs_);
     if (plan.source == SoundSource::None) return;
     {
         std::lock_guard lock(mutex_);

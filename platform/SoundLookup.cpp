@@ -6,8 +6,9 @@
 
 namespace tocklet {
 
-SoundPlan PlanSound(std::string_view name, bool useDefault, const std::filesystem::path& currentDir,
-                    const std::vector<std::filesystem::path>& dataDirs) {
+SoundPlan PlanSoundIn(std::string_view name, bool useDefault,
+                      const std::filesystem::path& currentDir,
+                      const std::vector<std::filesystem::path>& dataDirs) {
     namespace fs = std::filesystem;
     if (!name.empty()) {
         fs::path file(GbToUtf8(name));
@@ -27,7 +28,7 @@ SoundPlan PlanSound(std::string_view name, bool useDefault, const std::filesyste
 
 SoundPlan PlanSound(std::string_view name, bool useDefault, const std::filesystem::path& currentDir,
                     const std::filesystem::path& dataDir) {
-    return PlanSound(name, useDefault, currentDir, std::vector<std::filesystem::path>{dataDir});
+    return PlanSoundIn(name, useDefault, currentDir, std::vector<std::filesystem::path>{dataDir});
 }
 
 }  // namespace tocklet
