@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "TempDir.h"
 #include "platform/DataDirs.h"
-#include "platform/SoundLookup.h"
 
 namespace tocklet {
 namespace {
@@ -41,18 +39,6 @@ TEST(DataDirs, FoundFromTheExecutableFirstThenTheConfiguredFolder) {
     }
     EXPECT_TRUE(InstalledDataDir().is_absolute());
     EXPECT_FALSE(ProgramDataDirs().empty());
-}
-
-TEST(DataDirs, SoundsAreLookedUpInTheCurrentFolderThenEachDataFolderInOrder) {
-    TempDir cwd, first, second;
-    std::ofstream(second.Path() / "clock.wav") << "RIFF";
-    std::ofstream(second.Path() / "close.wav") << "RIFF";
-    std::ofstream(first.Path() / "close.wav") << "RIFF";
-    const std::vector<fs::path> dirs{first.Path(), second.Path()};
-    EXPECT_EQ(PlanSoundIn("clock.wav", false, cwd.Path(), dirs).file, second.Path() / "clock.wav");
-    EXPECT_EQ(PlanSoundIn("close.wav", false, cwd.Path(), dirs).file, first.Path() / "close.wav");
-    std::ofstream(cwd.Path() / "close.wav") << "RIFF";
-    EXPECT_EQ(PlanSoundIn("close.wav", false, cwd.Path(), dirs).file, cwd.Path() / "close.wav");
 }
 
 }  // namespace

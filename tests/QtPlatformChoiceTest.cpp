@@ -56,14 +56,10 @@ TEST(QtPlatformChoice, TheChosenPlatformGoesAfterTheProgramName) {
     char prog[] = "tocklet", opt[] = "-display", val[] = ":3";
     char* argv[] = {prog, opt, val, nullptr};
     QtArguments asked(3, argv, PlatformChoice{"xcb", "why"});
-    ASSERT_EQ(asked.Argc(), 5);
-    EXPECT_STREQ(asked.Argv()[1], "-platform");
-    EXPECT_STREQ(asked.Argv()[2], "xcb");
-    EXPECT_STREQ(asked.Argv()[4], ":3");
+    const std::vector<std::string> args(asked.Argv(), asked.Argv() + asked.Argc());
+    EXPECT_EQ(args, (std::vector<std::string>{"tocklet", "-platform", "xcb", "-display", ":3"}));
     EXPECT_EQ(asked.Argv()[5], nullptr);
-    QtArguments kept(3, argv, PlatformChoice{});
-    ASSERT_EQ(kept.Argc(), 3);
-    EXPECT_STREQ(kept.Argv()[1], "-display");
+    EXPECT_EQ(QtArguments(3, argv, PlatformChoice{}).Argc(), 3);
 }
 
 }  // namespace

@@ -1,12 +1,10 @@
-// A stand-in StatusNotifierItem host for tests: owns org.kde.StatusNotifierWatcher on the
-// session bus, says that a host is there, and prints each item that registers, one line each
-// ("registered <service> <path>"), so a test can see a program's tray icon arrive.
+// A stand-in StatusNotifierItem host: owns org.kde.StatusNotifierWatcher on the session bus,
+// says a host is there, and prints "registered <service> <path>" for each item that registers.
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QObject>
-#include <QStringList>
 #include <cstdio>
 
 namespace {
@@ -14,35 +12,24 @@ namespace {
 class Watcher : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
-    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ Items)
     Q_PROPERTY(bool IsStatusNotifierHostRegistered READ HostRegistered)
-    Q_PROPERTY(int ProtocolVersion READ Version)
 
 public:
-    QStringList Items() const { return items_; }
     bool HostRegistered() const { return true; }
-    int Version() const { return 0; }
 
 public Q_SLOTS:
-    void RegisterStatusNotifierItem(const QString& service, const QDBusMessage& message) {
-        // An item may name its bus name or only its object path.
-        QString name = service.startsWith(QLatin1Char('/')) ? message.service() : service;
-        QString path =
-            service.startsWith(QLatin1Char('/')) ? service : QStringLiteral("/StatusNotifierItem");
-        items_ << name + path;
-        std::printf("registered %s %s\n", qPrintable(name), qPrintable(path));
+    void RegisterStatusNotifierItem(const QString& item, const QDBusMessage& message) {
+        // An item names either its bus name or only its object path.
+        const bool isPath = item.startsWith(QLatin1Char('/'));
+        std::printf("registered %s %s\n", qPrintable(isPath ? message.service() : item),
+                    isPath ? qPrintable(item) : "/StatusNotifierItem");
         std::fflush(stdout);
-        Q_EMIT StatusNotifierItemRegistered(name + path);
+        Q_EMIT StatusNotifierItemRegistered(item);
     }
     void RegisterStatusNotifierHost(const QString&) {}
 
 Q_SIGNALS:
     void StatusNotifierItemRegistered(const QString& item);
-    void StatusNotifierItemUnregistered(const QString& item);
-    void StatusNotifierHostRegistered();
-
-private:
-    QStringList items_;
 };
 
 }  // namespace
@@ -54,8 +41,7 @@ int main(int argc, char** argv) {
     if (!bus.registerObject(QStringLiteral("/StatusNotifierWatcher"), &watcher,
                             QDBusConnection::ExportAllContents) ||
         !bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher"))) {
-        std::fprintf(stderr, "sni-watcher: cannot own org.kde.StatusNotifierWatcher: %s\n",
-                     qPrintable(bus.lastError().message()));
+        std::fprintf(stderr, "sni-watcher: %s\n", qPrintable(bus.lastError().message()));
         return 1;
     }
     std::printf("ready\n");

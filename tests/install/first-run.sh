@@ -20,7 +20,7 @@ cd "$work/elsewhere"
 "$prefix/bin/tocklet" > "$work/app.log" 2>&1 &
 app=\$!
 found() { xdotool search --onlyvisible --name '^第一次使用\$'; }
-for i in \$(seq 1 100); do found >/dev/null 2>&1 && break; sleep 0.1; done
+for i in \$(seq 1 300); do found >/dev/null 2>&1 && break; sleep 0.1; done
 if ! found >/dev/null 2>&1; then echo "no first-use dialog"; kill \$app; exit 1; fi
 sleep 0.3
 [ -n "$shot" ] && xwd -root -silent | convert xwd:- -trim +repage "$shot"

@@ -20,10 +20,10 @@ chime_from_elsewhere() {
         > "$HOME/.asoundrc"
     cat > "$work/inside-x.sh" <<INNER
 cd "$work/elsewhere"
-faketime -f '@2026-12-07 10:59:57' "$program" > "$work/app.log" 2>&1 &
+faketime -f '@2026-12-07 10:59:50' "$program" > "$work/app.log" 2>&1 &
 app=\$!
 want=\$(stat -c %s "$work/clock.raw")
-for i in \$(seq 1 150); do
+for i in \$(seq 1 300); do
     [ -f "$played" ] && [ "\$(stat -c %s "$played")" -ge "\$want" ] && break
     sleep 0.1
 done

@@ -15,7 +15,7 @@ set -u
 for i in \$(seq 1 50); do grep -q '^ready' "$work/watcher.log" && break; sleep 0.1; done
 "$prefix/bin/tocklet" > "$work/app.log" 2>&1 &
 app=\$!
-for i in \$(seq 1 100); do grep -q '^registered' "$work/watcher.log" && break; sleep 0.1; done
+for i in \$(seq 1 300); do grep -q '^registered' "$work/watcher.log" && break; sleep 0.1; done
 read -r _ service path < <(grep '^registered' "$work/watcher.log")
 dbus-send --session --print-reply --dest="\$service" "\$path" \
     org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem string:ToolTip \
@@ -39,7 +39,7 @@ tray=\$!
 for i in \$(seq 1 50); do xdotool search --name '^panel\$' > "$work/panel.txt" 2>/dev/null && break; sleep 0.1; done
 "$prefix/bin/tocklet" > "$work/app.log" 2>&1 &
 app=\$!
-for i in \$(seq 1 100); do
+for i in \$(seq 1 300); do
     xwininfo -tree -id "\$(head -1 "$work/panel.txt")" | grep -q '("tocklet" "tocklet")' && break
     sleep 0.1
 done
