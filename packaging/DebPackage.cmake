@@ -19,13 +19,13 @@ deleting tasks, changing the power-off time and quitting.
 
 The user interface is in Simplified Chinese. The package also holds
 tocklet-reg, which looks at and changes tocklet's registry file.]=])
-set(CPACK_PACKAGE_CONTACT "The tocklet developers <tocklet@example.org>")
+set(CPACK_PACKAGE_CONTACT "The tocklet developers <${TOCKLET_CONTACT_MAIL}>")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TOCKLET_HOMEPAGE})
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TOCKLET_HOME_PAGE})
 # Dependencies on the shared libraries the programs link, from dpkg-shlibdeps. Qt's X11
 # platform plugin and image plugins come with libqt6gui6, which that brings in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

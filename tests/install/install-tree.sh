@@ -20,10 +20,13 @@ share/icons/hicolor/64x64/apps/tocklet.png
 share/man/man1/tocklet-reg.1
 share/man/man1/tocklet.1
 share/metainfo/$app_id.metainfo.xml
-share/tocklet/ReadMe.txt
 share/tocklet/clock.wav
 share/tocklet/close.wav
 share/tocklet/setup.reg"
+# The user's guide comes with the read-me command.
+source_dir=$(sed -n 's/^tocklet_SOURCE_DIR:STATIC=//p' "$build/CMakeCache.txt")
+[ ! -f "$source_dir/resources/ReadMe.txt" ] || expected+=$'\nshare/tocklet/ReadMe.txt'
+expected=$(LC_ALL=C sort <<<"$expected")
 actual=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 [ "$actual" = "$expected" ] || fail "installed files differ:$(diff <(echo "$expected") <(echo "$actual"))"
 for p in tocklet tocklet-reg; do [ -x "$prefix/bin/$p" ] || fail "bin/$p is not executable"; done

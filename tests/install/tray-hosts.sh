@@ -12,6 +12,7 @@ tip='守时鸟正在工作'
 cat > "$work/sni.sh" <<INNER
 set -u
 "$watcher" > "$work/watcher.log" 2>&1 &
+watcher=\$!
 for i in \$(seq 1 50); do grep -q '^ready' "$work/watcher.log" && break; sleep 0.1; done
 "$prefix/bin/tocklet" > "$work/app.log" 2>&1 &
 app=\$!
@@ -22,7 +23,7 @@ dbus-send --session --print-reply --dest="\$service" "\$path" \
     > "$work/tooltip.txt" 2>&1
 sleep 1.5
 xdotool search --onlyvisible --name '^超级守时鸟' > "$work/visible.txt" 2>/dev/null
-kill \$app
+kill \$app \$watcher
 INNER
 xvfb-run -a -s '-screen 0 1024x768x24' dbus-run-session -- bash "$work/sni.sh" 2>/dev/null
 grep -q '^registered' "$work/watcher.log" ||
