@@ -33,7 +33,7 @@ done
 sleep 0.3
 kill \$app
 INNER
-xvfb-run -a -s '-screen 0 1024x768x24' bash "$work/inside-x.sh" || fail "first run: $(cat "$work/app.log")"
+run_in_x bash "$work/inside-x.sh" || fail "first run: $(cat "$work/app.log")"
 
 [ -f "$hive" ] || fail "no registry file was created"
 "$prefix/bin/tocklet-reg" query 'HKLM\Software\Microsoft\Windows\tocklet' CloseHour >/dev/null ||
@@ -64,7 +64,7 @@ app=\$!
 sleep 2
 kill \$app
 INNER
-    xvfb-run -a -s '-screen 0 1024x768x24' bash "$work/inside-x.sh"
+    run_in_x bash "$work/inside-x.sh"
     cmp -s "$hive" "$work/before.reg" || fail "an existing registry file was changed"
     ! grep -q 'first run for this user' "$work/app.log" || fail "the step ran for an existing file"
 done

@@ -32,6 +32,19 @@ wait_for() {
     return 1
 }
 
+# run_in_x COMMAND...: runs COMMAND (at most two minutes) on a private Xvfb that picks a free
+# display itself and says when it is ready, so tests running at once never share a server and
+# nothing waits on a missed ready signal; the server ends with the command.
+run_in_x() {
+    : > "$work/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    local xvfb=$! status=0
+    wait_for 30 grep -q . "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    DISPLAY=:$(head -1 "$work/display") timeout 120 "$@" || status=$?
+    kill "$xvfb" && wait "$xvfb" 2>/dev/null || true
+    return $status
+}
+
 # A registry for a user past the first run: the installer's keys, the first-run marker and
 # the given extra .reg lines for the program key (tasks, settings).
 seed_registry() {

@@ -30,7 +30,7 @@ done
 sleep 0.5
 kill \$app
 INNER
-    xvfb-run -a -s '-screen 0 1024x768x24' bash "$work/inside-x.sh"
+    run_in_x bash "$work/inside-x.sh"
     [ -s "$played" ] || fail "$program played nothing: $(cat "$work/app.log")"
     # What ALSA got starts with the whole file's samples (a period may pad the end).
     cmp -s -n "$(stat -c %s "$work/clock.raw")" "$played" "$work/clock.raw" ||

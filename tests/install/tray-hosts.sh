@@ -25,7 +25,7 @@ sleep 1.5
 xdotool search --onlyvisible --name '^超级守时鸟' > "$work/visible.txt" 2>/dev/null
 kill \$app \$watcher
 INNER
-xvfb-run -a -s '-screen 0 1024x768x24' dbus-run-session -- bash "$work/sni.sh" 2>/dev/null
+run_in_x dbus-run-session -- bash "$work/sni.sh" 2>/dev/null
 grep -q '^registered' "$work/watcher.log" ||
     fail "no item registered with the StatusNotifierItem watcher: $(cat "$work/app.log")"
 grep -qF "\"$tip\"" "$work/tooltip.txt" || fail "the item's tip: $(cat "$work/tooltip.txt")"
@@ -37,20 +37,22 @@ set -u
 trayer --edge top --align right --widthtype pixel --width 100 --height 24 \
     --SetDockType false --SetPartialStrut false > "$work/trayer.log" 2>&1 &
 tray=\$!
-for i in \$(seq 1 50); do xdotool search --name '^panel\$' > "$work/panel.txt" 2>/dev/null && break; sleep 0.1; done
+for i in \$(seq 1 300); do xdotool search --name '^panel\$' > "$work/panel.txt" 2>/dev/null && break; sleep 0.1; done
+# xwininfo without a window would wait for a click.
+panel=\$(head -1 "$work/panel.txt") && [ -n "\$panel" ] || { echo "trayer did not start"; kill \$tray; exit 1; }
 "$prefix/bin/tocklet" > "$work/app.log" 2>&1 &
 app=\$!
 for i in \$(seq 1 300); do
-    xwininfo -tree -id "\$(head -1 "$work/panel.txt")" | grep -q '("tocklet" "tocklet")' && break
+    xwininfo -tree -id "\$panel" | grep -q '("tocklet" "tocklet")' && break
     sleep 0.1
 done
-xwininfo -tree -id "\$(head -1 "$work/panel.txt")" > "$work/docked.txt"
+xwininfo -tree -id "\$panel" > "$work/docked.txt"
 sleep 1.5
 xdotool search --onlyvisible --name '^超级守时鸟' > "$work/visible.txt" 2>/dev/null
 kill \$app \$tray
 INNER
 # No session bus, so no StatusNotifierItem host either.
-xvfb-run -a -s '-screen 0 1024x768x24' bash "$work/xembed.sh"
+run_in_x bash "$work/xembed.sh" || fail "XEmbed tray: $(cat "$work/trayer.log")"
 grep -q '("tocklet" "tocklet")' "$work/docked.txt" ||
     fail "the icon did not dock into trayer: $(cat "$work/docked.txt" "$work/app.log")"
 [ ! -s "$work/visible.txt" ] || fail "the panel did not hide (XEmbed tray)"
