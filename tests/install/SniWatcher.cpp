@@ -24,12 +24,7 @@ public Q_SLOTS:
         std::printf("registered %s %s\n", qPrintable(isPath ? message.service() : item),
                     isPath ? qPrintable(item) : "/StatusNotifierItem");
         std::fflush(stdout);
-        Q_EMIT StatusNotifierItemRegistered(item);
     }
-    void RegisterStatusNotifierHost(const QString&) {}
-
-Q_SIGNALS:
-    void StatusNotifierItemRegistered(const QString& item);
 };
 
 }  // namespace

@@ -1,7 +1,5 @@
-# Shared set-up of the installed-program tests (sourced): a private work folder removed at
-# exit, the build installed into a temporary prefix there, and a user of its own with a fresh
-# config folder and silent sound.
-# Needs: $build (the build folder) set by the caller.
+# Shared set-up of the installed-program tests (sourced after setting $build): the build
+# installed into a temporary prefix, a user of its own with a fresh config folder and silence.
 set -euo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -16,30 +14,16 @@ unset QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER XDG_SESSION_TYPE 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-}:verify_asan_link_order=0
 printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' > "$HOME/.asoundrc"
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# wait_for SECONDS COMMAND...: true once COMMAND succeeds, polling every tenth of a second.
-wait_for() {
-    local tries=$(($1 * 10))
-    shift
-    for ((i = 0; i < tries; i++)); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# run_in_x COMMAND...: runs COMMAND (at most two minutes) on a private Xvfb that picks a free
-# display itself and says when it is ready, so tests running at once never share a server and
-# nothing waits on a missed ready signal; the server ends with the command.
+# run_in_x COMMAND...: runs COMMAND (two minutes at most) on a private Xvfb that picks a free
+# display itself, so tests running at once never share one (unlike xvfb-run -a).
 run_in_x() {
-    : > "$work/display"
+    : >"$work/display"  # emptied before the loop below looks, not when Xvfb starts
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     local xvfb=$! status=0
-    wait_for 30 grep -q . "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    for ((i = 0; i < 300; i++)); do [ -s "$work/display" ] && break || sleep 0.1; done
+    [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
     DISPLAY=:$(head -1 "$work/display") timeout 120 "$@" || status=$?
     kill "$xvfb" && wait "$xvfb" 2>/dev/null || true
     return $status

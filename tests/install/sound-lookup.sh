@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Sounds are found wherever the program is started from: the installed program (its prefix
-# moved away from the configured one) and the build tree's program, each started from an
-# empty folder as an autostart entry would, chime on the full hour and play clock.wav from
-# their own data folder. ALSA writes what is played into a file, which must hold clock.wav's
-# samples.
+# The installed program (its prefix moved away from the configured one) and the build tree's,
+# each started from an empty folder as an autostart entry would, chime on the full hour with
+# clock.wav from their own data folder: what ALSA is given must be clock.wav's samples.
 # Usage: sound-lookup.sh BUILD_DIR
 build=$1
 source "$(dirname "$0")/lib.sh"

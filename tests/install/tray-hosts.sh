@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# The installed program's notification-area icon reaches either kind of host: a
-# StatusNotifierItem host (a stand-in watcher on a private session bus records the item, whose
-# tip is then read over D-Bus) and, with no such host, the XEmbed tray of trayer under Xvfb,
-# which the icon docks into. In both the panel hides itself after start.
-# Usage: tray-hosts.sh BUILD_DIR SNI_WATCHER
-build=$1 watcher=$2
+# The icon reaches a StatusNotifierItem host (a stand-in watcher on a private bus records it;
+# its tip is read over D-Bus) and, with none, docks into trayer's XEmbed tray; the panel hides.
+# Usage: tray-hosts.sh BUILD_DIR APP_ID SNI_WATCHER
+build=$1 watcher=$3
 source "$(dirname "$0")/lib.sh"
 seed_registry "$one_task"
 tip='守时鸟正在工作'
