@@ -33,6 +33,11 @@ std::string Gb(std::string_view utf8);
 /// Code page 936 to UTF-8; a byte sequence that is not valid code page 936 becomes U+FFFD.
 std::string GbToUtf8(std::string_view gb);
 
+/// True when code page 936 text keeps to the program's text rule that every byte of 0x80 or
+/// above starts a two-byte character; the euro sign, one byte 0x80 in the code page, breaks it
+/// and would throw every later character out of step.
+bool FollowsTwoByteRule(std::string_view gbText);
+
 /// The text up to the first zero byte (or all of it when there is none).
 std::string_view UpToZero(std::string_view bytes);
 

@@ -3,12 +3,12 @@
 #include <QCheckBox>
 #include <QCursor>
 #include <QMenu>
-#include <span>
 
 #include "clock/Chime.h"
 #include "controls/DialogBuilder.h"
 #include "controls/MenuBuilder.h"
 #include "platform/Clock.h"
+#include "platform/MessageBox.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/QtText.h"
 #include "platform/Sound.h"
@@ -66,9 +66,8 @@ void CMainPanelDlg::UpdateWindowTitle() {
 }
 
 void CMainPanelDlg::CheckHourlyChime() {
-    const ChimeDecision chime = ChimeActions(m_settings.m_bChimeOn != 0,
-                                             m_settings.m_bChimeSound != 0,
-                                             m_settings.m_bChimeText != 0, m_tmNow);
+    const ChimeDecision chime = ChimeActions(m_settings.m_bChimeOn, m_settings.m_bChimeSound,
+                                             m_settings.m_bChimeText, m_tmNow);
     if (chime.playSound) svc_.sound.PlayAsync(kChimeSound, false);
     if (chime.showText) {
         svc_.boxes.Show(ChimeText(m_tmNow.tm_hour), ChimeCaption(), MbButtons::Ok,
@@ -79,23 +78,16 @@ void CMainPanelDlg::CheckHourlyChime() {
 void CMainPanelDlg::CheckTasks() {
     // One time sample for the whole check, however long the pop-ups stay open.
     const std::tm now = svc_.clock.LocalTime(svc_.clock.Now());
-    const TaskTables tables{
-        std::span<const TaskRecord>(m_tasks.m_dailyTasks.data(),
-                                    static_cast<std::size_t>(m_tasks.m_nDailyCount)),
-        std::span<const TaskRecord>(m_tasks.m_dateTasks.data(),
-                                    static_cast<std::size_t>(m_tasks.m_nDateCount)),
-        std::span<const TaskRecord>(m_tasks.m_weeklyTasks.data(),
-                                    static_cast<std::size_t>(m_tasks.m_nWeeklyCount))};
-    for (const DueTask& due : DueTasks(tables, now)) RunTask(due.record);
+    for (const DueTask& due : DueTasks(m_tasks.Tables().View(), now)) RunTask(due.record);
 }
 
 void CMainPanelDlg::RunTask(const TaskRecord& task) {
-    if (task.nAction == 1) {
+    if (task.nAction == kActionMessage) {
         svc_.sound.PlayAsync(kReminderSound, false);
         CReminderDlg reminder(nullptr);
         reminder.m_strText = std::string(task.Target());
         reminder.DoModal();
-    } else if (task.nAction == 0) {
+    } else if (task.nAction == kActionProgram) {
         const ProgramPath path = SplitProgramPath(task.Target());
         svc_.launcher.Start(path.folder, path.file,
                             m_settings.m_nLaunchShow ? ShowMode::Normal : ShowMode::Minimised);
@@ -103,44 +95,41 @@ void CMainPanelDlg::RunTask(const TaskRecord& task) {
 }
 
 void CMainPanelDlg::OnChimeCheck() {
-    m_settings.m_bChimeOn = IsChecked(this, kIdChimeOn) ? 1 : 0;
+    m_settings.m_bChimeOn = IsChecked(this, kIdChimeOn);
     if (auto* w = ControlById(this, kIdChimeSound)) w->setEnabled(m_settings.m_bChimeOn);
     if (auto* w = ControlById(this, kIdChimeText)) w->setEnabled(m_settings.m_bChimeOn);
 }
 
 void CMainPanelDlg::OnToggleChime() {
-    m_settings.m_bChimeOn = m_settings.m_bChimeOn ? 0 : 1;
+    m_settings.m_bChimeOn = !m_settings.m_bChimeOn;
     svc_.boxes.Show(m_settings.m_bChimeOn ? ChimeSwitchedOnText() : ChimeSwitchedOffText(),
                     ChimeSwitchCaption(), MbButtons::Ok, MbIcon::Question);
     // Set from code: the subordinate boxes keep their enabled state.
     if (auto* box = ControlAs<QCheckBox>(this, kIdChimeOn)) {
-        box->setChecked(m_settings.m_bChimeOn != 0);
+        box->setChecked(m_settings.m_bChimeOn);
     }
 }
 
 void CMainPanelDlg::OnChimeSoundCheck() {
-    m_settings.m_bChimeSound = IsChecked(this, kIdChimeSound) ? 1 : 0;
+    m_settings.m_bChimeSound = IsChecked(this, kIdChimeSound);
 }
 
-void CMainPanelDlg::OnChimeTextCheck() {
-    m_settings.m_bChimeText = IsChecked(this, kIdChimeText) ? 1 : 0;
-}
+void CMainPanelDlg::OnChimeTextCheck() { m_settings.m_bChimeText = IsChecked(this, kIdChimeText); }
 
 void CMainPanelDlg::OnMonitoringCheck() {
-    m_bMonitoring = IsChecked(this, kIdMonitoring) ? 1 : 0;
+    m_bMonitoring = IsChecked(this, kIdMonitoring);
     UpdateTrayIcon();
 }
 
 void CMainPanelDlg::SetMonitoring(bool on) {
-    m_bMonitoring = on ? 1 : 0;
+    m_bMonitoring = on;
     if (auto* box = ControlAs<QCheckBox>(this, kIdMonitoring)) box->setChecked(on);
     UpdateTrayIcon();
 }
 
 void CMainPanelDlg::AddTrayIcon() {
-    svc_.tray.SetButtonHandler([this](TrayButton button) {
-        OnTrayButton(button == TrayButton::Left ? 0 : 1);
-    });
+    svc_.tray.SetButtonHandler(
+        [this](TrayButton button) { OnTrayButton(button == TrayButton::Left ? 0 : 1); });
     svc_.tray.Add(kTrayIconWorking, Gb("守时鸟正在工作"));
 }
 

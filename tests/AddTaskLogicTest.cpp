@@ -4,6 +4,7 @@
 
 #include "platform/Text.h"
 #include "tasks/AddTaskLogic.h"
+#include "tasks/FileFilter.h"
 #include "tasks/TaskRecord.h"
 
 namespace tocklet {
@@ -11,10 +12,10 @@ namespace {
 
 using Id = AddTaskIds;
 
-AddTaskChoices Message(int schedule, std::string_view textUtf8) {
+AddTaskChoices Message(char schedule, std::string_view textUtf8) {
     AddTaskChoices c;
-    c.checkedAction = Id::kMessage;
-    c.checkedSchedule = schedule;
+    c.action = kActionMessage;
+    c.schedule = schedule;
     c.monthText = "1";
     c.dayText = "1";
     c.weekdayText = Gb("星期一");
@@ -29,12 +30,12 @@ std::string Record(const AddTaskChoices& c) {
 }
 
 TEST(AddTaskRecordTest, EveryDayMessageWithTheOpeningTime) {
-    EXPECT_EQ(Record(Message(Id::kDaily, "开会")), Gb("1110,30_|开会"));
+    EXPECT_EQ(Record(Message(kScheduleDaily, "开会")), Gb("1110,30_|开会"));
 }
 
 TEST(AddTaskRecordTest, WeeklyProgramOnFridayAtTen) {
-    AddTaskChoices c = Message(Id::kWeekly, "ignored for programs");
-    c.checkedAction = Id::kProgram;
+    AddTaskChoices c = Message(kScheduleWeekly, "ignored for programs");
+    c.action = kActionProgram;
     c.hour = 22;
     c.minute = 0;
     c.weekdayText = Gb("星期五");
@@ -43,7 +44,7 @@ TEST(AddTaskRecordTest, WeeklyProgramOnFridayAtTen) {
 }
 
 TEST(AddTaskRecordTest, WeekdayDigitsCountFromSunday) {
-    AddTaskChoices c = Message(Id::kWeekly, "x");
+    AddTaskChoices c = Message(kScheduleWeekly, "x");
     c.weekdayText = Gb("星期日");
     EXPECT_EQ(Record(c), "1310,30_1|x");
     c.weekdayText = Gb("星期一");
@@ -64,7 +65,7 @@ TEST(AddTaskRecordTest, NoScheduleCheckedStoresAWeeklyTaskForTheComboDay) {
 }
 
 TEST(AddTaskRecordTest, DateTaskJoinsMonthAndDay) {
-    AddTaskChoices c = Message(Id::kOnDate, "Merry");
+    AddTaskChoices c = Message(kScheduleDate, "Merry");
     c.hour = 8;
     c.minute = 5;
     c.monthText = "12";
@@ -79,11 +80,11 @@ TEST(AddTaskRecordTest, DateTaskJoinsMonthAndDay) {
 }
 
 TEST(AddTaskRecordTest, EmptyReminderTextIsStoredAsItIs) {
-    EXPECT_EQ(Record(Message(Id::kDaily, "")), "1110,30_|");
+    EXPECT_EQ(Record(Message(kScheduleDaily, "")), "1110,30_|");
 }
 
 TEST(AddTaskRecordTest, ChoicesThatCouldNeverRunAreRefused) {
-    AddTaskChoices date = Message(Id::kOnDate, "x");
+    AddTaskChoices date = Message(kScheduleDate, "x");
     for (auto [m, d] : {std::pair{"13", "1"},
                         {"0", "5"},
                         {"2", "30"},
@@ -97,19 +98,19 @@ TEST(AddTaskRecordTest, ChoicesThatCouldNeverRunAreRefused) {
         date.dayText = d;
         EXPECT_EQ(BuildTaskRecord(date).problem, AddTaskProblem::BadDate) << m << "." << d;
     }
-    AddTaskChoices weekly = Message(Id::kWeekly, "x");
+    AddTaskChoices weekly = Message(kScheduleWeekly, "x");
     for (std::string_view w : {"", "星期", "星期八", "周一", "Monday"}) {
         weekly.weekdayText = Gb(w);
         EXPECT_EQ(BuildTaskRecord(weekly).problem, AddTaskProblem::BadWeekday) << w;
     }
     // The weekday is read only for weekly tasks, the date only for date tasks.
-    AddTaskChoices daily = Message(Id::kDaily, "x");
+    AddTaskChoices daily = Message(kScheduleDaily, "x");
     daily.weekdayText = "junk";
     daily.monthText = "junk";
     EXPECT_EQ(Record(daily), "1110,30_|x");
 
-    AddTaskChoices program = Message(Id::kDaily, "x");
-    program.checkedAction = Id::kProgram;
+    AddTaskChoices program = Message(kScheduleDaily, "x");
+    program.action = kActionProgram;
     EXPECT_EQ(BuildTaskRecord(program).problem, AddTaskProblem::NoProgram);
     EXPECT_FALSE(ProblemText(AddTaskProblem::NoProgram).empty());
     EXPECT_FALSE(ProblemText(AddTaskProblem::BadDate).empty());

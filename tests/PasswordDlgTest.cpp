@@ -9,12 +9,13 @@
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeProfile.h"
 #include "fakes/FakeRegistry.h"
+#include "platform/QtText.h"
 #include "platform/Text.h"
 #include "protection/ChangePasswordDlg.h"
 #include "protection/FirstPasswordDlg.h"
 #include "protection/PasswordPromptDlg.h"
 #include "resources/Templates.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsTable.h"
 
 namespace tocklet {
 namespace {
@@ -29,9 +30,10 @@ using testing::Type;
 class PasswordEditTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        prompt.OnInitDialog();
+        prompt.OnInitDialog("");
         prompt.show();
     }
+    std::string Input() { return ToGb(edit()->text()); }
     QLineEdit* edit() { return ControlAs<QLineEdit>(&prompt, kPromptEditId); }
 
     FakeMessageBoxes boxes;
@@ -44,13 +46,13 @@ TEST_F(PasswordEditTest, TenBytesWithoutCuttingACharacter) {
     EXPECT_EQ(edit()->text(), "123456789");
     Type(edit(), "0x");
     EXPECT_EQ(edit()->text(), "1234567890");
-    EXPECT_EQ(prompt.m_strInput, "1234567890");
+    EXPECT_EQ(Input(), "1234567890");
 
     edit()->clear();
     Type(edit(), "中文中文中文");
     EXPECT_EQ(edit()->text(), "中文中文中");
-    EXPECT_EQ(prompt.m_strInput, Gb("中文中文中"));
-    EXPECT_EQ(prompt.m_strInput.size(), 10u);
+    EXPECT_EQ(Input(), Gb("中文中文中"));
+    EXPECT_EQ(Input().size(), 10u);
 
     // A paste keeps what fits of itself, whole characters only, and the text around it.
     edit()->clear();
@@ -59,7 +61,7 @@ TEST_F(PasswordEditTest, TenBytesWithoutCuttingACharacter) {
     edit()->insert("中文xyz");
     EXPECT_EQ(edit()->text(), "abcd中efgh");
     EXPECT_EQ(edit()->cursorPosition(), 5);
-    EXPECT_EQ(prompt.m_strInput.size(), 10u);
+    EXPECT_EQ(Input().size(), 10u);
 }
 
 TEST_F(PasswordEditTest, CharactersWithoutACodePage936FormAreRefused) {
@@ -67,7 +69,7 @@ TEST_F(PasswordEditTest, CharactersWithoutACodePage936FormAreRefused) {
     EXPECT_EQ(edit()->text(), "ab");
     edit()->insert(QString::fromUtf8("\xF0\x9F\x98\x80") + "c");
     EXPECT_EQ(edit()->text(), "abc");
-    EXPECT_EQ(prompt.m_strInput, "abc");
+    EXPECT_EQ(Input(), "abc");
 }
 
 class FirstPasswordTest : public ::testing::Test {
@@ -109,7 +111,7 @@ TEST_F(FirstPasswordTest, MatchingTextsStoreThePasswordAndTheClockDefaults) {
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, Gb("  请 您 记 住 您 的 密 码"));
     EXPECT_EQ(boxes.shown[0].caption, Gb("守时鸟向您提示"));
-    EXPECT_TRUE(dlg.m_bStored);
+    EXPECT_EQ(dlg.StoredPassword(), "abc");
     EXPECT_EQ(dlg.result(), kIdOk);
     EXPECT_FALSE(dlg.isVisible());
     ExpectClockDefaults();
@@ -128,7 +130,7 @@ TEST_F(FirstPasswordTest, DifferingTextsStoreNothingButStillWriteTheClockDefault
     EXPECT_EQ(boxes.shown[0].caption, kAppCaption);
     EXPECT_TRUE(reg.writes.empty());
     EXPECT_TRUE(dlg.isVisible());
-    EXPECT_FALSE(dlg.m_bStored);
+    EXPECT_FALSE(dlg.StoredPassword());
     ExpectClockDefaults();
 }
 
@@ -138,8 +140,22 @@ TEST_F(FirstPasswordTest, FailedStoreKeepsTheDialogOpen) {
     Click(&dlg, kFirstOkId);
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>({Gb(" 发 生 错 误，请 重 新 确认")}));
     EXPECT_TRUE(dlg.isVisible());
-    EXPECT_FALSE(dlg.m_bStored);
+    EXPECT_FALSE(dlg.StoredPassword());
     ExpectClockDefaults();
+}
+
+TEST_F(FirstPasswordTest, KeyThatCannotBeOpenedIsToldBeforeTheFailedStore) {
+    reg.FailOpenForWrite(kCurrentVersionKeyWrite);
+    Fill("abc", "abc");
+    Click(&dlg, kFirstOkId);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, Gb("  保存数据失败!  "));
+    EXPECT_EQ(boxes.shown[0].caption, Gb("  守时鸟提示您"));
+    EXPECT_EQ(boxes.shown[1].text, Gb(" 发 生 错 误，请 重 新 确认"));
+    EXPECT_EQ(boxes.shown[1].caption, kAppCaption);
+    EXPECT_TRUE(reg.writes.empty());
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(reg.OpenHandles(), 0u);
 }
 
 TEST_F(FirstPasswordTest, EscapeStoresNothing) {
@@ -155,8 +171,7 @@ TEST_F(FirstPasswordTest, EscapeStoresNothing) {
 class ChangePasswordTest : public ::testing::Test {
 protected:
     void Open(const std::string& current) {
-        dlg.m_strPassword = current;
-        dlg.OnInitDialog();
+        dlg.OnInitDialog(current);
         dlg.show();
     }
     void Fill(const QString& old, const QString& fresh, const QString& confirm) {
@@ -177,8 +192,8 @@ TEST_F(ChangePasswordTest, RightOldPasswordAndConfirmedNewOneChange) {
     Open("old");
     Fill("old", "新口令", "新口令");
     Click(&dlg, kChangeOkId);
-    EXPECT_EQ(dlg.m_bChanged, 1);
-    EXPECT_EQ(dlg.m_strPassword, Gb("新口令"));
+    EXPECT_TRUE(dlg.NewPassword());
+    EXPECT_EQ(dlg.NewPassword(), Gb("新口令"));
     EXPECT_EQ(dlg.result(), kIdOk);
     EXPECT_TRUE(boxes.shown.empty());
 }
@@ -195,9 +210,14 @@ TEST_F(ChangePasswordTest, WrongOldOrUnconfirmedNewIsRefusedWithOneMessage) {
     Fill("old", "new", "neW");
     Click(&dlg, kChangeOkId);
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>(3, message));
-    EXPECT_EQ(dlg.m_bChanged, 0);
-    EXPECT_EQ(dlg.m_strPassword, "old");
+    EXPECT_FALSE(dlg.NewPassword());
     EXPECT_TRUE(dlg.isVisible());
+    for (int id : {kChangeOldId, kChangeNewId, kChangeConfirmId}) {
+        ControlAs<QLineEdit>(&dlg, id)->clear();
+    }
+    Fill("old", "new", "new");  // the current password is still the one handed in
+    Click(&dlg, kChangeOkId);
+    EXPECT_EQ(dlg.NewPassword(), "new");
 }
 
 TEST_F(ChangePasswordTest, CancelEnterAndEscapeChangeNothing) {
@@ -205,21 +225,24 @@ TEST_F(ChangePasswordTest, CancelEnterAndEscapeChangeNothing) {
     Fill("old", "new", "new");
     Click(&dlg, kChangeCancelId);
     EXPECT_EQ(dlg.result(), kIdCancel);
-    EXPECT_EQ(dlg.m_bChanged, 0);
+    EXPECT_FALSE(dlg.NewPassword());
 
     Open("old");
-    EXPECT_TRUE(dlg.m_strOld.empty());
+    EXPECT_TRUE(ControlAs<QLineEdit>(&dlg, kChangeOldId)->text().isEmpty());
     EXPECT_TRUE(ControlAs<QLineEdit>(&dlg, kChangeNewId)->text().isEmpty());
     Fill("old", "new", "new");
     QTest::keyClick(ControlAs<QLineEdit>(&dlg, kChangeConfirmId), Qt::Key_Return);
     EXPECT_FALSE(dlg.isVisible());
-    EXPECT_EQ(dlg.m_bChanged, 0);
-    EXPECT_EQ(dlg.m_strPassword, "old");
+    EXPECT_FALSE(dlg.NewPassword());
+    Open("old");  // the password handed in is still the one that allows a change
+    Fill("old", "n2", "n2");
+    Click(&dlg, kChangeOkId);
+    EXPECT_EQ(dlg.NewPassword(), "n2");
 
     Open("old");
     QTest::keyClick(&dlg, Qt::Key_Escape);
     EXPECT_EQ(dlg.result(), kIdCancel);
-    EXPECT_EQ(dlg.m_bChanged, 0);
+    EXPECT_FALSE(dlg.NewPassword());
 }
 
 TEST_F(ChangePasswordTest, EnterPressesOnlyTheFocusedButton) {
@@ -231,15 +254,15 @@ TEST_F(ChangePasswordTest, EnterPressesOnlyTheFocusedButton) {
     auto* ok = ControlAs<QPushButton>(&dlg, kChangeOkId);
     ok->setFocus();
     QTest::keyClick(ok, Qt::Key_Return);
-    EXPECT_EQ(dlg.m_bChanged, 1);
-    EXPECT_EQ(dlg.m_strPassword, "new");
+    EXPECT_TRUE(dlg.NewPassword());
+    EXPECT_EQ(dlg.NewPassword(), "new");
 
     Open("new");
     auto* cancel = ControlAs<QPushButton>(&dlg, kChangeCancelId);
     cancel->setFocus();
     QTest::keyClick(cancel, Qt::Key_Enter);
     EXPECT_EQ(dlg.result(), kIdCancel);
-    EXPECT_EQ(dlg.m_bChanged, 0);
+    EXPECT_FALSE(dlg.NewPassword());
 }
 
 TEST(PasswordTemplatesTest, ControlsInsideTheirDialogs) {

@@ -3,18 +3,17 @@
 #include <string>
 #include <vector>
 
-#include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeProfile.h"
 #include "fakes/FakeRegistry.h"
 #include "platform/Text.h"
 #include "protection/PasswordRules.h"
 #include "protection/PasswordStore.h"
-#include "shell/SettingsStore.h"
+#include "settings/ClockOptions.h"
+#include "settings/SettingsTable.h"
 
 namespace tocklet {
 namespace {
 
-using testing::FakeMessageBoxes;
 using testing::FakeProfile;
 using testing::FakeRegistry;
 
@@ -51,19 +50,19 @@ TEST(GateTest, AsksOnlyWhileProtectionIsOn) {
     int asked = 0;
     auto accept = [&] { return ++asked, 1; };
     auto refuse = [&] { return ++asked, 0; };
-    EXPECT_TRUE(GateOpen(0, refuse));
+    EXPECT_TRUE(GateOpen(false, refuse));
     EXPECT_EQ(asked, 0);
-    EXPECT_TRUE(GateOpen(1, accept));
-    EXPECT_FALSE(GateOpen(1, refuse));
+    EXPECT_TRUE(GateOpen(true, accept));
+    EXPECT_FALSE(GateOpen(true, refuse));
     EXPECT_EQ(asked, 2);
 }
 
 TEST(SwitchProtectionTest, CheckingNeverAsks) {
     int asked = 0;
     std::vector<bool> shown;
-    const int flag = SwitchProtection(
+    const bool flag = SwitchProtection(
         true, [&](bool c) { shown.push_back(c); }, [&] { return ++asked, 0; });
-    EXPECT_EQ(flag, 1);
+    EXPECT_TRUE(flag);
     EXPECT_EQ(asked, 0);
     EXPECT_TRUE(shown.empty());
 }
@@ -71,20 +70,20 @@ TEST(SwitchProtectionTest, CheckingNeverAsks) {
 TEST(SwitchProtectionTest, ClearingPutsTheCheckBackAndAsks) {
     std::vector<bool> shown;
     bool checkedWhileAsking = false;
-    const int refused = SwitchProtection(
+    const bool refused = SwitchProtection(
         false, [&](bool c) { shown.push_back(c); },
         [&] {
             checkedWhileAsking = !shown.empty() && shown.back();
             return 0;
         });
-    EXPECT_EQ(refused, 1);
+    EXPECT_TRUE(refused);
     EXPECT_TRUE(checkedWhileAsking);
     EXPECT_EQ(shown, std::vector<bool>({true}));
 
     shown.clear();
-    const int accepted = SwitchProtection(
+    const bool accepted = SwitchProtection(
         false, [&](bool c) { shown.push_back(c); }, [] { return 1; });
-    EXPECT_EQ(accepted, 0);
+    EXPECT_FALSE(accepted);
     EXPECT_EQ(shown, std::vector<bool>({true, false}));
 }
 
@@ -93,21 +92,22 @@ protected:
     void SetUp() override { reg.AddKey(kCurrentVersionKeyRead); }
 
     FakeRegistry reg;
-    FakeMessageBoxes boxes;
 };
 
+using Step = SettingsFailure::Step;
+using Failures = std::vector<SettingsFailure>;
+
 TEST_F(PasswordStoreTest, FirstPasswordIsWrittenWithTenBytesThroughTheWriteSpelling) {
-    EXPECT_TRUE(StoreFirstPassword(reg, boxes, "abc"));
+    EXPECT_TRUE(StoreFirstPassword(reg, "abc").Ok());
     ASSERT_EQ(reg.writes.size(), 1u);
     EXPECT_EQ(reg.writes[0].key, kCurrentVersionKeyWrite);
     EXPECT_EQ(reg.writes[0].name, "pass");
     EXPECT_EQ(reg.writes[0].bytes, std::string("abc\0\0\0\0\0\0\0", 10));
-    EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(reg.OpenHandles(), 0u);
 }
 
 TEST_F(PasswordStoreTest, TenCharacterPasswordIsStoredAndReadBackWhole) {
-    ASSERT_TRUE(StoreFirstPassword(reg, boxes, "0123456789"));
+    ASSERT_TRUE(StoreFirstPassword(reg, "0123456789").Ok());
     EXPECT_EQ(*reg.Get(kCurrentVersionKeyRead, "pass"), "0123456789");
     ScopedKey key(reg);
     ASSERT_EQ(reg.OpenKey(RegRoot::LocalMachine, kCurrentVersionKeyRead, kKeyRead, key.Out()),
@@ -117,51 +117,39 @@ TEST_F(PasswordStoreTest, TenCharacterPasswordIsStoredAndReadBackWhole) {
 
 TEST_F(PasswordStoreTest, FirstPasswordFailures) {
     reg.FailOpenForWrite(kCurrentVersionKeyWrite);
-    EXPECT_FALSE(StoreFirstPassword(reg, boxes, "abc"));
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[0].text, Gb("  保存数据失败!  "));
-    EXPECT_EQ(boxes.shown[0].caption, Gb("  守时鸟提示您"));
-    EXPECT_EQ(boxes.shown[1].text, Gb(" 发 生 错 误，请 重 新 确认"));
-    EXPECT_EQ(boxes.shown[1].caption, kAppCaption);
+    EXPECT_EQ(StoreFirstPassword(reg, "abc").failures,
+              (Failures{{Step::OpenKey, Setting::FirstPassword},
+                        {Step::SetValue, Setting::FirstPassword}}));
     EXPECT_TRUE(reg.writes.empty());
 
     FakeRegistry failing;
     failing.AddKey(kCurrentVersionKeyRead);
     failing.FailSet(kCurrentVersionKeyWrite, "pass");
-    FakeMessageBoxes other;
-    EXPECT_FALSE(StoreFirstPassword(failing, other, "abc"));
-    EXPECT_EQ(other.Texts(), std::vector<std::string>({Gb(" 发 生 错 误，请 重 新 确认")}));
+    EXPECT_EQ(StoreFirstPassword(failing, "abc").failures,
+              (Failures{{Step::SetValue, Setting::FirstPassword}}));
     EXPECT_EQ(failing.OpenHandles(), 0u);
 }
 
 TEST_F(PasswordStoreTest, ChangedPasswordIsWrittenWithElevenBytesThroughTheReadSpelling) {
-    EXPECT_TRUE(SaveChangedPassword(reg, boxes, "0123456789"));
+    EXPECT_TRUE(WriteChangedPassword(reg, "0123456789").Ok());
     ASSERT_EQ(reg.writes.size(), 1u);
     EXPECT_EQ(reg.writes[0].key, kCurrentVersionKeyRead);
     EXPECT_EQ(reg.writes[0].name, "pass");
     EXPECT_EQ(reg.writes[0].bytes, std::string("0123456789\0", 11));
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, Gb(" 密码更新成功,请您记住新密码"));
-    EXPECT_EQ(boxes.shown[0].caption, Gb("守时鸟提示"));
-    EXPECT_EQ(boxes.shown[0].icon, MbIcon::Question);
     EXPECT_EQ(reg.OpenHandles(), 0u);
 }
 
 TEST_F(PasswordStoreTest, ChangedPasswordThatCannotBeWrittenIsReported) {
     reg.FailSet(kCurrentVersionKeyRead, "pass");
-    EXPECT_FALSE(WriteChangedPassword(reg, "new"));
-    EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_FALSE(SaveChangedPassword(reg, boxes, "new"));
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_NE(boxes.shown[0].text, Gb(" 密码更新成功,请您记住新密码"));
+    EXPECT_TRUE(WriteChangedPassword(reg, "new").Failed(Step::SetValue, Setting::ChangedPassword));
 
     FakeRegistry noKey;
-    EXPECT_FALSE(WriteChangedPassword(noKey, "new"));
+    EXPECT_TRUE(WriteChangedPassword(noKey, "new").Failed(Step::OpenKey, Setting::ChangedPassword));
 }
 
 TEST(FirstUseClockOptionsTest, ColourThenClock) {
     FakeProfile profile;
-    WriteFirstUseClockOptions(profile);
+    EXPECT_TRUE(WriteFirstUseClockOptions(profile));
     ASSERT_EQ(profile.writes.size(), 2u);
     EXPECT_EQ(profile.writes[0].section, "option");
     EXPECT_EQ(profile.writes[0].key, "color");
