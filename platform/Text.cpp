@@ -100,6 +100,18 @@ bool FollowsTwoByteRule(std::string_view gbText) {
     return true;
 }
 
+std::string_view TrimLeft(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    return s;
+}
+
+std::string_view TrimRight(std::string_view s) {
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+std::string_view Trim(std::string_view s) { return TrimRight(TrimLeft(s)); }
+
 std::string_view UpToZero(std::string_view bytes) {
     auto z = bytes.find('\0');
     return z == std::string_view::npos ? bytes : bytes.substr(0, z);

@@ -38,6 +38,14 @@ std::string GbToUtf8(std::string_view gb);
 /// and would throw every later character out of step.
 bool FollowsTwoByteRule(std::string_view gbText);
 
+/// True for the blanks the program's text formats allow around names and values: space, tab.
+constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+/// The text without the blanks at its start, at its end, or both.
+std::string_view TrimLeft(std::string_view s);
+std::string_view TrimRight(std::string_view s);
+std::string_view Trim(std::string_view s);
+
 /// The text up to the first zero byte (or all of it when there is none).
 std::string_view UpToZero(std::string_view bytes);
 

@@ -1,5 +1,7 @@
 #include "tasks/FileFilter.h"
 
+#include "platform/Text.h"
+
 namespace tocklet {
 
 std::vector<FileFilter> SplitFileFilter(std::string_view filter) {
@@ -19,9 +21,7 @@ std::vector<FileFilter> SplitFileFilter(std::string_view filter) {
         std::string_view patterns = next();
         while (!patterns.empty()) {
             const std::size_t semi = patterns.find(';');
-            std::string_view one = patterns.substr(0, semi);
-            while (!one.empty() && one.front() == ' ') one.remove_prefix(1);
-            while (!one.empty() && one.back() == ' ') one.remove_suffix(1);
+            const std::string_view one = Trim(patterns.substr(0, semi));
             if (!one.empty()) entry.patterns.emplace_back(one);
             patterns =
                 semi == std::string_view::npos ? std::string_view() : patterns.substr(semi + 1);
