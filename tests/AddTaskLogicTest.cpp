@@ -4,7 +4,6 @@
 
 #include "platform/Text.h"
 #include "tasks/AddTaskLogic.h"
-#include "tasks/FileFilter.h"
 #include "tasks/TaskRecord.h"
 
 namespace tocklet {
@@ -166,30 +165,10 @@ TEST(AddTaskEnablingTest, EachRadioFollowsItsRow) {
     EXPECT_TRUE(EnablingAfterClick(Id::kSave).enabled.empty());
 }
 
-TEST(AddTaskFileFilterTest, CaptionsKeepTheirTextAndPatternsDecideTheKind) {
-    const auto filters = SplitFileFilter("ExeFiles (*.exe)|*.exe|All Files(*.*)|*.*||");
-    ASSERT_EQ(filters.size(), 2u);
-    EXPECT_EQ(filters[0].caption, "ExeFiles (*.exe)");
-    EXPECT_EQ(filters[0].patterns, std::vector<std::string>{"*.exe"});
-    EXPECT_EQ(filters[1].caption, "All Files(*.*)");
-    EXPECT_EQ(KindOfFilter(filters[0]), FilterKind::Programs);
-    EXPECT_EQ(KindOfFilter(filters[1]), FilterKind::Everything);
-
-    const auto more = SplitFileFilter("Text|*.txt; *.log|Programs|*.EXE");
-    ASSERT_EQ(more.size(), 2u);
-    EXPECT_EQ(more[0].patterns, (std::vector<std::string>{"*.txt", "*.log"}));
-    EXPECT_EQ(KindOfFilter(more[0]), FilterKind::Patterns);
-    EXPECT_EQ(KindOfFilter(more[1]), FilterKind::Programs);
-}
-
-TEST(AddTaskFileFilterTest, PathsWithTheFieldSeparatorAreRefused) {
+TEST(AddTaskProgramPathTest, PathsWithTheFieldSeparatorAreRefused) {
     EXPECT_EQ(ProgramPathRefusal("/opt/a|b/run"), kPathHasBar);
     EXPECT_EQ(ProgramPathRefusal("/usr/bin/xclock"), std::nullopt);
     EXPECT_EQ(ProgramPathRefusal("/opt/\x80/run"), kPathNotGb);  // the euro sign
-    EXPECT_TRUE(FollowsTwoByteRule(Gb("开会 ok")));
-    EXPECT_TRUE(FollowsTwoByteRule("\x81\x80"));  // 0x80 as a second byte is fine
-    EXPECT_FALSE(FollowsTwoByteRule("a\x80"));
-    EXPECT_FALSE(FollowsTwoByteRule("a\x81"));  // a lead byte without its second byte
     // A two-byte character whose second byte is 0x7C is no separator.
     EXPECT_EQ(ProgramPathRefusal("/home/\x81\x7c/run"), std::nullopt);
 }

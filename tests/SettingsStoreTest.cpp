@@ -278,26 +278,6 @@ TEST_F(SettingsStoreTest, TaskCountsUpToTwentySurviveSaveAndRestart) {
     }
 }
 
-TEST_F(SettingsStoreTest, ClockOptionsAndColours) {
-    EXPECT_EQ(ReadClockOptions(profile).clock, 0);
-    EXPECT_EQ(ReadClockOptions(profile).color, 0);
-    profile.Put("OPTION", "Clock", "1");
-    profile.Put("option", "color", "4");
-    ClockOptions o = ReadClockOptions(profile);
-    EXPECT_EQ(o.clock, 1);
-    EXPECT_EQ(o.color, 4);
-
-    EXPECT_EQ(ClockColorFromNumber(1), 0x0000FFu);
-    EXPECT_EQ(ClockColorFromNumber(2), 0x00FF00u);
-    EXPECT_EQ(ClockColorFromNumber(3), 0xFF0000u);
-    EXPECT_EQ(ClockColorFromNumber(4), 0x00FFFFu);
-    EXPECT_EQ(ClockColorFromNumber(5), 0xFFFF00u);
-    EXPECT_EQ(ClockColorFromNumber(6), 0xFFFFFFu);
-    EXPECT_EQ(ClockColorFromNumber(0), Rgb(0, 255, 0));
-    EXPECT_EQ(ClockColorFromNumber(7), Rgb(0, 255, 0));
-    EXPECT_EQ(ClockColorFromNumber(-1), Rgb(0, 255, 0));
-}
-
 TEST_F(SettingsStoreTest, RunFlagAndOwnerNamesHaveTheirBytesAndReportTheirFailures) {
     reg.AddKey(kConfigKey);
     EXPECT_TRUE(store.WriteRunFlag().Ok());
@@ -318,39 +298,6 @@ TEST_F(SettingsStoreTest, RunFlagAndOwnerNamesHaveTheirBytesAndReportTheirFailur
               (Failures{{Step::OpenKey, Setting::RunFlag}, {Step::SetValue, Setting::RunFlag}}));
     reg.FailSet(kCurrentVersionKeyWrite, "RegisteredOwner");
     EXPECT_EQ(store.WriteOwnerNames("", "").failures, (Failures{{Step::SetValue, Setting::Owner}}));
-}
-
-TEST(ShutdownTimeTest, SplitsAtTheColonsAndFormatsWithoutLeadingZeros) {
-    struct Case {
-        std::string_view text;
-        int hour, minute, second;
-    };
-    for (const Case& c : {Case{"21:30:0", 21, 30, 0}, Case{"23:59:59", 23, 59, 59},
-                          Case{"", 0, 0, 0}, Case{"7", 7, 0, 0}, Case{"7:x:5", 7, 0, 5},
-                          Case{"-1:-1:-1", -1, -1, -1}, Case{"1:2:3:4", 1, 2, 3}}) {
-        const ShutdownTime t = SplitShutdownTime(c.text);
-        EXPECT_EQ(t.m_nHour, c.hour) << c.text;
-        EXPECT_EQ(t.m_nMinute, c.minute) << c.text;
-        EXPECT_EQ(t.m_nSecond, c.second) << c.text;
-    }
-    EXPECT_EQ(FormatShutdownTime({9, 5, 0}), "9:5:0");
-    EXPECT_EQ(FormatShutdownTime(SplitShutdownTime("23:59:59")), "23:59:59");
-}
-
-TEST(SettingsTableTest, EveryValueHasItsPlaceAndByteCount) {
-    for (const StoredValue& row : StoredValues()) {
-        EXPECT_EQ(&Stored(row.setting), &row);
-        EXPECT_FALSE(row.readKey.empty() && row.writeKey.empty());
-        if (row.file == SettingsFile::Registry && !row.writeKey.empty()) {
-            EXPECT_GT(row.bytes, 0u);
-        }
-    }
-    EXPECT_EQ(Stored(Setting::ChimeOn).bytes, 1u);
-    EXPECT_EQ(Stored(Setting::FirstPassword).bytes, 10u);
-    EXPECT_EQ(Stored(Setting::ChangedPassword).bytes, 11u);
-    EXPECT_EQ(StoredNumber(Setting::TaskCount, "25"), 20);
-    EXPECT_EQ(StoredNumber(Setting::DelayMinutes, "-5"), 0);
-    EXPECT_EQ(StoredNumber(Setting::ChimeText, " 7x"), 7);
 }
 
 }  // namespace
