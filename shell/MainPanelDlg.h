@@ -156,6 +156,8 @@ private:
     void LoadLaunchOptions();
     void SetUpSlider(int id, int maximum, int step, int position);
 
+    /// True when the align timer's tick covers a second 0 or the clock is at one now.
+    bool ReachedWholeMinute(const TickSeconds& seconds) const;
     void OnTrayButton(int button);
     void ShowTrayMenu();
     void UpdateWindowTitle();

@@ -49,13 +49,19 @@ void CMainPanelDlg::OnTimer(int id, const TickSeconds& seconds) {
     } else if (id == kTimerHide) {
         HidePanel();
         svc_.timers.Kill(kTimerHide);
-    } else if (id == kTimerAlign) {
-        const std::tm now = svc_.clock.LocalTime(svc_.clock.Now());
-        if (now.tm_sec == 0) {
-            svc_.timers.Set(kTimerTaskCheck, kTaskCheckMs);
-            svc_.timers.Kill(kTimerAlign);
-        }
+    } else if (id == kTimerAlign && ReachedWholeMinute(seconds)) {
+        svc_.timers.Set(kTimerTaskCheck, kTaskCheckMs);
+        svc_.timers.Kill(kTimerAlign);
     }
+}
+
+bool CMainPanelDlg::ReachedWholeMinute(const TickSeconds& seconds) const {
+    // A tick held up past second 0 still counts for it: otherwise the task check would wait
+    // for the next whole minute and could skip a task due in this one.
+    for (std::int64_t i = 0; i < seconds.count; ++i) {
+        if (svc_.clock.LocalTime(FromEpochSeconds(seconds.At(i))).tm_sec == 0) return true;
+    }
+    return svc_.clock.LocalTime(svc_.clock.Now()).tm_sec == 0;
 }
 
 void CMainPanelDlg::UpdateWindowTitle() {

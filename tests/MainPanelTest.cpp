@@ -61,6 +61,20 @@ TEST(MainPanel, TaskCheckStartsOnlyAtTheFirstWholeMinute) {
     EXPECT_FALSE(h.timers.IsRunning(kTimerAlign));
 }
 
+TEST(MainPanel, AHeldUpAlignTickStillCountsForSecondZero) {
+    PanelHarness h;
+    h.StoreTasks({Gb("1110,30_|开会")});
+    h.Start();
+    h.clock.Advance(std::chrono::seconds(4));  // 10:29:01
+    const auto now = std::chrono::floor<std::chrono::seconds>(h.clock.Now().time_since_epoch());
+    h.timers.Fire(kTimerAlign, TickSeconds{now.count() - 2, 1, 1});  // stands for 10:28:59
+    EXPECT_FALSE(h.timers.IsRunning(kTimerTaskCheck));
+    // Held up past 10:29:00, the next tick covers it and the one after.
+    h.timers.Fire(kTimerAlign, TickSeconds{now.count() - 1, 2, 1});
+    EXPECT_TRUE(h.timers.IsRunning(kTimerTaskCheck));
+    EXPECT_FALSE(h.timers.IsRunning(kTimerAlign));
+}
+
 TEST(MainPanel, StartUpShowsTheStoredSettings) {
     PanelHarness h;
     h.StoreTasks({Gb("1110,30_|开会"), Gb("1110,31_|x")});
