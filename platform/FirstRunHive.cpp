@@ -1,13 +1,14 @@
 #include "platform/FirstRunHive.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
+#include "platform/Files.h"
 #include "platform/HiveRegistry.h"
 #include "platform/RegFile.h"
 
@@ -31,12 +32,13 @@ fs::path FindSetup(const std::vector<fs::path>& dataDirs) {
 }
 
 bool ReadWhole(const fs::path& file, std::string* text) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream out;
-    out << in.rdbuf();
-    *text = out.str();
-    return !in.bad();
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool read = ReadAll(fd, text);
+    const int readErrno = errno;
+    ::close(fd);
+    errno = readErrno;
+    return read;
 }
 
 }  // namespace
