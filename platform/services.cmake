@@ -1,5 +1,5 @@
 # The services the running program needs: clock, timers, sound, program start, restart,
-# autostart and opening addresses with the desktop.
+# autostart, opening addresses with the desktop, and its place in the desktop session.
 tocklet_library(tocklet_services
     Clock.cpp
     TimerSchedule.cpp
@@ -9,10 +9,11 @@ tocklet_library(tocklet_services
     SoundLookup.cpp
     CanberraSound.cpp
     Autostart.cpp
+    SessionManagerErrors.cpp
 )
 find_package(Threads REQUIRED)
 target_link_libraries(tocklet_services PUBLIC tocklet_platform Threads::Threads
-    PRIVATE PkgConfig::CANBERRA)
+    PRIVATE PkgConfig::CANBERRA PkgConfig::XSMP)
 set_source_files_properties(SoundLookup.cpp PROPERTIES
     COMPILE_DEFINITIONS "TOCKLET_DATA_DIR=\"${TOCKLET_DATA_DIR}\"")
 
@@ -20,5 +21,7 @@ set_source_files_properties(SoundLookup.cpp PROPERTIES
 tocklet_library(tocklet_services_qt
     QtTimers.cpp
     QtShellOpen.cpp
+    QtSessionEnd.cpp
+    LocalInstanceSlot.cpp
 )
 target_link_libraries(tocklet_services_qt PUBLIC tocklet_services Qt6::Core Qt6::Gui)

@@ -1,10 +1,25 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
 
+#include "platform/LocalInstanceSlot.h"
+#include "session/InstanceClaim.h"
 #include "shell/TockletApp.h"
 
 int main(int argc, char** argv) {
+    // One instance per user and display: a later start shows the running one's panel and
+    // ends, before it connects to the display or the session manager.
+    tocklet::LocalInstanceSlot instance(
+        tocklet::InstanceFolder(),
+        tocklet::DisplayKey(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY")));
+    if (const auto claim = tocklet::ClaimInstance(instance, tocklet::kHandOverWait);
+        claim != tocklet::Claim::kTaken) {
+        const std::string_view message = tocklet::ClaimMessage(claim);
+        std::fwrite(message.data(), 1, message.size(), stderr);
+        return claim == tocklet::Claim::kShownElsewhere ? 0 : 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tocklet"));
     // The program lives in the notification area; closing a dialog must not end it.
@@ -15,7 +30,7 @@ int main(int argc, char** argv) {
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&qtTexts);
     }
-    tocklet::CTockletApp tocklet;
+    tocklet::CTockletApp tocklet(instance);
     tocklet.InitInstance();
     return 0;
 }
