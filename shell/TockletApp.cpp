@@ -50,8 +50,8 @@ bool CTockletApp::InitInstance() {
 
     int result = 0;
     {
-        CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound, launcher,
-                                          self, tray, autostart, shell});
+        CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound,
+                                          launcher, self, tray, autostart, shell});
         instance_.Serve([&panel] {
             panel.OnCommand(kCmdShowPanel);
             panel.raise();

@@ -3,6 +3,7 @@
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "platform/LocalInstanceSlot.h"
 #include "session/InstanceClaim.h"

@@ -1,85 +1,54 @@
-// The session end behind the password, and starting as the one instance or handing over.
+// One instance per user and display: claiming the slot or handing it over; display names.
 #include <gtest/gtest.h>
-
-#include <string>
 
 #include "fakes/FakeInstanceSlot.h"
 #include "fakes/FakeLaunchers.h"
-#include "platform/SessionEnd.h"
+#include "platform/LocalInstanceSlot.h"
 #include "session/InstanceClaim.h"
-#include "session/SessionEndGate.h"
 
 namespace tocklet {
 namespace {
 
-using testing::FakeInstanceSlot;
 using Answer = InstanceSlot::Answer;
 
-// Records the calls of one session-end request in order: "i" (may I ask?), "+", "-".
-class RecordingQuery final : public SessionEndQuery {
-public:
-    explicit RecordingQuery(bool interaction) : interaction_(interaction) {}
-    bool AllowsInteraction() override {
-        calls += 'i';
-        return interaction_;
-    }
-    void Allow() override { calls += '+'; }
-    void Refuse() override { calls += '-'; }
-    std::string calls;
-
-private:
-    bool interaction_;
-};
-
-TEST(SessionEndGate, AnswersInOneStep) {
-    struct Row {
-        bool protection, interaction, password;
-        const char* calls;
-        bool asked;
-    };
-    for (const Row& row : {Row{false, true, false, "+", false}, Row{true, false, true, "i-", false},
-                           Row{true, true, false, "i-", true}, Row{true, true, true, "i+", true}}) {
-        RecordingQuery query(row.interaction);
-        bool asked = false;
-        AnswerSessionEnd(query, row.protection, [&] {
-            asked = true;
-            return row.password;
-        });
-        EXPECT_EQ(query.calls, row.calls) << row.protection << row.interaction << row.password;
-        EXPECT_EQ(asked, row.asked);
-    }
-}
-
 TEST(InstanceClaim, TakesShowsElsewhereOrWaitsForTheHandOver) {
-    using std::chrono::milliseconds;
+    constexpr int kForever = 1 << 20;
     struct Row {
         int heldElsewhereFor;
         Answer answer;
         Claim claim;
-    };
-    for (const Row& row : {Row{0, Answer::kNoHolder, Claim::kTaken},
-                           Row{1 << 20, Answer::kShown, Claim::kShownElsewhere},
-                           Row{3, Answer::kNoHolder, Claim::kTaken},  // the holder ends
-                           Row{1 << 20, Answer::kNoHolder, Claim::kBusy},
-                           Row{1 << 20, Answer::kSilent, Claim::kBusy}}) {
-        FakeInstanceSlot slot;
+    } rows[] = {{0, Answer::kNoHolder, Claim::kTaken},
+                {kForever, Answer::kShown, Claim::kShownElsewhere},
+                {3, Answer::kNoHolder, Claim::kTaken},  // the holder was ending
+                {kForever, Answer::kNoHolder, Claim::kBusy},
+                {kForever, Answer::kSilent, Claim::kBusy}};
+    for (const Row& row : rows) {
+        testing::FakeInstanceSlot slot;
         slot.heldElsewhereFor = row.heldElsewhereFor;
         slot.answer = row.answer;
-        EXPECT_EQ(ClaimInstance(slot, milliseconds(300)), row.claim) << row.heldElsewhereFor;
+        EXPECT_EQ(ClaimInstance(slot, std::chrono::milliseconds(300)), row.claim);
         EXPECT_EQ(ClaimMessage(row.claim).empty(), row.claim == Claim::kTaken);
     }
-}
 
-TEST(InstanceClaim, RestartLeavesTheSlotBeforeStartingTheSuccessor) {
-    FakeInstanceSlot slot;
+    testing::FakeInstanceSlot slot;
     testing::FakeSelfLauncher inner;
     HandOverSelfLauncher self(inner, slot);
-    slot.Serve([] {});
-    EXPECT_EQ(self.ExecutablePath(), inner.path);
     EXPECT_TRUE(self.StartNewInstance());
-    EXPECT_EQ(slot.leaves, 1);
-    EXPECT_FALSE(slot.show);
+    EXPECT_EQ(slot.leaves, 1);  // a restart leaves the slot as it starts its successor
     EXPECT_EQ(inner.instancesStarted, 1);
+}
+
+TEST(LocalInstanceSlot, DisplayKeys) {
+    struct Row {
+        const char *display, *wayland, *key;
+    } rows[] = {{":0", nullptr, ":0"},
+                {":0.1", "wayland-0", ":0"},
+                {"unix:0.0", nullptr, ":0"},
+                {"localhost:10.0", nullptr, "localhost:10"},
+                {"/tmp/x/org:0", nullptr, "_tmp_x_org:0"},
+                {"", "wayland-1", "wayland-1"},
+                {nullptr, nullptr, "none"}};
+    for (const Row& row : rows) EXPECT_EQ(DisplayKey(row.display, row.wayland), row.key);
 }
 
 }  // namespace
