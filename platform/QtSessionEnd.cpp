@@ -26,7 +26,8 @@ private:
 
 // Qt registers the command line the program was started with, which may be relative, and
 // the hint "restart if running": a saved session would start a second instance beside the
-// one the autostart entry starts. Qt sends these properties after the handlers ran.
+// one the autostart entry starts. Qt sends the restart properties after the handlers ran;
+// the program name it sent before them is replaced at once.
 void RegisterWithSession(QSessionManager& manager, const QString& executablePath) {
     manager.setRestartHint(QSessionManager::RestartNever);
     manager.setRestartCommand({executablePath, QStringLiteral("-session"),
