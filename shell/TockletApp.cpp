@@ -61,7 +61,7 @@ bool CTockletApp::InitInstance() {
         // is on.
         QtSessionEnd sessionEnd(
             QFile::decodeName(self.ExecutablePath().c_str()), [&panel](SessionEndQuery& query) {
-                AnswerSessionEnd(query, panel.m_settings.m_bUsePassword != 0,
+                AnswerSessionEnd(query, panel.Settings().m_bUsePassword,
                                  [&panel] { return panel.OnQueryEndSession(); });
             });
         result = panel.DoModal();
