@@ -10,6 +10,7 @@
 #include "platform/ConfigDir.h"
 #include "platform/HiveRegistry.h"
 #include "platform/IniProfile.h"
+#include "platform/InstanceClaim.h"
 #include "platform/InstanceSlot.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/QtMessageBox.h"
@@ -21,8 +22,6 @@
 #include "platform/SessionManagerErrors.h"
 #include "platform/Text.h"
 #include "resources/Images.h"
-#include "session/InstanceClaim.h"
-#include "session/SessionEndGate.h"
 #include "shell/MainPanelDlg.h"
 
 namespace tocklet {
@@ -50,20 +49,14 @@ bool CTockletApp::InitInstance() {
 
     int result = 0;
     {
-        CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound,
-                                          launcher, self, tray, autostart, shell});
-        instance_.Serve([&panel] {
-            panel.OnCommand(kCmdShowPanel);
-            panel.raise();
-            panel.activateWindow();
-        });
+        CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound, launcher,
+                                          self, tray, autostart, shell});
+        instance_.Serve([&panel] { panel.ShowForLaterStart(); });
         // The desktop asks before it ends the session: behind the password while protection
         // is on.
         QtSessionEnd sessionEnd(
-            QFile::decodeName(self.ExecutablePath().c_str()), [&panel](SessionEndQuery& query) {
-                AnswerSessionEnd(query, panel.Settings().m_bUsePassword,
-                                 [&panel] { return panel.OnQueryEndSession(); });
-            });
+            QFile::decodeName(self.ExecutablePath().c_str()),
+            [&panel](SessionEndQuery& query) { panel.AnswerSessionEnd(query); });
         result = panel.DoModal();
         // Ending: a later start waits for the slot instead of asking this panel.
         instance_.Leave();

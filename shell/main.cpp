@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "platform/InstanceClaim.h"
 #include "platform/LocalInstanceSlot.h"
-#include "session/InstanceClaim.h"
 #include "shell/TockletApp.h"
 
 int main(int argc, char** argv) {

@@ -4,7 +4,7 @@
 #include "fakes/FakeInstanceSlot.h"
 #include "fakes/FakeLaunchers.h"
 #include "platform/LocalInstanceSlot.h"
-#include "session/InstanceClaim.h"
+#include "platform/InstanceClaim.h"
 
 namespace tocklet {
 namespace {

@@ -1,4 +1,4 @@
-#include "session/InstanceClaim.h"
+#include "platform/InstanceClaim.h"
 
 #include <thread>
 

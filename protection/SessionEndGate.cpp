@@ -1,4 +1,4 @@
-#include "session/SessionEndGate.h"
+#include "protection/SessionEndGate.h"
 
 #include "platform/SessionEnd.h"
 
