@@ -24,6 +24,7 @@ namespace tocklet {
 
 struct TickSeconds;
 struct TaskRecord;
+class SessionEndQuery;
 
 /// Control numbers of the main panel.
 enum PanelControl : int {
@@ -125,6 +126,11 @@ public:
     /// Whether the desktop session may end now: always while protection is off, else only
     /// after the password prompt accepted.
     bool OnQueryEndSession();
+    /// Answers the session manager's end request in one step, through OnQueryEndSession
+    /// while protection is on.
+    void AnswerSessionEnd(SessionEndQuery& query);
+    /// A later start of the program asked for the panel: shown and brought to the front.
+    void ShowForLaterStart();
     /// Writes the settings and tells the user what could not be written.
     void SaveSettings();
 

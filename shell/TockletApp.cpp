@@ -1,7 +1,7 @@
 #include "shell/TockletApp.h"
 
 #include <QApplication>
-#include <QSessionManager>
+#include <QFile>
 #include <filesystem>
 
 #include "platform/Autostart.h"
@@ -10,12 +10,16 @@
 #include "platform/ConfigDir.h"
 #include "platform/HiveRegistry.h"
 #include "platform/IniProfile.h"
+#include "platform/InstanceClaim.h"
+#include "platform/InstanceSlot.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/QtMessageBox.h"
+#include "platform/QtSessionEnd.h"
 #include "platform/QtShellOpen.h"
 #include "platform/QtTimers.h"
 #include "platform/QtTrayIcon.h"
 #include "platform/SelfLauncher.h"
+#include "platform/SessionManagerErrors.h"
 #include "platform/Text.h"
 #include "resources/Images.h"
 #include "shell/MainPanelDlg.h"
@@ -23,6 +27,7 @@
 namespace tocklet {
 
 bool CTockletApp::InitInstance() {
+    KeepRunningWithoutSessionManager();
     const std::string configDir = ConfigDir();
     HiveRegistry registry(HiveFilePath());
     QtMessageBoxes boxes;
@@ -36,7 +41,8 @@ bool CTockletApp::InitInstance() {
     QtTimers timers(clock);
     CanberraSound sound;
     ExecProgramLauncher launcher;
-    ProcSelfLauncher self;
+    ProcSelfLauncher ownExecutable;
+    HandOverSelfLauncher self(ownExecutable, instance_);
     QtTrayIcon tray([](int id) { return Icon(id); });
     XdgAutostart autostart;
     QtShellOpen shell;
@@ -45,20 +51,15 @@ bool CTockletApp::InitInstance() {
     {
         CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound, launcher,
                                           self, tray, autostart, shell});
+        instance_.Serve([&panel] { panel.ShowForLaterStart(); });
         // The desktop asks before it ends the session: behind the password while protection
-        // is on, and refused when no question may be asked.
-        QObject::connect(qApp, &QGuiApplication::commitDataRequest, &panel,
-                         [&panel](QSessionManager& manager) {
-                             if (!panel.Settings().m_bUsePassword) return;
-                             if (!manager.allowsInteraction()) {
-                                 manager.cancel();
-                                 return;
-                             }
-                             const bool allow = panel.OnQueryEndSession();
-                             manager.release();
-                             if (!allow) manager.cancel();
-                         });
+        // is on.
+        QtSessionEnd sessionEnd(
+            QFile::decodeName(self.ExecutablePath().c_str()),
+            [&panel](SessionEndQuery& query) { panel.AnswerSessionEnd(query); });
         result = panel.DoModal();
+        // Ending: a later start waits for the slot instead of asking this panel.
+        instance_.Leave();
         panel.RemoveTrayIcon();
     }
     if (result == kIdCancel) self.StartNewInstance();

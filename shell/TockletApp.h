@@ -4,14 +4,20 @@
 
 namespace tocklet {
 
+class InstanceSlot;
+
 class CTockletApp {
 public:
-    CTockletApp() = default;
+    /// instance: the slot of this user and display, held by this process.
+    explicit CTockletApp(InstanceSlot& instance) : instance_(instance) {}
     CTockletApp(const CTockletApp&) = delete;
     CTockletApp& operator=(const CTockletApp&) = delete;
 
     /// Runs the program; returns false always, as the process ends after it.
     bool InitInstance();
+
+private:
+    InstanceSlot& instance_;
 };
 
 }  // namespace tocklet

@@ -1,11 +1,16 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
+#include <string_view>
 
 #include "platform/ConfigDir.h"
 #include "platform/DataDirs.h"
 #include "platform/FirstRunHive.h"
+#include "platform/InstanceClaim.h"
+#include "platform/LocalInstanceSlot.h"
 #include "platform/QtPlatformChoice.h"
 #include "shell/TockletApp.h"
 
@@ -18,6 +23,17 @@ void Log(const std::string& line) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // One instance per user and display: a later start shows the running one's panel and
+    // ends, before it connects to the display or the session manager.
+    tocklet::LocalInstanceSlot instance(
+        tocklet::InstanceFolder(),
+        tocklet::DisplayKey(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY")));
+    if (const auto claim = tocklet::ClaimInstance(instance, tocklet::kHandOverWait);
+        claim != tocklet::Claim::kTaken) {
+        const std::string_view message = tocklet::ClaimMessage(claim);
+        std::fwrite(message.data(), 1, message.size(), stderr);
+        return claim == tocklet::Claim::kShownElsewhere ? 0 : 1;
+    }
     const tocklet::PlatformChoice platform =
         tocklet::ChooseQtPlatform({argv, argv + argc}, tocklet::ProcessEnv);
     Log(platform.reason);
@@ -36,7 +52,7 @@ int main(int argc, char** argv) {
     const std::string hive = tocklet::HiveFilePath();
     Log(tocklet::DescribeHiveSetup(tocklet::CreateHiveFromSetup(hive, tocklet::ProgramDataDirs()),
                                    hive));
-    tocklet::CTockletApp tocklet;
+    tocklet::CTockletApp tocklet(instance);
     tocklet.InitInstance();
     return 0;
 }

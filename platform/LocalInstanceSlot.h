@@ -1,0 +1,54 @@
+#pragma once
+// The instance slot as a locked file and a local socket in the user's runtime folder.
+
+#include <memory>
+#include <string>
+
+#include "platform/InstanceSlot.h"
+
+class QSocketNotifier;
+
+namespace tocklet {
+
+/// The slot of one display in folder: the file "tocklet-<display>.lock", locked with flock()
+/// by the holder (the kernel lets go when the holder ends, however it ends), and the socket
+/// "tocklet-<display>.socket" on which the holder takes requests of later starts ("show\n",
+/// answered "shown\n"). Requests are served once Serve was called, with a Qt application
+/// running; taking the slot and asking need no Qt.
+class LocalInstanceSlot final : public InstanceSlot {
+public:
+    LocalInstanceSlot(const std::string& folder, const std::string& display);
+    ~LocalInstanceSlot() override;
+
+    bool TryTake() override;
+    Answer AskToShow(std::chrono::milliseconds timeout) override;
+    void Serve(std::function<void()> show) override;
+    void Leave() override;
+    void Release() override;
+
+private:
+    bool RunUnguarded(const std::string& why);
+    void Listen();
+    void TakeRequests();
+    void AnswerRequest(int connection);
+
+    std::string lockPath_;
+    std::string socketPath_;
+    int lockFd_ = -1;
+    int listenFd_ = -1;
+    bool held_ = false;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    std::function<void()> show_;
+};
+
+/// The folder for the slots of this user: $XDG_RUNTIME_DIR when it is an absolute path, else
+/// /tmp/tocklet-<uid>, created with mode 0700 and taken only when this user owns it and
+/// nobody else may use it; empty when there is no such folder.
+std::string InstanceFolder();
+
+/// The display as a file-name part: display (the X display, as in $DISPLAY) without its
+/// screen number and with "unix" as host dropped, so ":0", ":0.0" and "unix:0" are one
+/// display; else waylandDisplay; else "none". A '/' becomes '_'.
+std::string DisplayKey(const char* display, const char* waylandDisplay);
+
+}  // namespace tocklet

@@ -1,0 +1,19 @@
+// The panel in the desktop session: the session manager's end request and a later start's
+// request to show the panel.
+#include "protection/SessionEndGate.h"
+#include "shell/MainPanelDlg.h"
+
+namespace tocklet {
+
+void CMainPanelDlg::AnswerSessionEnd(SessionEndQuery& query) {
+    tocklet::AnswerSessionEnd(query, m_settings.m_bUsePassword,
+                              [this] { return OnQueryEndSession(); });
+}
+
+void CMainPanelDlg::ShowForLaterStart() {
+    OnCommand(kCmdShowPanel);
+    raise();
+    activateWindow();
+}
+
+}  // namespace tocklet

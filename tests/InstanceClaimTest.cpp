@@ -1,0 +1,55 @@
+// One instance per user and display: claiming the slot or handing it over; display names.
+#include <gtest/gtest.h>
+
+#include "fakes/FakeInstanceSlot.h"
+#include "fakes/FakeLaunchers.h"
+#include "platform/LocalInstanceSlot.h"
+#include "platform/InstanceClaim.h"
+
+namespace tocklet {
+namespace {
+
+using Answer = InstanceSlot::Answer;
+
+TEST(InstanceClaim, TakesShowsElsewhereOrWaitsForTheHandOver) {
+    constexpr int kForever = 1 << 20;
+    struct Row {
+        int heldElsewhereFor;
+        Answer answer;
+        Claim claim;
+    } rows[] = {{0, Answer::kNoHolder, Claim::kTaken},
+                {kForever, Answer::kShown, Claim::kShownElsewhere},
+                {3, Answer::kNoHolder, Claim::kTaken},  // the holder was ending
+                {kForever, Answer::kNoHolder, Claim::kBusy},
+                {kForever, Answer::kSilent, Claim::kBusy}};
+    for (const Row& row : rows) {
+        testing::FakeInstanceSlot slot;
+        slot.heldElsewhereFor = row.heldElsewhereFor;
+        slot.answer = row.answer;
+        EXPECT_EQ(ClaimInstance(slot, std::chrono::milliseconds(300)), row.claim);
+        EXPECT_EQ(ClaimMessage(row.claim).empty(), row.claim == Claim::kTaken);
+    }
+
+    testing::FakeInstanceSlot slot;
+    testing::FakeSelfLauncher inner;
+    HandOverSelfLauncher self(inner, slot);
+    EXPECT_TRUE(self.StartNewInstance());
+    EXPECT_EQ(slot.leaves, 1);  // a restart leaves the slot as it starts its successor
+    EXPECT_EQ(inner.instancesStarted, 1);
+}
+
+TEST(LocalInstanceSlot, DisplayKeys) {
+    struct Row {
+        const char *display, *wayland, *key;
+    } rows[] = {{":0", nullptr, ":0"},
+                {":0.1", "wayland-0", ":0"},
+                {"unix:0.0", nullptr, ":0"},
+                {"localhost:10.0", nullptr, "localhost:10"},
+                {"/tmp/x/org:0", nullptr, "_tmp_x_org:0"},
+                {"", "wayland-1", "wayland-1"},
+                {nullptr, nullptr, "none"}};
+    for (const Row& row : rows) EXPECT_EQ(DisplayKey(row.display, row.wayland), row.key);
+}
+
+}  // namespace
+}  // namespace tocklet
