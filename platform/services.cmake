@@ -22,3 +22,9 @@ tocklet_library(tocklet_services_qt
     QtShellOpen.cpp
 )
 target_link_libraries(tocklet_services_qt PUBLIC tocklet_services Qt6::Core Qt6::Gui)
+
+# The desktop's top-level windows on X11.
+tocklet_library(tocklet_windows_x11
+    X11TopLevelWindows.cpp
+)
+target_link_libraries(tocklet_windows_x11 PUBLIC tocklet_platform PRIVATE X11::X11)

@@ -46,6 +46,12 @@ CMainPanelDlg::CMainPanelDlg(PanelServices services, QWidget* parent)
       m_changePasswordDlg(services.boxes, this),
       m_deleteTaskDlg(services.boxes, this),
       m_addTaskDlg(m_tasks, services.boxes, this),
+      m_userInfoDlg(
+          [&reg = services.registry](std::string_view organization, std::string_view owner) {
+              return WriteOwnerNames(reg, organization, owner);
+          },
+          services.boxes, this),
+      m_guard(services.windows, services.boxes),
       svc_(services),
       store_(services.registry, services.profile, services.boxes) {
     BuildControls();
@@ -91,9 +97,13 @@ void CMainPanelDlg::ConnectControls() {
     onClick(kIdAddTasks, &CMainPanelDlg::OnAddTasks);
     onClick(kIdDeleteTasks, &CMainPanelDlg::OnDeleteTasks);
     onClick(kIdChangePassword, &CMainPanelDlg::OnChangePassword);
+    onClick(kIdUserInfo, &CMainPanelDlg::OnUserInfo);
     if (auto* box = ControlAs<QCheckBox>(this, kIdUsePassword)) {
-        connect(box, &QCheckBox::clicked, this,
-                [this, box] { OnUsePasswordClicked(*box, m_settings, m_passwordPrompt); });
+        connect(box, &QCheckBox::clicked, this, [this, box] {
+            const bool wasOn = m_settings.m_bUsePassword != 0;
+            OnUsePasswordClicked(*box, m_settings, m_passwordPrompt);
+            if (!wasOn && m_settings.m_bUsePassword) m_guard.SayIfBlind();
+        });
     }
     if (auto* radio = ControlAs<QRadioButton>(this, kIdLaunchMinimised)) {
         connect(radio, &QRadioButton::clicked, this, [this] { m_settings.m_nLaunchShow = 0; });
@@ -226,6 +236,7 @@ void CMainPanelDlg::OnInitDialog() {
     m_strRepeatText = std::to_string(m_settings.m_nRepeat);
     m_strTaskCountText = std::to_string(m_settings.m_nTaskCount + m_settings.m_nTasksAdded);
     UpdateStatics();
+    if (m_settings.m_bUsePassword) m_guard.SayIfBlind();
 }
 
 void CMainPanelDlg::UpdateStatics() {

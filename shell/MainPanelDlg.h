@@ -7,8 +7,10 @@
 #include <string>
 
 #include "protection/ChangePasswordDlg.h"
+#include "protection/ControlPanelGuard.h"
 #include "protection/FirstPasswordDlg.h"
 #include "protection/PasswordPromptDlg.h"
+#include "protection/UserInfoDlg.h"
 #include "shell/PanelServices.h"
 #include "shell/SettingsStore.h"
 #include "tasks/AddTaskDlg.h"
@@ -44,6 +46,7 @@ enum PanelControl : int {
     kIdChimeOn = 1054,
     kIdAddTasks = 1089,
     kIdDeleteTasks = 1090,
+    kIdUserInfo = 1097,
 };
 
 /// Commands of the menus that the panel handles itself.
@@ -123,6 +126,10 @@ public:
     /// Whether the desktop session may end now: always while protection is off, else only
     /// after the password prompt accepted.
     bool OnQueryEndSession();
+    /// The tick's Control Panel guard, run while protection is on.
+    void RunControlPanelGuard();
+    /// The owner editor.
+    void OnUserInfo();
 
     // Run-time state (the settings fields live in m_settings).
     PanelSettings m_settings;
@@ -132,6 +139,8 @@ public:
     CChangePasswordDlg m_changePasswordDlg;
     CDeleteTaskDlg m_deleteTaskDlg;
     CAddTaskDlg m_addTaskDlg;
+    CUserInfoDlg m_userInfoDlg;
+    ControlPanelGuard m_guard;
     int m_bMonitoring = 0;
     std::tm m_tmNow{};
     std::string m_strTitleTime;

@@ -20,6 +20,7 @@
 #include "fakes/FakeShellOpen.h"
 #include "fakes/FakeSound.h"
 #include "fakes/FakeTimers.h"
+#include "fakes/FakeTopLevelWindows.h"
 #include "fakes/FakeTrayIcon.h"
 #include "platform/QtText.h"
 #include "platform/Text.h"
@@ -51,6 +52,7 @@ struct PanelHarness {
     FakeTrayIcon tray;
     FakeAutostart autostart;
     FakeShellOpen shell;
+    FakeTopLevelWindows windows;
     std::unique_ptr<CMainPanelDlg> panel;
 
     PanelHarness() {
@@ -75,7 +77,7 @@ struct PanelHarness {
     CMainPanelDlg& Build() {
         panel = std::make_unique<CMainPanelDlg>(PanelServices{registry, profile, boxes, clock, timers,
                                                               sound, launcher, self, tray,
-                                                              autostart, shell});
+                                                              autostart, shell, windows});
         return *panel;
     }
 
