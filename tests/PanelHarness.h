@@ -53,6 +53,7 @@ struct PanelHarness {
     FakeAutostart autostart;
     FakeShellOpen shell;
     FakeTopLevelWindows windows;
+    TopLevelWindows* desktop = &windows;  ///< the desktop the panel's guard looks at
     std::unique_ptr<CMainPanelDlg> panel;
 
     PanelHarness() {
@@ -77,7 +78,7 @@ struct PanelHarness {
     CMainPanelDlg& Build() {
         panel = std::make_unique<CMainPanelDlg>(PanelServices{registry, profile, boxes, clock, timers,
                                                               sound, launcher, self, tray,
-                                                              autostart, shell, windows});
+                                                              autostart, shell, *desktop});
         return *panel;
     }
 

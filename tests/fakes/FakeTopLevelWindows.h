@@ -1,8 +1,7 @@
 #pragma once
 // A desktop of listed windows; records every request in order ("front 1", "close 7",
-// "active 1"). A window asked to close goes from the list unless it refuses.
+// "active 1"). A window asked to close leaves the list.
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,26 +13,19 @@ class FakeTopLevelWindows final : public TopLevelWindows {
 public:
     bool CanSeeOtherWindows() override { return !blind; }
     std::optional<std::vector<TopLevelWindow>> List() override {
-        ++lists;
-        if (failList) return std::nullopt;
-        return windows;
+        return failList ? std::nullopt : std::optional(windows);
     }
-    bool RequestClose(WindowId window) override {
-        calls.push_back("close " + std::to_string(window));
-        if (std::find(refusing.begin(), refusing.end(), window) != refusing.end()) return true;
-        return std::erase_if(windows, [&](const TopLevelWindow& w) { return w.id == window; });
+    bool RequestClose(WindowId w) override {
+        calls.push_back("close " + std::to_string(w));
+        return std::erase_if(windows, [w](const TopLevelWindow& x) { return x.id == w; }) != 0;
     }
-    void BringToFront(WindowId window) override {
-        calls.push_back("front " + std::to_string(window));
-    }
-    void Activate(WindowId window) override { calls.push_back("active " + std::to_string(window)); }
+    void BringToFront(WindowId w) override { calls.push_back("front " + std::to_string(w)); }
+    void Activate(WindowId w) override { calls.push_back("active " + std::to_string(w)); }
 
     std::vector<TopLevelWindow> windows;
-    std::vector<WindowId> refusing;
     std::vector<std::string> calls;
     bool blind = false;
     bool failList = false;
-    int lists = 0;
 };
 
 }  // namespace tocklet::testing
