@@ -42,9 +42,9 @@ TEST(ControlPanelGuard, RefusingWindowIsAskedAgainOnlyAfterItsMessageWasAnswered
     PanelHarness h;
     TargetWindow stubborn("控制面板", "--refuse");
     Start(h, true, &x11);
-    int nested = 0;
-    h.boxes.whileShown = [&](const ShownBox&) {
-        while (nested < 3 && ++nested) h.TickSecond();  // ticks while the message is open
+    // Three ticks while the first message is open.
+    h.boxes.whileShown = [&, n = 0]() mutable {
+        while (n < 3 && ++n) h.TickSecond();
     };
     h.TickSecond();
     EXPECT_EQ(stubborn.CloseRequests(), 1);
@@ -58,7 +58,7 @@ TEST(ControlPanelGuard, StepsInOrderAndWhatABrokenOrBlindDesktopGets) {
     PanelHarness h;
     h.windows.windows = {{7, Gb("控制面板")}, {8, Gb("控制面板")}};
     Start(h, true);
-    h.boxes.whileShown = [&](const ShownBox&) { h.TickSecond(); };
+    h.boxes.whileShown = [&] { h.TickSecond(); };
     h.TickSecond();
     EXPECT_EQ(h.windows.calls, (std::vector<std::string>{"front 0", "close 7", "active 0",
                                                          "front 0", "close 8", "active 0"}));

@@ -17,22 +17,22 @@ QLineEdit* Edit(QWidget* dialog, int id) { return ControlAs<QLineEdit>(dialog, i
 TEST(UserInfoDlg, SendStoresBothNamesAndConfirmsOnlyWhenBothWereWritten) {
     const std::string done = Gb("  您已经成功地修改了注册表数据！  "),
                       company = "Fail to set company";
-    enum Broken { kNothing, kKey, kOrganization };
+    // The texts typed, what cannot be written (the key, or one value), the messages.
     const struct {
-        const char *organization, *owner;
-        Broken broken;
+        const char *organization, *owner, *broken;
         std::vector<std::string> messages;
     } cases[] = {
-        {"一二三四五六七八九十一二三四五", "一二三四五六七八", kNothing, {done}},
-        {"", "", kNothing, {done}},
-        {"Acme", "Li", kKey, {Gb("  保存数据失败!  "), company, company}},
-        {"Acme", "Li", kOrganization, {company}},
+        {"一二三四五六七八九十一二三四五", "一二三四五六七八", "", {done}},
+        {"", "", "", {done}},
+        {"Acme", "Li", "key", {Gb("  保存数据失败!  "), company, company}},
+        {"Acme", "Li", "RegisteredOrganization", {company}},
     };
     for (const auto& c : cases) {
+        const std::string broken = c.broken;
         FakeRegistry reg;
         reg.AddKey(kCvKey);
-        if (c.broken == kKey) reg.FailOpenForWrite(kCvKey);
-        if (c.broken == kOrganization) reg.FailSet(kCvKey, "RegisteredOrganization");
+        if (broken == "key") reg.FailOpenForWrite(kCvKey);
+        if (broken != "key" && !broken.empty()) reg.FailSet(kCvKey, broken);
         FakeMessageBoxes boxes;
         CUserInfoDlg dialog(
             [&reg](auto org, auto owner) { return WriteOwnerNames(reg, org, owner); }, boxes);
@@ -40,11 +40,11 @@ TEST(UserInfoDlg, SendStoresBothNamesAndConfirmsOnlyWhenBothWereWritten) {
         Type(Edit(&dialog, kUserInfoOwnerId), U(c.owner));
         dialog.OnSend();
         EXPECT_EQ(boxes.Texts(), c.messages) << c.organization;
-        EXPECT_EQ(boxes.shown.back().caption, c.broken ? "tocklet" : Gb(" 进程提示"));
+        EXPECT_EQ(boxes.shown.back().caption, broken.empty() ? Gb(" 进程提示") : "tocklet");
         EXPECT_EQ(reg.Get(kCvKey, "RegisteredOrganization"),
-                  c.broken ? std::nullopt : std::optional(Stored(Gb(c.organization), 30)));
+                  broken.empty() ? std::optional(Stored(Gb(c.organization), 30)) : std::nullopt);
         EXPECT_EQ(reg.Get(kCvKey, "RegisteredOwner"),
-                  c.broken == kKey ? std::nullopt : std::optional(Stored(Gb(c.owner), 16)));
+                  broken == "key" ? std::nullopt : std::optional(Stored(Gb(c.owner), 16)));
     }
 }
 

@@ -21,9 +21,9 @@ class FakeMessageBoxes final : public MessageBoxes {
 public:
     int Show(std::string_view text, std::optional<std::string_view> caption, MbButtons buttons,
              MbIcon icon) override {
-        shown.push_back(
-            {std::string(text), std::string(caption.value_or(kAppCaption)), buttons, icon});
-        if (whileShown) whileShown(shown.back());
+        shown.push_back({std::string(text), std::string(caption.value_or(kAppCaption)), buttons,
+                         icon});
+        if (whileShown) whileShown();
         if (answers.empty()) return kIdOk;
         int a = answers.front();
         answers.pop_front();
@@ -39,7 +39,7 @@ public:
     std::vector<ShownBox> shown;
     std::deque<int> answers;
     /// Runs while a box is "open", before it is answered (what a nested loop would do).
-    std::function<void(const ShownBox&)> whileShown;
+    std::function<void()> whileShown;
 };
 
 }  // namespace tocklet::testing
