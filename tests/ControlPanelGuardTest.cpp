@@ -19,8 +19,6 @@ CMainPanelDlg& Start(PanelHarness& h, bool protection, TopLevelWindows* desktop 
     return h.Start();
 }
 
-void ClickProtection(CMainPanelDlg& p) { ControlAs<QAbstractButton>(&p, kIdUsePassword)->click(); }
-
 TEST(ControlPanelGuard, ClosesExactTitlesOnlyOnceProtectionIsOn) {
     X11TopLevelWindows x11;
     PanelHarness h;
@@ -29,7 +27,7 @@ TEST(ControlPanelGuard, ClosesExactTitlesOnlyOnceProtectionIsOn) {
     CMainPanelDlg& p = Start(h, false, &x11);
     h.TickSecond();
     EXPECT_EQ(a.CloseRequests() + b.CloseRequests(), 0);  // protection off touches nothing
-    ClickProtection(p);
+    ControlAs<QAbstractButton>(&p, kIdUsePassword)->click();
     h.TickSecond();
     EXPECT_EQ(a.CloseRequests(), 1);
     EXPECT_EQ(b.CloseRequests(), 1);
@@ -71,7 +69,7 @@ TEST(ControlPanelGuard, StepsInOrderAndWhatABrokenOrBlindDesktopGets) {
         PanelHarness blind;
         blind.windows.blind = blind.windows.failList = true;
         CMainPanelDlg& p = Start(blind, protection);
-        if (!protection) ClickProtection(p);
+        if (!protection) ControlAs<QAbstractButton>(&p, kIdUsePassword)->click();
         blind.TickSecond();
         ASSERT_EQ(blind.boxes.shown.size(), 1u);  // at start-up, or when switched on; no tick
         EXPECT_NE(blind.boxes.shown[0].text.find(Gb("无法关闭控制面板")), std::string::npos);

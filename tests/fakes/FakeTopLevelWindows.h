@@ -24,8 +24,7 @@ public:
 
     std::vector<TopLevelWindow> windows;
     std::vector<std::string> calls;
-    bool blind = false;
-    bool failList = false;
+    bool blind = false, failList = false;
 };
 
 }  // namespace tocklet::testing
