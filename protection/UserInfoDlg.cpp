@@ -2,16 +2,30 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <vector>
 
 #include "controls/DialogBuilder.h"
 #include "controls/GbLimitValidator.h"
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
-#include "platform/Text.h"
 #include "resources/Templates.h"
 
 namespace tocklet {
 namespace {
+
+using Step = SettingsFailure::Step;
+
+// What "发送[&S]" tells the user: the key, each value not written, and the confirmation only
+// once both values are stored.
+std::vector<Notice> OwnerNamesNotices(const SettingsReport& report) {
+    std::vector<Notice> notices;
+    for (const SettingsFailure& failure : report.failures) {
+        notices.push_back(
+            {failure.step == Step::OpenKey ? "  保存数据失败!  " : "Fail to set company"});
+    }
+    if (report.Ok()) notices.push_back({"  您已经成功地修改了注册表数据！  ", " 进程提示"});
+    return notices;
+}
 
 // Keystrokes and pastes beyond the stored byte count are dropped, never half a character.
 void LimitBytes(QLineEdit* edit, std::uint32_t bytes) {
@@ -27,8 +41,8 @@ CUserInfoDlg::CUserInfoDlg(OwnerNamesWriter writer, MessageBoxes& boxes, QWidget
     BuildDialog(UserInfoTemplate(), this);
     organization_ = ControlAs<QLineEdit>(this, kUserInfoOrganizationId);
     owner_ = ControlAs<QLineEdit>(this, kUserInfoOwnerId);
-    LimitBytes(organization_, kOrganizationStoredBytes);
-    LimitBytes(owner_, kOwnerStoredBytes);
+    LimitBytes(organization_, Stored(Setting::Organization).bytes);
+    LimitBytes(owner_, Stored(Setting::Owner).bytes);
     for (QLineEdit* edit : {organization_, owner_}) {
         connect(edit, &QLineEdit::textChanged, this, &CUserInfoDlg::UpdateData);
     }
@@ -49,13 +63,7 @@ int CUserInfoDlg::DoModal() {
 }
 
 void CUserInfoDlg::OnSend() {
-    const OwnerNamesWritten written = writer_(m_strOrganization, m_strOwner);
-    if (!written.keyOpened) boxes_.Show(Gb("  保存数据失败!  "));
-    if (!written.organization) boxes_.Show("Fail to set company");
-    if (!written.owner) boxes_.Show("Fail to set company");
-    if (written.organization && written.owner) {
-        boxes_.Show(Gb("  您已经成功地修改了注册表数据！  "), Gb(" 进程提示"));
-    }
+    ShowNotices(boxes_, OwnerNamesNotices(writer_(m_strOrganization, m_strOwner)));
     done(kIdOk);
 }
 

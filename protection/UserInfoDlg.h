@@ -4,9 +4,11 @@
 // edits held when it last closed, cancelled or not.
 
 #include <QDialog>
+#include <functional>
 #include <string>
+#include <string_view>
 
-#include "protection/OwnerNames.h"
+#include "settings/SettingsTable.h"
 
 class QLineEdit;
 
@@ -18,6 +20,11 @@ inline constexpr int kUserInfoOrganizationId = 1000;
 inline constexpr int kUserInfoOwnerId = 1001;
 inline constexpr int kUserInfoSendId = 1010;
 inline constexpr int kUserInfoCancelId = 1039;
+
+/// Writes the organisation name, then the owner name, each attempted whatever became of the
+/// other, and reports the key (Setting::Organization) and each value; shows nothing.
+using OwnerNamesWriter =
+    std::function<SettingsReport(std::string_view organization, std::string_view owner)>;
 
 class CUserInfoDlg : public QDialog {
     Q_OBJECT

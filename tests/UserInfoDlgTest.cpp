@@ -8,6 +8,7 @@
 #include "PanelHarness.h"
 #include "TypeText.h"
 #include "protection/UserInfoDlg.h"
+#include "settings/SettingsStore.h"
 
 namespace tocklet::testing {
 namespace {
@@ -34,8 +35,9 @@ TEST(UserInfoDlg, SendStoresBothNamesAndConfirmsOnlyWhenBothWereWritten) {
         if (broken == "key") reg.FailOpenForWrite(kCvKey);
         if (broken != "key" && !broken.empty()) reg.FailSet(kCvKey, broken);
         FakeMessageBoxes boxes;
+        SettingsStore store(reg);
         CUserInfoDlg dialog(
-            [&reg](auto org, auto owner) { return WriteOwnerNames(reg, org, owner); }, boxes);
+            [&store](auto org, auto owner) { return store.WriteOwnerNames(org, owner); }, boxes);
         Type(Edit(&dialog, kUserInfoOrganizationId), U(c.organization));
         Type(Edit(&dialog, kUserInfoOwnerId), U(c.owner));
         dialog.OnSend();
@@ -52,7 +54,7 @@ TEST(UserInfoDlg, OpensFromThePanelWithWholeCharactersAndKeepsCancelledTexts) {
     PanelHarness h;
     h.StoreTasks({"1110,30_|x"});
     CMainPanelDlg& p = h.Start();
-    CUserInfoDlg& dialog = p.m_userInfoDlg;
+    CUserInfoDlg& dialog = *p.findChild<CUserInfoDlg*>();
     Soon([&] {
         Type(Edit(&dialog, kUserInfoOwnerId), U("a一二三四五六七八"));
         Type(Edit(&dialog, kUserInfoOrganizationId), U("一二三四五六七八九十一二三四五六"));
