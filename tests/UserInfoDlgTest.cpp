@@ -20,7 +20,8 @@ TEST(UserInfoDlg, SendStoresBothNamesAndConfirmsOnlyWhenBothWereWritten) {
                       company = "Fail to set company";
     // The texts typed, what cannot be written (the key, or one value), the messages.
     const struct {
-        const char *organization, *owner, *broken;
+        const char *organization, *owner;
+        std::string_view broken;
         std::vector<std::string> messages;
     } cases[] = {
         {"一二三四五六七八九十一二三四五", "一二三四五六七八", "", {done}},
@@ -29,11 +30,10 @@ TEST(UserInfoDlg, SendStoresBothNamesAndConfirmsOnlyWhenBothWereWritten) {
         {"Acme", "Li", "RegisteredOrganization", {company}},
     };
     for (const auto& c : cases) {
-        const std::string broken = c.broken;
         FakeRegistry reg;
         reg.AddKey(kCvKey);
-        if (broken == "key") reg.FailOpenForWrite(kCvKey);
-        if (broken != "key" && !broken.empty()) reg.FailSet(kCvKey, broken);
+        if (c.broken == "key") reg.FailOpenForWrite(kCvKey);
+        if (c.broken != "key" && !c.broken.empty()) reg.FailSet(kCvKey, c.broken);
         FakeMessageBoxes boxes;
         SettingsStore store(reg);
         CUserInfoDlg dialog(
@@ -42,11 +42,11 @@ TEST(UserInfoDlg, SendStoresBothNamesAndConfirmsOnlyWhenBothWereWritten) {
         Type(Edit(&dialog, kUserInfoOwnerId), U(c.owner));
         dialog.OnSend();
         EXPECT_EQ(boxes.Texts(), c.messages) << c.organization;
-        EXPECT_EQ(boxes.shown.back().caption, broken.empty() ? Gb(" 进程提示") : "tocklet");
+        EXPECT_EQ(boxes.shown.back().caption, c.broken.empty() ? Gb(" 进程提示") : "tocklet");
         EXPECT_EQ(reg.Get(kCvKey, "RegisteredOrganization"),
-                  broken.empty() ? std::optional(Stored(Gb(c.organization), 30)) : std::nullopt);
+                  c.broken.empty() ? std::optional(Stored(Gb(c.organization), 30)) : std::nullopt);
         EXPECT_EQ(reg.Get(kCvKey, "RegisteredOwner"),
-                  broken == "key" ? std::nullopt : std::optional(Stored(Gb(c.owner), 16)));
+                  c.broken == "key" ? std::nullopt : std::optional(Stored(Gb(c.owner), 16)));
     }
 }
 
@@ -54,7 +54,7 @@ TEST(UserInfoDlg, OpensFromThePanelWithWholeCharactersAndKeepsCancelledTexts) {
     PanelHarness h;
     h.StoreTasks({"1110,30_|x"});
     CMainPanelDlg& p = h.Start();
-    CUserInfoDlg& dialog = *p.findChild<CUserInfoDlg*>();
+    CUserInfoDlg& dialog = *DialogOf<CUserInfoDlg>(p);
     Soon([&] {
         Type(Edit(&dialog, kUserInfoOwnerId), U("a一二三四五六七八"));
         Type(Edit(&dialog, kUserInfoOrganizationId), U("一二三四五六七八九十一二三四五六"));
