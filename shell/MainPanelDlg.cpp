@@ -49,7 +49,13 @@ CMainPanelDlg::CMainPanelDlg(PanelServices services, QWidget* parent)
       m_passwordPrompt(services.boxes, this),
       m_changePasswordDlg(services.boxes, this),
       m_deleteTaskDlg(services.boxes, this),
-      m_addTaskDlg(m_tasks, services.boxes, this) {
+      m_addTaskDlg(m_tasks, services.boxes, this),
+      m_userInfoDlg(
+          [this](std::string_view organization, std::string_view owner) {
+              return store_.WriteOwnerNames(organization, owner);
+          },
+          services.boxes, this),
+      m_guard(services.windows, services.boxes) {
     BuildControls();
     setWindowIcon(Icon(kProgramIcon));
     svc_.timers.SetHandler([this](int id, const TickSeconds& seconds) { OnTimer(id, seconds); });
@@ -102,6 +108,7 @@ void CMainPanelDlg::ConnectControls() {
     if (auto* radio = ControlAs<QRadioButton>(this, kIdLaunchNormal)) {
         connect(radio, &QRadioButton::clicked, this, [this] { m_settings.m_nLaunchShow = 1; });
     }
+    ConnectGuardControls();
     if (auto* slider = ControlAs<QSlider>(this, kIdDelaySlider)) {
         connect(slider, &QSlider::valueChanged, this, [this](int value) {
             m_settings.m_nDelayMinutes = value;
@@ -163,6 +170,7 @@ void CMainPanelDlg::OnInitDialog() {
     m_strRepeatText = std::to_string(m_settings.m_nRepeat);
     m_strTaskCountText = std::to_string(m_settings.m_nTaskCount + m_settings.m_nTasksAdded);
     UpdateStatics();
+    if (m_settings.m_bUsePassword) m_guard.SayIfBlind();
 }
 
 void CMainPanelDlg::ReadStoredSettings() {

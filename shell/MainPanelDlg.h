@@ -7,8 +7,10 @@
 #include <string>
 
 #include "protection/ChangePasswordDlg.h"
+#include "protection/ControlPanelGuard.h"
 #include "protection/FirstPasswordDlg.h"
 #include "protection/PasswordPromptDlg.h"
+#include "protection/UserInfoDlg.h"
 #include "settings/PanelSettings.h"
 #include "settings/SettingsStore.h"
 #include "settings/ShutdownTime.h"
@@ -47,6 +49,7 @@ enum PanelControl : int {
     kIdChimeOn = 1054,
     kIdAddTasks = 1089,
     kIdDeleteTasks = 1090,
+    kIdUserInfo = 1097,
 };
 
 /// Commands of the menus that the panel handles itself.
@@ -133,6 +136,8 @@ public:
     void ShowForLaterStart();
     /// Writes the settings and tells the user what could not be written.
     void SaveSettings();
+    /// The owner editor.
+    void OnUserInfo();
 
     /// The setting fields as they stand now.
     const PanelSettings& Settings() const { return m_settings; }
@@ -153,6 +158,7 @@ protected:
 private:
     void BuildControls();
     void ConnectControls();
+    void ConnectGuardControls();
     // The start-up sequence, step by step.
     void ReadStoredSettings();
     void RunFirstUse();
@@ -170,6 +176,8 @@ private:
     void UpdateStatics();
     void ApplyShutdownTimeText();
     void HidePanel();
+    /// The tick's Control Panel guard, run while protection is on.
+    void RunControlPanelGuard();
 
     PanelServices svc_;
     SettingsStore store_;
@@ -180,6 +188,8 @@ private:
     CChangePasswordDlg m_changePasswordDlg;
     CDeleteTaskDlg m_deleteTaskDlg;
     CAddTaskDlg m_addTaskDlg;
+    CUserInfoDlg m_userInfoDlg;
+    ControlPanelGuard m_guard;
     bool m_bMonitoring = false;
     std::tm m_tmNow{};
     std::string m_strTitleTime;

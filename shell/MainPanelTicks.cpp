@@ -43,6 +43,7 @@ void CMainPanelDlg::OnTimer(int id, const TickSeconds& seconds) {
             if (m_settings.m_bChimeOn) CheckHourlyChime();
         }
         UpdateWindowTitle();
+        if (m_settings.m_bUsePassword) RunControlPanelGuard();
     }
     if (m_bMonitoring && id == kTimerTaskCheck) {
         CheckTasks();

@@ -15,6 +15,7 @@ class SelfLauncher;
 class TrayIcon;
 class Autostart;
 class ShellOpen;
+class TopLevelWindows;
 
 struct PanelServices {
     Registry& registry;
@@ -28,6 +29,7 @@ struct PanelServices {
     TrayIcon& tray;
     Autostart& autostart;
     ShellOpen& shell;
+    TopLevelWindows& windows;
 };
 
 }  // namespace tocklet

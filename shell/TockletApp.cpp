@@ -21,6 +21,7 @@
 #include "platform/SelfLauncher.h"
 #include "platform/SessionManagerErrors.h"
 #include "platform/Text.h"
+#include "platform/X11TopLevelWindows.h"
 #include "resources/Images.h"
 #include "shell/MainPanelDlg.h"
 
@@ -46,11 +47,12 @@ bool CTockletApp::InitInstance() {
     QtTrayIcon tray([](int id) { return Icon(id); });
     XdgAutostart autostart;
     QtShellOpen shell;
+    X11TopLevelWindows windows;
 
     int result = 0;
     {
         CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound, launcher,
-                                          self, tray, autostart, shell});
+                                          self, tray, autostart, shell, windows});
         instance_.Serve([&panel] { panel.ShowForLaterStart(); });
         // The desktop asks before it ends the session: behind the password while protection
         // is on.

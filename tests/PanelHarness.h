@@ -22,6 +22,7 @@
 #include "fakes/FakeShellOpen.h"
 #include "fakes/FakeSound.h"
 #include "fakes/FakeTimers.h"
+#include "fakes/FakeTopLevelWindows.h"
 #include "fakes/FakeTrayIcon.h"
 #include "platform/QtText.h"
 #include "platform/Text.h"
@@ -53,6 +54,8 @@ struct PanelHarness {
     FakeTrayIcon tray;
     FakeAutostart autostart;
     FakeShellOpen shell;
+    FakeTopLevelWindows windows;
+    TopLevelWindows* desktop = &windows;  ///< the desktop the panel's guard looks at
     std::unique_ptr<CMainPanelDlg> panel;
 
     PanelHarness() {
@@ -78,7 +81,7 @@ struct PanelHarness {
     CMainPanelDlg& Build() {
         panel = std::make_unique<CMainPanelDlg>(PanelServices{registry, profile, boxes, clock,
                                                               timers, sound, launcher, self, tray,
-                                                              autostart, shell});
+                                                              autostart, shell, *desktop});
         return *panel;
     }
 

@@ -2,6 +2,7 @@
 // Records every message box instead of showing it; answers from a queue (kIdOk when empty).
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ public:
              MbIcon icon) override {
         shown.push_back({std::string(text), std::string(caption.value_or(kAppCaption)), buttons,
                          icon});
+        if (whileShown) whileShown();
         if (answers.empty()) return kIdOk;
         int a = answers.front();
         answers.pop_front();
@@ -36,6 +38,8 @@ public:
 
     std::vector<ShownBox> shown;
     std::deque<int> answers;
+    /// Runs while a box is "open", before it is answered (what a nested loop would do).
+    std::function<void()> whileShown;
 };
 
 }  // namespace tocklet::testing

@@ -1,0 +1,28 @@
+// The panel's part in keeping the Control Panel closed, and the owner editor.
+#include <QCheckBox>
+
+#include "controls/DialogBuilder.h"
+#include "shell/MainPanelDlg.h"
+
+namespace tocklet {
+
+void CMainPanelDlg::ConnectGuardControls() {
+    if (auto* button = ControlAs<QAbstractButton>(this, kIdUserInfo)) {
+        connect(button, &QAbstractButton::clicked, this, &CMainPanelDlg::OnUserInfo);
+    }
+    // Checking the box turns protection on without asking; this runs after the switch itself.
+    if (auto* box = ControlAs<QCheckBox>(this, kIdUsePassword)) {
+        connect(box, &QCheckBox::clicked, this, [this](bool checked) {
+            if (checked) m_guard.SayIfBlind();
+        });
+    }
+}
+
+void CMainPanelDlg::RunControlPanelGuard() {
+    // The panel's own window, when it has one yet; the guard raises and activates it.
+    m_guard.RunPass(static_cast<WindowId>(internalWinId()));
+}
+
+void CMainPanelDlg::OnUserInfo() { m_userInfoDlg.DoModal(); }
+
+}  // namespace tocklet
