@@ -14,6 +14,8 @@ const DialogTemplate* FindTemplate(int id) {
         &PasswordPromptTemplate,
         &DeleteTaskTemplate,
         &AddTaskTemplate,
+        &FloatClockTemplate,
+        &ClockColorTemplate,
     };
     for (Getter getter : kAll) {
         const DialogTemplate& dialog = getter();
