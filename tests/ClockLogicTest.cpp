@@ -1,0 +1,57 @@
+// The LED clock without Qt: cell sizes, the glyphs of one tick, the digit colour table.
+#include <gtest/gtest.h>
+
+#include "clock/ClockColours.h"
+#include "clock/ClockFace.h"
+
+namespace tocklet {
+namespace {
+
+TEST(ClockFace, CellsAreAnEighthAndTheRestStaysBackground) {
+    struct Row {
+        int width, height, cell;
+    };
+    for (const Row& r : {Row{135, 25, 16}, Row{133, 23, 16}, Row{128, 20, 16}, Row{7, 5, 0}}) {
+        const FaceCellSize size = CellSizeOf(r.width, r.height);
+        EXPECT_EQ(size.width, r.cell) << r.width;
+        EXPECT_EQ(size.height, r.height) << r.width;
+    }
+    EXPECT_EQ(135 - 8 * CellSizeOf(135, 25).width, 7);
+}
+
+TEST(ClockFace, NineOFiveOSevenWithLeadingZerosAndColons) {
+    std::tm now{};
+    now.tm_hour = 9;
+    now.tm_min = 5;
+    now.tm_sec = 7;
+    int shown[kFaceCellCount] = {-1, -1, -1, -1, -1, -1, -1, -1};
+    for (const CellGlyph& draw : FaceGlyphs(now)) shown[draw.cell] = draw.glyph;
+    const int expected[kFaceCellCount] = {0, 9, kColonGlyph, 0, 5, kColonGlyph, 0, 7};
+    for (int cell = 0; cell < kFaceCellCount; ++cell) EXPECT_EQ(shown[cell], expected[cell]);
+    // The digits are drawn first, the colons last.
+    EXPECT_EQ(FaceGlyphs(now)[6].cell, 2);
+    EXPECT_EQ(FaceGlyphs(now)[7].cell, 5);
+    now.tm_hour = 23;
+    EXPECT_EQ(FaceGlyphs(now)[0].glyph, 2);
+    EXPECT_EQ(FaceGlyphs(now)[1].glyph, 3);
+}
+
+TEST(ClockColours, TableBothWaysAndUnknownsTakeGreen) {
+    const COLORREF colours[] = {0x000000FF, 0x0000FF00, 0x00FF0000,
+                                0x0000FFFF, 0x00FFFF00, 0x00FFFFFF};
+    const int radios[] = {1003, 1004, 1005, 1007, 1008, 1006};
+    for (int number = 1; number <= 6; ++number) {
+        const COLORREF colour = colours[number - 1];
+        EXPECT_EQ(ClockColourOfNumber(number), colour) << number;
+        EXPECT_EQ(ClockColourNumber(colour), number) << number;
+        EXPECT_EQ(ClockColourOfRadio(radios[number - 1]).number, number);
+        EXPECT_EQ(ClockColourOfRadio(radios[number - 1]).colour, colour);
+    }
+    for (int unknown : {0, 7, -1, 22}) EXPECT_EQ(ClockColourOfNumber(unknown), Rgb(0, 255, 0));
+    EXPECT_EQ(ClockColourNumber(Rgb(1, 2, 3)), 0);
+    EXPECT_EQ(ClockColourOfRadio(0).number, 2);
+    EXPECT_EQ(ClockColourOfRadio(1001).colour, Rgb(0, 255, 0));
+}
+
+}  // namespace
+}  // namespace tocklet
