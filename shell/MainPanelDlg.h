@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <ctime>
+#include <memory>
 #include <string>
 
 #include "protection/ChangePasswordDlg.h"
@@ -22,6 +23,7 @@ namespace tocklet {
 
 struct TickSeconds;
 struct TaskRecord;
+class CFloatClockDlg;
 
 /// Control numbers of the main panel.
 enum PanelControl : int {
@@ -58,6 +60,8 @@ enum PanelCommand : int {
     kCmdDeleteTasksMenu = 32791,
     kCmdAddTasksMenu = 32792,
     kCmdDeleteTasksToolbar = 32803,
+    kCmdToggleClock = 32798,
+    kCmdChangeClockColor = 32805,
 };
 
 /// Timer numbers and intervals of the panel.
@@ -124,6 +128,17 @@ public:
     /// after the password prompt accepted.
     bool OnQueryEndSession();
 
+    /// The floating clock exists exactly while check box 1053 is checked: a new one at its
+    /// starting place in m_clrClock when checked, none when unchecked.
+    void ApplyClockCheck();
+    void OnClockCheck();
+    /// Inverts check box 1053, then ApplyClockCheck.
+    void OnToggleClock();
+    /// The clock colour dialog; a choice is stored in the INI file and shows a new clock in it.
+    void OnChangeClockColor();
+    /// The floating clock while it exists, else nullptr.
+    CFloatClockDlg* FloatClock() const { return m_pFloatClock.get(); }
+
     // Run-time state (the settings fields live in m_settings).
     PanelSettings m_settings;
     TaskStore m_tasks;
@@ -163,6 +178,7 @@ private:
 
     PanelServices svc_;
     SettingsStore store_;
+    std::unique_ptr<CFloatClockDlg> m_pFloatClock;
     QMenu* trayMenu_ = nullptr;
     QEventLoop* loop_ = nullptr;
     bool hideWhenShown_ = false;

@@ -28,6 +28,7 @@ struct PanelServices {
     TrayIcon& tray;
     Autostart& autostart;
     ShellOpen& shell;
+    Timers& clockTimers;  ///< the floating clock's face, one clock at a time
 };
 
 }  // namespace tocklet

@@ -40,11 +40,13 @@ bool CTockletApp::InitInstance() {
     QtTrayIcon tray([](int id) { return Icon(id); });
     XdgAutostart autostart;
     QtShellOpen shell;
+    QtTimers clockTimers(clock);
 
     int result = 0;
     {
         CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound,
-                                          launcher, self, tray, autostart, shell});
+                                          launcher, self, tray, autostart, shell,
+                                          clockTimers});
         // The desktop asks before it ends the session: behind the password while protection
         // is on, and refused when no question may be asked.
         QObject::connect(qApp, &QGuiApplication::commitDataRequest, &panel,

@@ -51,6 +51,7 @@ struct PanelHarness {
     FakeTrayIcon tray;
     FakeAutostart autostart;
     FakeShellOpen shell;
+    FakeTimers clockTimers;
     std::unique_ptr<CMainPanelDlg> panel;
 
     PanelHarness() {
@@ -75,7 +76,7 @@ struct PanelHarness {
     CMainPanelDlg& Build() {
         panel = std::make_unique<CMainPanelDlg>(PanelServices{registry, profile, boxes, clock, timers,
                                                               sound, launcher, self, tray,
-                                                              autostart, shell});
+                                                              autostart, shell, clockTimers});
         return *panel;
     }
 
