@@ -38,8 +38,7 @@ start() {
 # The clock window's absolute position as "x,y" once it is mapped (empty after 10 s).
 clock_at() {
     for i in \$(seq 1 100); do
-        local line
-        line=\$(xwininfo -root -tree | grep '("tocklet" "tocklet")  135x25' | head -1)
+        local line=\$(xwininfo -root -tree | grep '("tocklet" "tocklet")  135x25' | head -1)
         if [ -n "\$line" ]; then
             echo "\$line" | sed -E 's/.* \+(-?[0-9]+)\+(-?[0-9]+)\$/\1,\2/'
             return
@@ -48,12 +47,9 @@ clock_at() {
     done
 }
 
-openbox > "$work/wm.log" 2>&1 &
-sleep 1
-xlogo -geometry 300x200+0+0 > /dev/null 2>&1 &
-sleep 1
-wmctrl -r xlogo -b add,maximized_vert,maximized_horz
-sleep 0.5
+openbox > "$work/wm.log" 2>&1 & sleep 1
+xlogo -geometry 300x200+0+0 > /dev/null 2>&1 & sleep 1
+wmctrl -r xlogo -b add,maximized_vert,maximized_horz; sleep 0.5
 
 start 4
 at=\$(clock_at)
