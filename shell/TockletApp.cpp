@@ -44,9 +44,8 @@ bool CTockletApp::InitInstance() {
 
     int result = 0;
     {
-        CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound,
-                                          launcher, self, tray, autostart, shell,
-                                          clockTimers});
+        CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound, launcher,
+                                          self, tray, autostart, shell, clockTimers});
         // The desktop asks before it ends the session: behind the password while protection
         // is on, and refused when no question may be asked.
         QObject::connect(qApp, &QGuiApplication::commitDataRequest, &panel,
