@@ -8,6 +8,7 @@
 #include "platform/IniProfile.h"
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
+#include "settings/SettingsTable.h"
 #include "shell/MainPanelDlg.h"
 
 namespace tocklet {
@@ -33,7 +34,8 @@ void CMainPanelDlg::OnChangeClockColor() {
     CClockColorDlg dialog(this);
     const std::optional<ClockColourChoice> chosen = dialog.DoModal();
     if (!chosen) return;
-    if (!svc_.profile.WriteString(kIniSection, kIniColorKey, std::to_string(chosen->number))) {
+    if (!svc_.profile.WriteString(kIniSection, Stored(Setting::ClockColor).name,
+                                  std::to_string(chosen->number))) {
         // The colour still applies now; without the message it would silently be gone after
         // the next start.
         svc_.boxes.Show(Gb("时钟颜色未能保存,程序重新启动后将恢复原来的颜色"));

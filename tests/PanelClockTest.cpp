@@ -78,7 +78,7 @@ TEST(PanelClock, HiddenAtStartShowsInTheChosenColourAndEscapeChangesNothing) {
     p.OnChangeClockColor();
     EXPECT_FALSE(h.Shown());
     EXPECT_TRUE(h.profile.writes.empty());
-    EXPECT_EQ(p.m_settings.m_clrClock, Rgb(0, 255, 0));
+    EXPECT_EQ(p.Settings().m_clrClock, Rgb(0, 255, 0));
 
     AnswerColourDialog(0);  // nothing checked: green, 2
     p.OnChangeClockColor();
