@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "clock/ClockColours.h"
+#include "controls/Colour.h"
 
 namespace tocklet {
 
@@ -13,22 +13,27 @@ inline constexpr int kClockColorChooseId = 1001;
 inline constexpr int kClockColorFirstRadio = 1003;
 inline constexpr int kClockColorLastRadio = 1008;
 
+/// The colour number (as INI "color" stores it) of a radio button; 2, green, for any other id.
+int ClockColorNumberOfRadio(int radioId);
+
 class CClockColorDlg : public QDialog {
     Q_OBJECT
 public:
     explicit CClockColorDlg(QWidget* parent = nullptr);
 
-    /// Runs the dialog modally: the choice after "选定"; nothing after Escape or the close box.
-    std::optional<ClockColourChoice> DoModal();
+    /// Runs the dialog modally: the colour number taken by "选定"; nothing after Escape or the
+    /// close box.
+    std::optional<int> DoModal();
 
     /// "选定": takes the checked colour and ends the dialog with kIdOk.
     void OnChoose();
 
-    /// The colour "选定" took; kClockColourUnchosen before it was pressed.
-    const ClockColourChoice& Chosen() const { return m_chosen; }
+    /// The colour "选定" took, as its number stands for it.
+    COLORREF ChosenColor() const { return m_clrChosen; }
 
 private:
-    ClockColourChoice m_chosen = kClockColourUnchosen;
+    COLORREF m_clrChosen;
+    int m_nChosen;
 };
 
 }  // namespace tocklet

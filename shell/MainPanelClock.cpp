@@ -32,17 +32,17 @@ void CMainPanelDlg::OnToggleClock() {
 
 void CMainPanelDlg::OnChangeClockColor() {
     CClockColorDlg dialog(this);
-    const std::optional<ClockColourChoice> chosen = dialog.DoModal();
+    const std::optional<int> chosen = dialog.DoModal();
     if (!chosen) return;
     if (!svc_.profile.WriteString(kIniSection, Stored(Setting::ClockColor).name,
-                                  std::to_string(chosen->number))) {
+                                  std::to_string(*chosen))) {
         // The colour still applies now; without the message it would silently be gone after
         // the next start.
         svc_.boxes.Show(Gb("时钟颜色未能保存,程序重新启动后将恢复原来的颜色"));
     }
     const auto* box = ControlAs<QCheckBox>(this, kIdShowClock);
     if (box != nullptr && box->isChecked()) OnToggleClock();
-    m_settings.m_clrClock = chosen->colour;
+    m_settings.m_clrClock = dialog.ChosenColor();
     OnToggleClock();
 }
 

@@ -1,8 +1,9 @@
-// The LED clock without Qt: cell sizes, the glyphs of one tick, the digit colour table.
+// The LED clock's rules: cell sizes, the glyphs of one tick, the digit colours of the radios.
 #include <gtest/gtest.h>
 
-#include "clock/ClockColours.h"
+#include "clock/ClockColorDlg.h"
 #include "clock/ClockFace.h"
+#include "settings/ClockOptions.h"
 
 namespace tocklet {
 namespace {
@@ -33,20 +34,16 @@ TEST(ClockFace, NineOFiveOSevenWithLeadingZerosAndColons) {
     EXPECT_EQ(FaceGlyphs(now)[1].glyph, 3);
 }
 
-TEST(ClockColours, TableBothWaysAndUnknownsTakeGreen) {
+TEST(ClockColours, RadiosToNumbersToColoursAndUnknownsTakeGreen) {
     const COLORREF colours[] = {0x000000FF, 0x0000FF00, 0x00FF0000,
                                 0x0000FFFF, 0x00FFFF00, 0x00FFFFFF};
     const int radios[] = {1003, 1004, 1005, 1007, 1008, 1006};
     for (int number = 1; number <= 6; ++number) {
-        const COLORREF colour = colours[number - 1];
-        EXPECT_EQ(ClockColourOfNumber(number), colour) << number;
-        EXPECT_EQ(ClockColourNumber(colour), number) << number;
-        EXPECT_EQ(ClockColourOfRadio(radios[number - 1]).number, number);
-        EXPECT_EQ(ClockColourOfRadio(radios[number - 1]).colour, colour);
+        EXPECT_EQ(ClockColorNumberOfRadio(radios[number - 1]), number);
+        EXPECT_EQ(ClockColorFromNumber(number), colours[number - 1]) << number;
     }
-    for (int unknown : {0, 7, -1, 22}) EXPECT_EQ(ClockColourOfNumber(unknown), Rgb(0, 255, 0));
-    EXPECT_EQ(ClockColourNumber(Rgb(1, 2, 3)), 0);
-    EXPECT_EQ(ClockColourOfRadio(1001).number, 2);
+    for (int unknown : {0, 7, -1, 22}) EXPECT_EQ(ClockColorFromNumber(unknown), Rgb(0, 255, 0));
+    for (int notARadio : {0, 1001, 1002, 1009}) EXPECT_EQ(ClockColorNumberOfRadio(notARadio), 2);
 }
 
 }  // namespace
