@@ -1,15 +1,12 @@
 // The panel's side of the floating clock: showing and hiding it, and its digit colour.
 #include <QCheckBox>
-#include <string>
 
 #include "clock/ClockColorDlg.h"
 #include "clock/FloatClockDlg.h"
 #include "controls/DialogBuilder.h"
-#include "platform/IniProfile.h"
-#include "platform/MessageBox.h"
-#include "platform/Text.h"
-#include "settings/SettingsTable.h"
+#include "settings/ClockOptions.h"
 #include "shell/MainPanelDlg.h"
+#include "shell/SettingsMessages.h"
 
 namespace tocklet {
 
@@ -34,12 +31,8 @@ void CMainPanelDlg::OnChangeClockColor() {
     CClockColorDlg dialog(this);
     const std::optional<int> chosen = dialog.DoModal();
     if (!chosen) return;
-    if (!svc_.profile.WriteString(kIniSection, Stored(Setting::ClockColor).name,
-                                  std::to_string(*chosen))) {
-        // The colour still applies now; without the message it would silently be gone after
-        // the next start.
-        svc_.boxes.Show(Gb("时钟颜色未能保存,程序重新启动后将恢复原来的颜色"));
-    }
+    // The colour still applies now; the message tells that it is gone after the next start.
+    ShowNotices(svc_.boxes, ClockColorMessages(WriteClockColor(svc_.profile, *chosen)));
     const auto* box = ControlAs<QCheckBox>(this, kIdShowClock);
     if (box != nullptr && box->isChecked()) OnToggleClock();
     m_settings.m_clrClock = dialog.ChosenColor();
