@@ -2,6 +2,7 @@
 # Start-to-tray time, memory after start and idle CPU of tocklet, measured the way the peer
 # programs were (the shared desktop-footprint tool: fresh Xvfb, tray host, private D-Bus).
 # Usage: bench/footprint.sh [BUILD_DIR] [extra desktop-footprint options, e.g. -n 5 -i 60]
+# With CLOCK=1 in the environment the floating clock is shown from the start (INI "clock" 1).
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
@@ -19,6 +20,9 @@ printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVe
 "$build/tools/tocklet-reg" import "$seed/tasks.reg" >/dev/null
 rm -f "$seed/tasks.reg"
 printf 'pcm.!default { type null }\n' > "$seed/.asoundrc"
+if [ "${CLOCK:-0}" = 1 ]; then
+    printf '[option]\nclock=1\ncolor=2\n' > "$XDG_CONFIG_HOME/tocklet/zidezarudiva.ini"
+fi
 
 echo "Peers: bare Qt 6 tray ~50 ms / ~20 MB PSS; KShutdown ~250 ms / 64 MB; KAlarm ~470 ms / 79 MB."
 echo "Target: <= 100 ms, <= 30 MB."

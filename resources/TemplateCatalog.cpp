@@ -15,6 +15,8 @@ const DialogTemplate* FindTemplate(int id) {
         &DeleteTaskTemplate,
         &AddTaskTemplate,
         &UserInfoTemplate,
+        &FloatClockTemplate,
+        &ClockColorTemplate,
     };
     for (Getter getter : kAll) {
         const DialogTemplate& dialog = getter();

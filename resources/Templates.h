@@ -16,6 +16,8 @@ inline constexpr int kPasswordPromptTemplateId = 103;
 inline constexpr int kDeleteTaskTemplateId = 115;
 inline constexpr int kAddTaskTemplateId = 101;
 inline constexpr int kUserInfoTemplateId = 117;
+inline constexpr int kFloatClockTemplateId = 118;
+inline constexpr int kClockColorTemplateId = 114;
 
 const DialogTemplate& MainPanelTemplate();  // the main panel
 const DialogTemplate& ReminderTemplate();   // the pop-up of a due message task
@@ -26,5 +28,8 @@ const DialogTemplate& ChangePasswordTemplate();  // changes the password
 const DialogTemplate& PasswordPromptTemplate();  // asks for the password
 const DialogTemplate& DeleteTaskTemplate();      // deletes one task
 const DialogTemplate& UserInfoTemplate();        // the owner and organisation names
+
+const DialogTemplate& FloatClockTemplate();  // the always-on-top LED clock
+const DialogTemplate& ClockColorTemplate();  // chooses the clock's digit colour
 
 }  // namespace tocklet

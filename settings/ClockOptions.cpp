@@ -1,5 +1,7 @@
 #include "settings/ClockOptions.h"
 
+#include <string>
+
 #include "settings/SettingsTable.h"
 
 namespace tocklet {
@@ -25,6 +27,14 @@ bool WriteFirstUseClockOptions(Profile& profile) {
     const bool color = WriteText(profile, Setting::ClockColor, "2");
     const bool clock = WriteText(profile, Setting::ShowClock, "1");
     return color && clock;
+}
+
+SettingsReport WriteClockColor(Profile& profile, int number) {
+    SettingsReport report;
+    if (!WriteText(profile, Setting::ClockColor, std::to_string(number))) {
+        report.Add(SettingsFailure::Step::SetValue, Setting::ClockColor);
+    }
+    return report;
 }
 
 COLORREF ClockColorFromNumber(int number) {

@@ -4,6 +4,7 @@
 
 #include "controls/Colour.h"
 #include "platform/IniProfile.h"
+#include "settings/SettingsTable.h"
 
 namespace tocklet {
 
@@ -21,6 +22,10 @@ ClockOptions ReadClockOptions(Profile& profile);
 /// The first-use defaults: "color" = "2", then "clock" = "1". False when either could not be
 /// written.
 bool WriteFirstUseClockOptions(Profile& profile);
+
+/// Writes "color" = number, as the clock colour dialog chose it; a write that failed is
+/// reported as Failed(SetValue, ClockColor).
+SettingsReport WriteClockColor(Profile& profile, int number);
 
 /// The clock colour of a colour number 1..6; any other number gives kDefaultClockColor.
 COLORREF ClockColorFromNumber(int number);

@@ -35,6 +35,12 @@ bool CMainPanelDlg::OnCommand(int command) {
         case kCmdExitIconMenu:
             ExitProgram();
             return true;
+        case kCmdToggleClock:
+            OnToggleClock();
+            return true;
+        case kCmdChangeClockColor:
+            OnChangeClockColor();
+            return true;
         default:
             return false;
     }

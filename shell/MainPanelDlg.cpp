@@ -11,6 +11,7 @@
 #include <QSlider>
 #include <QTimer>
 
+#include "clock/FloatClockDlg.h"
 #include "controls/DialogBuilder.h"
 #include "controls/MenuBuilder.h"
 #include "platform/Autostart.h"
@@ -98,6 +99,7 @@ void CMainPanelDlg::ConnectControls() {
     onClick(kIdAddTasks, &CMainPanelDlg::OnAddTasks);
     onClick(kIdDeleteTasks, &CMainPanelDlg::OnDeleteTasks);
     onClick(kIdChangePassword, &CMainPanelDlg::OnChangePassword);
+    onClick(kIdShowClock, &CMainPanelDlg::OnClockCheck);
     if (auto* box = ControlAs<QCheckBox>(this, kIdUsePassword)) {
         connect(box, &QCheckBox::clicked, this,
                 [this, box] { OnUsePasswordClicked(*box, m_settings, m_passwordPrompt); });
@@ -200,6 +202,7 @@ void CMainPanelDlg::ApplyClockOptions() {
     const ClockOptions clock = ReadClockOptions(svc_.profile);
     m_settings.m_clrClock = ClockColorFromNumber(clock.color);
     SetCheck<QCheckBox>(this, kIdShowClock, clock.clock != 0);
+    ApplyClockCheck();
 }
 
 void CMainPanelDlg::ShowChimeChecks() {

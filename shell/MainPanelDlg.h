@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <ctime>
+#include <memory>
 #include <string>
 
 #include "protection/ChangePasswordDlg.h"
@@ -27,6 +28,7 @@ namespace tocklet {
 struct TickSeconds;
 struct TaskRecord;
 class SessionEndQuery;
+class CFloatClockDlg;
 
 /// Control numbers of the main panel.
 enum PanelControl : int {
@@ -64,6 +66,8 @@ enum PanelCommand : int {
     kCmdDeleteTasksMenu = 32791,
     kCmdAddTasksMenu = 32792,
     kCmdDeleteTasksToolbar = 32803,
+    kCmdToggleClock = 32798,
+    kCmdChangeClockColor = 32805,
 };
 
 /// Timer numbers and intervals of the panel.
@@ -138,6 +142,14 @@ public:
     void SaveSettings();
     /// The owner editor.
     void OnUserInfo();
+    /// The floating clock exists exactly while check box 1053 is checked: a new one at its
+    /// starting place in the clock colour when checked, none when unchecked.
+    void ApplyClockCheck();
+    void OnClockCheck();
+    /// Inverts check box 1053, then ApplyClockCheck.
+    void OnToggleClock();
+    /// The clock colour dialog; a choice is stored in the INI file and shows a new clock in it.
+    void OnChangeClockColor();
 
     /// The setting fields as they stand now.
     const PanelSettings& Settings() const { return m_settings; }
@@ -147,6 +159,8 @@ public:
     bool IsMonitoring() const { return m_bMonitoring; }
     /// The preset power-off time, taken apart at start-up.
     const ShutdownTime& PresetShutdownTime() const { return m_shutdownTime; }
+    /// The floating clock while it exists, else nullptr.
+    CFloatClockDlg* FloatClock() const { return m_pFloatClock.get(); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -199,6 +213,7 @@ private:
     std::string m_strTaskCountText;
     int m_nShutdownRepeats = 0;  ///< countdowns opened since the start
     ShutdownTime m_shutdownTime;
+    std::unique_ptr<CFloatClockDlg> m_pFloatClock;
     QMenu* trayMenu_ = nullptr;
     QEventLoop* loop_ = nullptr;
     bool hideWhenShown_ = false;

@@ -30,6 +30,7 @@ struct PanelServices {
     Autostart& autostart;
     ShellOpen& shell;
     TopLevelWindows& windows;
+    Timers& clockTimers;  ///< the floating clock's face, one clock at a time
 };
 
 }  // namespace tocklet

@@ -15,6 +15,7 @@ constexpr std::string_view kSaveFailed = "  保存数据失败!  ";
 constexpr std::string_view kClockOpenFailed = "Fail to set clockopenvalue";
 constexpr std::string_view kCloseHourFailed = "Fail to set closehour value";
 constexpr std::string_view kHappenFailed = "Fail to set happen value";
+constexpr std::string_view kClockColorNotStored = "时钟颜色未能保存,程序重新启动后将恢复原来的颜色";
 
 std::optional<std::string_view> SaveMessage(const SettingsFailure& failure) {
     if (failure.setting == Setting::UsePassword) return std::nullopt;
@@ -70,6 +71,14 @@ std::vector<Notice> LoadOptionsMessages(const SettingsReport& report) {
 
 std::vector<Notice> SaveMessages(const SettingsReport& report) {
     return Messages(report, SaveMessage);
+}
+
+std::vector<Notice> ClockColorMessages(const SettingsReport& report) {
+    return Messages(report, [](const SettingsFailure& failure) {
+        return failure.setting == Setting::ClockColor
+                   ? std::optional<std::string_view>(kClockColorNotStored)
+                   : std::nullopt;
+    });
 }
 
 }  // namespace tocklet

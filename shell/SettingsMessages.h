@@ -24,4 +24,8 @@ std::vector<Notice> LoadOptionsMessages(const SettingsReport& report);
 /// value are silent.
 std::vector<Notice> SaveMessages(const SettingsReport& report);
 
+/// The clock colour write: a colour that could not be stored applies only until the program
+/// ends, which the user is told.
+std::vector<Notice> ClockColorMessages(const SettingsReport& report);
+
 }  // namespace tocklet

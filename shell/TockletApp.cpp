@@ -48,11 +48,13 @@ bool CTockletApp::InitInstance() {
     XdgAutostart autostart;
     QtShellOpen shell;
     X11TopLevelWindows windows;
+    QtTimers clockTimers(clock);
 
     int result = 0;
     {
         CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound, launcher,
-                                          self, tray, autostart, shell, windows});
+                                          self, tray, autostart, shell, windows,
+                                          clockTimers});
         instance_.Serve([&panel] { panel.ShowForLaterStart(); });
         // The desktop asks before it ends the session: behind the password while protection
         // is on.

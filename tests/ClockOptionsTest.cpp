@@ -20,6 +20,16 @@ TEST(FirstUseClockOptionsTest, ColourThenClock) {
     EXPECT_EQ(profile.writes[1].value, "1");
 }
 
+TEST(ClockOptionsTest, ColourWriteReportsAFailedWrite) {
+    FakeProfile profile;
+    EXPECT_TRUE(WriteClockColor(profile, 5).Ok());
+    EXPECT_EQ(profile.Get("option", "color"), "5");
+    profile.failAllWrites = true;
+    EXPECT_TRUE(
+        WriteClockColor(profile, 1).Failed(SettingsFailure::Step::SetValue, Setting::ClockColor));
+    EXPECT_EQ(profile.Get("option", "color"), "5");
+}
+
 TEST(ClockOptionsTest, ReadAndColours) {
     FakeProfile profile;
     EXPECT_EQ(ReadClockOptions(profile).clock, 0);

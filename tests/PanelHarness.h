@@ -56,6 +56,7 @@ struct PanelHarness {
     FakeShellOpen shell;
     FakeTopLevelWindows windows;
     TopLevelWindows* desktop = &windows;  ///< the desktop the panel's guard looks at
+    FakeTimers clockTimers;
     std::unique_ptr<CMainPanelDlg> panel;
 
     PanelHarness() {
@@ -81,7 +82,8 @@ struct PanelHarness {
     CMainPanelDlg& Build() {
         panel = std::make_unique<CMainPanelDlg>(PanelServices{registry, profile, boxes, clock,
                                                               timers, sound, launcher, self, tray,
-                                                              autostart, shell, *desktop});
+                                                              autostart, shell, *desktop,
+                                                              clockTimers});
         return *panel;
     }
 

@@ -147,6 +147,25 @@ def write_png(path, canvas):
                 + chunk(b"IEND", b""))
 
 
+def write_png_indexed(path, width, height, indices, palette):
+    """A 16-colour image: indices (one per pixel, row by row) into palette, a list of at most
+    16 (r, g, b) tuples; stored with four bits a pixel."""
+    rows = []
+    for y in range(height):
+        row = indices[y * width:(y + 1) * width] + [0] * (width % 2)
+        rows.append(b"\x00" + bytes((row[x] << 4) | row[x + 1] for x in range(0, len(row), 2)))
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
+
+    header = struct.pack(">IIBBBBB", width, height, 4, 3, 0, 0, 0)
+    colours = b"".join(bytes(c) for c in palette)
+    with open(path, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"PLTE", colours)
+                + chunk(b"IDAT", zlib.compress(b"".join(rows), 9)) + chunk(b"IEND", b""))
+
+
 def _lzw(indices, min_code_size):
     """GIF's variable-width LZW; a clear code whenever the table fills up."""
     clear, end = 1 << min_code_size, (1 << min_code_size) + 1

@@ -17,7 +17,7 @@ import sys
 
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 from artwork_canvas import (Canvas, box, circle, polygon, segment, vertical_gradient, write_gif,
-                            write_png)
+                            write_png, write_png_indexed)
 
 # ---------------------------------------------------------------------------------------------
 # Motifs.
@@ -304,6 +304,52 @@ def toolbar_strip(n=16):
 
 
 HICOLOR_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+# The LED clock's glyphs: 13 x 23 pixels in the 16 standard colours. Lit segments are pure red,
+# which the clock replaces with its digit colour; unlit ones are a dotted dark red, which it
+# keeps, as it keeps the black ground.
+GLYPH_W, GLYPH_H = 13, 23
+VGA16 = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
+         (0, 128, 128), (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0),
+         (255, 255, 0), (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255)]
+GLYPH_BLACK, GLYPH_UNLIT, GLYPH_LIT = 0, 1, 9
+
+
+def led_segment(name):
+    """The pixels (x, y) of one segment: three pixels thick with one-pixel pointed ends.
+    a top, b upper right, c lower right, d bottom, e lower left, f upper left, g middle."""
+    def across(row):  # a horizontal bar centred on row
+        return ([(x, row) for x in range(3, 10)]
+                + [(x, y) for y in (row - 1, row + 1) for x in range(4, 9)])
+
+    def down(col, top):  # a vertical bar centred on col, from row top to top + 7
+        return ([(col, y) for y in range(top, top + 8)]
+                + [(x, y) for x in (col - 1, col + 1) for y in range(top + 1, top + 7)])
+
+    return {"a": across(2), "g": across(11), "d": across(20), "f": down(2, 3),
+            "b": down(10, 3), "e": down(2, 12), "c": down(10, 12)}[name]
+
+
+DIGIT_SEGMENTS = ["abcdef", "bc", "abdeg", "abcdg", "bcfg", "acdfg", "acdefg", "abc", "abcdefg",
+                  "abcdfg"]
+
+
+def glyph(index):
+    """Glyph 0..9: that digit; 10: the colon; 11: every segment unlit."""
+    pixels = [GLYPH_BLACK] * (GLYPH_W * GLYPH_H)
+    if index == 10:
+        for top in (6, 14):
+            for y in range(top, top + 3):
+                for x in range(5, 8):
+                    pixels[y * GLYPH_W + x] = GLYPH_LIT
+        return pixels
+    lit = DIGIT_SEGMENTS[index] if index < 10 else ""
+    for name in "abcdefg":
+        for x, y in led_segment(name):
+            if name in lit:
+                pixels[y * GLYPH_W + x] = GLYPH_LIT
+            elif (x + y) % 2 == 0:
+                pixels[y * GLYPH_W + x] = GLYPH_UNLIT
+    return pixels
 
 
 def main():
@@ -326,6 +372,9 @@ def main():
         folder = os.path.join(out, "..", "icons", "hicolor", f"{n}x{n}", "apps")
         os.makedirs(folder, exist_ok=True)
         write_png(os.path.join(folder, "tocklet.png"), icon_program(n))
+    for i in range(12):  # bitmaps 136..145: digits 0..9, 146: colon, 147: blank cell
+        write_png_indexed(os.path.join(out, f"bitmap{136 + i}.png"), GLYPH_W, GLYPH_H, glyph(i),
+                          VGA16)
 
 
 if __name__ == "__main__":

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Remakes the screenshots in docs/ from a build in build/: the main panel just after start,
-# and a reminder pop-up fired by a stored task.
+# a reminder pop-up fired by a stored task, and the floating clock in each of its six colours.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
 tocklet=$build/shell/tocklet reg=$build/tools/tocklet-reg
 "$top/tests/e2e/reminder-fires.sh" "$tocklet" "$reg" "$top/resources/setup.reg" "$top/docs/reminder.png"
+"$top/tests/e2e/floating-clock.sh" "$tocklet" "$reg" "$top/resources/setup.reg" "$top/docs"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -23,4 +24,4 @@ kill \$app
 INNER
 unset QT_QPA_PLATFORM
 xvfb-run -a -s '-screen 0 800x600x24' bash "$work/inside-x.sh"
-echo "Wrote docs/panel.png and docs/reminder.png"
+echo "Wrote docs/panel.png, docs/reminder.png and docs/clock-color1.png ... clock-color6.png"

@@ -1,0 +1,42 @@
+// The panel's side of the floating clock: showing and hiding it, and its digit colour.
+#include <QCheckBox>
+
+#include "clock/ClockColorDlg.h"
+#include "clock/FloatClockDlg.h"
+#include "controls/DialogBuilder.h"
+#include "settings/ClockOptions.h"
+#include "shell/MainPanelDlg.h"
+#include "shell/SettingsMessages.h"
+
+namespace tocklet {
+
+void CMainPanelDlg::ApplyClockCheck() {
+    const auto* box = ControlAs<QCheckBox>(this, kIdShowClock);
+    // The old clock goes before a new one starts: both would drive the same face timer.
+    m_pFloatClock.reset();
+    if (box == nullptr || !box->isChecked()) return;
+    m_pFloatClock =
+        std::make_unique<CFloatClockDlg>(m_settings.m_clrClock, svc_.clock, svc_.clockTimers);
+    m_pFloatClock->Create();
+}
+
+void CMainPanelDlg::OnClockCheck() { ApplyClockCheck(); }
+
+void CMainPanelDlg::OnToggleClock() {
+    if (auto* box = ControlAs<QCheckBox>(this, kIdShowClock)) box->setChecked(!box->isChecked());
+    ApplyClockCheck();
+}
+
+void CMainPanelDlg::OnChangeClockColor() {
+    CClockColorDlg dialog(this);
+    const std::optional<int> chosen = dialog.DoModal();
+    if (!chosen) return;
+    // The colour still applies now; the message tells that it is gone after the next start.
+    ShowNotices(svc_.boxes, ClockColorMessages(WriteClockColor(svc_.profile, *chosen)));
+    const auto* box = ControlAs<QCheckBox>(this, kIdShowClock);
+    if (box != nullptr && box->isChecked()) OnToggleClock();
+    m_settings.m_clrClock = dialog.ChosenColor();
+    OnToggleClock();
+}
+
+}  // namespace tocklet
