@@ -9,6 +9,9 @@ tocklet_library(tocklet_services
     SoundLookup.cpp
     CanberraSound.cpp
     Autostart.cpp
+    DataFiles.cpp
+    DesktopExec.cpp
+    XdgDefaultApps.cpp
 )
 find_package(Threads REQUIRED)
 target_link_libraries(tocklet_services PUBLIC tocklet_platform Threads::Threads
