@@ -17,8 +17,8 @@ TEST(ResourcesTest, BitmapsByNumber) {
     }
     // The reminder picture is drawn for a 59 x 89 unit frame at the usual font size.
     EXPECT_EQ(Bitmap(126).size(), QSize(88, 145));
-    // The toolbar strip holds one 16 x 16 image per button (separators take none).
-    EXPECT_EQ(Bitmap(102).size(), QSize(8 * 16, 16));
+    // The toolbar strip holds one 20 x 20 image per button (separators take none).
+    EXPECT_EQ(Bitmap(102).size(), QSize(8 * 20, 20));
     EXPECT_TRUE(Bitmap(123).isNull());
     EXPECT_TRUE(Bitmap(128).isNull());
 }
