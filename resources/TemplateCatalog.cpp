@@ -14,6 +14,7 @@ const DialogTemplate* FindTemplate(int id) {
         &PasswordPromptTemplate,
         &DeleteTaskTemplate,
         &AddTaskTemplate,
+        &AboutTemplate,
     };
     for (Getter getter : kAll) {
         const DialogTemplate& dialog = getter();

@@ -15,6 +15,7 @@ inline constexpr int kChangePasswordTemplateId = 113;
 inline constexpr int kPasswordPromptTemplateId = 103;
 inline constexpr int kDeleteTaskTemplateId = 115;
 inline constexpr int kAddTaskTemplateId = 101;
+inline constexpr int kAboutTemplateId = 100;
 
 const DialogTemplate& MainPanelTemplate();  // the main panel
 const DialogTemplate& ReminderTemplate();   // the pop-up of a due message task
@@ -24,5 +25,6 @@ const DialogTemplate& FirstPasswordTemplate();   // sets the password on the fir
 const DialogTemplate& ChangePasswordTemplate();  // changes the password
 const DialogTemplate& PasswordPromptTemplate();  // asks for the password
 const DialogTemplate& DeleteTaskTemplate();      // deletes one task
+const DialogTemplate& AboutTemplate();           // name, version and contact lines
 
 }  // namespace tocklet

@@ -34,7 +34,7 @@ bool CMainPanelDlg::OnCommand(int command) {
             ExitProgram();
             return true;
         default:
-            return false;
+            return OnHelpCommand(command);
     }
 }
 

@@ -21,6 +21,7 @@ class QEventLoop;
 namespace tocklet {
 
 struct TickSeconds;
+struct BuildOptions;
 struct TaskRecord;
 
 /// Control numbers of the main panel.
@@ -28,6 +29,8 @@ enum PanelControl : int {
     kIdBanner = 1002,
     kIdChimeSound = 1004,
     kIdChimeText = 1005,
+    kIdToolbarPager = 1013,
+    kIdMailLink = 1016,
     kIdChangePassword = 1021,
     kIdDelaySlider = 1022,
     kIdAnimation = 1024,
@@ -58,6 +61,11 @@ enum PanelCommand : int {
     kCmdDeleteTasksMenu = 32791,
     kCmdAddTasksMenu = 32792,
     kCmdDeleteTasksToolbar = 32803,
+    kCmdAbout = 32774,
+    kCmdReadMe = 32781,
+    kCmdMailAuthor = 32797,
+    kCmdHomePage = 32806,
+    kCmdAboutToolbar = 32807,
 };
 
 /// Timer numbers and intervals of the panel.
@@ -124,6 +132,13 @@ public:
     /// after the password prompt accepted.
     bool OnQueryEndSession();
 
+    /// The help commands: About box, read-me, mail and home page; false for other commands.
+    bool OnHelpCommand(int command);
+    /// The About box, modally.
+    void OnAbout();
+    /// Opens the read-me from the current folder or the installed data folder, or says why not.
+    void OnReadMe();
+
     // Run-time state (the settings fields live in m_settings).
     PanelSettings m_settings;
     TaskStore m_tasks;
@@ -140,7 +155,7 @@ public:
     std::string m_strRepeatText;
     std::string m_strTaskCountText;
     int m_nShutdownRepeats = 0;
-    int m_nHour = 0;    ///< the preset shutdown time, taken apart
+    int m_nHour = 0;  ///< the preset shutdown time, taken apart
     int m_nMinute = 0;
     int m_nSecond = 0;
 
@@ -153,6 +168,10 @@ protected:
 
 private:
     void BuildControls();
+    BuildOptions CustomControls();
+    void AttachCustomControls();
+    void SetUpMailLink();
+    void SetUpToolbar();
     void ConnectControls();
     void OnTrayButton(int button);
     void ShowTrayMenu();

@@ -15,6 +15,7 @@ class SelfLauncher;
 class TrayIcon;
 class Autostart;
 class ShellOpen;
+class DefaultApps;
 
 struct PanelServices {
     Registry& registry;
@@ -28,6 +29,7 @@ struct PanelServices {
     TrayIcon& tray;
     Autostart& autostart;
     ShellOpen& shell;
+    DefaultApps& defaultApps;
 };
 
 }  // namespace tocklet

@@ -17,6 +17,7 @@
 #include "platform/QtTrayIcon.h"
 #include "platform/SelfLauncher.h"
 #include "platform/Text.h"
+#include "platform/XdgDefaultApps.h"
 #include "resources/Images.h"
 #include "shell/MainPanelDlg.h"
 
@@ -40,11 +41,12 @@ bool CTockletApp::InitInstance() {
     QtTrayIcon tray([](int id) { return Icon(id); });
     XdgAutostart autostart;
     QtShellOpen shell;
+    XdgDefaultApps defaultApps;
 
     int result = 0;
     {
-        CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound,
-                                          launcher, self, tray, autostart, shell});
+        CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound, launcher,
+                                          self, tray, autostart, shell, defaultApps});
         // The desktop asks before it ends the session: behind the password while protection
         // is on, and refused when no question may be asked.
         QObject::connect(qApp, &QGuiApplication::commitDataRequest, &panel,

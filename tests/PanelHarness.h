@@ -13,6 +13,7 @@
 #include "controls/DialogBuilder.h"
 #include "fakes/FakeAutostart.h"
 #include "fakes/FakeClock.h"
+#include "fakes/FakeDefaultApps.h"
 #include "fakes/FakeLaunchers.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeProfile.h"
@@ -51,6 +52,7 @@ struct PanelHarness {
     FakeTrayIcon tray;
     FakeAutostart autostart;
     FakeShellOpen shell;
+    FakeDefaultApps defaultApps;
     std::unique_ptr<CMainPanelDlg> panel;
 
     PanelHarness() {
@@ -73,9 +75,9 @@ struct PanelHarness {
 
     /// Builds the panel without creating or starting it.
     CMainPanelDlg& Build() {
-        panel = std::make_unique<CMainPanelDlg>(PanelServices{registry, profile, boxes, clock, timers,
-                                                              sound, launcher, self, tray,
-                                                              autostart, shell});
+        panel = std::make_unique<CMainPanelDlg>(PanelServices{registry, profile, boxes, clock,
+                                                              timers, sound, launcher, self, tray,
+                                                              autostart, shell, defaultApps});
         return *panel;
     }
 
