@@ -10,6 +10,7 @@
 #include "controls/MenuBuilder.h"
 #include "controls/ToolbarPager.h"
 #include "platform/DataFiles.h"
+#include "platform/MessageBox.h"
 #include "platform/ShellOpen.h"
 #include "platform/SoundLookup.h"
 #include "platform/Text.h"

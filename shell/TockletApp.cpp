@@ -51,7 +51,7 @@ bool CTockletApp::InitInstance() {
         // is on, and refused when no question may be asked.
         QObject::connect(qApp, &QGuiApplication::commitDataRequest, &panel,
                          [&panel](QSessionManager& manager) {
-                             if (!panel.m_settings.m_bUsePassword) return;
+                             if (!panel.Settings().m_bUsePassword) return;
                              if (!manager.allowsInteraction()) {
                                  manager.cancel();
                                  return;
