@@ -6,6 +6,9 @@
 #include <fstream>
 #include <system_error>
 
+#include "platform/Files.h"
+#include "platform/Text.h"
+
 namespace tocklet {
 namespace {
 
@@ -23,12 +26,6 @@ std::vector<std::string> SplitList(std::string_view text, char separator) {
     return parts;
 }
 
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
-    return s;
-}
-
 // The value of key in section of a desktop-entry style file; nullopt when absent.
 std::optional<std::string> ReadKey(const fs::path& file, std::string_view section,
                                    std::string_view key) {
@@ -36,6 +33,8 @@ std::optional<std::string> ReadKey(const fs::path& file, std::string_view sectio
     std::string line;
     bool inSection = false;
     while (std::getline(in, line)) {
+        // Files written on other systems may end their lines with a carriage return.
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         const std::string_view l = Trim(line);
         if (l.empty() || l.front() == '#') continue;
         if (l.front() == '[') {
@@ -97,7 +96,7 @@ XdgFolders XdgFolders::FromEnvironment() {
     const char* home = std::getenv("HOME");
     const fs::path homeDir = home != nullptr ? home : "/";
     XdgFolders f;
-    f.configHome = EnvPath("XDG_CONFIG_HOME", homeDir / ".config");
+    f.configHome = ConfigHome();
     f.configDirs = EnvPaths("XDG_CONFIG_DIRS", "/etc/xdg");
     f.dataHome = EnvPath("XDG_DATA_HOME", homeDir / ".local/share");
     f.dataDirs = EnvPaths("XDG_DATA_DIRS", "/usr/local/share:/usr/share");
