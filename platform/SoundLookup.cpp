@@ -1,18 +1,22 @@
 #include "platform/SoundLookup.h"
 
-#include "platform/DataFiles.h"
+#include "platform/DataDirs.h"
 #include "platform/Text.h"
 
 namespace tocklet {
 
-std::filesystem::path InstalledDataDir() { return TOCKLET_DATA_DIR; }
-
-SoundPlan PlanSound(std::string_view name, bool useDefault, const std::filesystem::path& currentDir,
-                    const std::filesystem::path& dataDir) {
-    if (auto file = FindDataFile(GbToUtf8(name), currentDir, dataDir)) {
+SoundPlan PlanSoundIn(std::string_view name, bool useDefault,
+                      const std::filesystem::path& currentDir,
+                      const std::vector<std::filesystem::path>& dataDirs) {
+    if (auto file = FindDataFile(GbToUtf8(name), currentDir, dataDirs)) {
         return {SoundSource::File, *file, useDefault};
     }
     return {useDefault ? SoundSource::Bell : SoundSource::None, {}, false};
+}
+
+SoundPlan PlanSound(std::string_view name, bool useDefault, const std::filesystem::path& currentDir,
+                    const std::filesystem::path& dataDir) {
+    return PlanSoundIn(name, useDefault, currentDir, std::vector<std::filesystem::path>{dataDir});
 }
 
 }  // namespace tocklet

@@ -3,16 +3,16 @@
 #include <QToolBar>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "controls/CircleButton.h"
 #include "controls/DialogBuilder.h"
 #include "controls/LinkLabel.h"
 #include "controls/MenuBuilder.h"
 #include "controls/ToolbarPager.h"
-#include "platform/DataFiles.h"
+#include "platform/DataDirs.h"
 #include "platform/MessageBox.h"
 #include "platform/ShellOpen.h"
-#include "platform/SoundLookup.h"
 #include "platform/Text.h"
 #include "resources/Menus.h"
 #include "resources/ProductInfo.h"
@@ -96,14 +96,14 @@ void CMainPanelDlg::OnAbout() {
 void CMainPanelDlg::OnReadMe() {
     std::error_code ec;
     const std::filesystem::path here = std::filesystem::current_path(ec);
-    const std::filesystem::path dataDir = InstalledDataDir();
-    const auto file = FindDataFile(kReadMeName, here, dataDir);
+    const std::vector<std::filesystem::path> dataDirs = ProgramDataDirs();
+    const auto file = FindDataFile(kReadMeName, here, dataDirs);
     // Started at log-in the current folder is the home folder; a read-me found nowhere, or
     // one the desktop cannot open, is said so instead of nothing happening.
     if (!file) {
-        svc_.boxes.Show(Gb(" 找不到使用说明文件 ReadMe.txt,已查找:\n   ") + PathText(here) +
-                            "\n   " + PathText(dataDir),
-                        Gb("守时鸟提示"), MbButtons::Ok, MbIcon::Warning);
+        std::string looked = Gb(" 找不到使用说明文件 ReadMe.txt,已查找:\n   ") + PathText(here);
+        for (const std::filesystem::path& dir : dataDirs) looked += "\n   " + PathText(dir);
+        svc_.boxes.Show(looked, Gb("守时鸟提示"), MbButtons::Ok, MbIcon::Warning);
         return;
     }
     if (!svc_.shell.Open(PathText(*file))) {

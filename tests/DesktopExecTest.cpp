@@ -8,7 +8,7 @@
 #include <iterator>
 
 #include "TempDir.h"
-#include "platform/DataFiles.h"
+#include "platform/DataDirs.h"
 #include "platform/DesktopExec.h"
 #include "platform/XdgDefaultApps.h"
 
@@ -111,12 +111,15 @@ TEST(DesktopExec, DefaultApplicationFromTheDesktopFiles) {
 TEST(DataFiles, CurrentFolderFirstThenTheDataFolder) {
     testing::TempDir here;
     testing::TempDir data;
-    EXPECT_EQ(FindDataFile("ReadMe.txt", here.Path(), data.Path()), std::nullopt);
+    testing::TempDir other;
+    const std::vector<std::filesystem::path> dataDirs{{}, other.Path(), data.Path()};
+    EXPECT_EQ(FindDataFile("ReadMe.txt", here.Path(), dataDirs), std::nullopt);
     std::ofstream(data.File("ReadMe.txt")) << "data";
-    EXPECT_EQ(FindDataFile("ReadMe.txt", here.Path(), data.Path()), data.Path() / "ReadMe.txt");
+    EXPECT_EQ(FindDataFile("ReadMe.txt", here.Path(), dataDirs), data.Path() / "ReadMe.txt");
     std::ofstream(here.File("ReadMe.txt")) << "here";
-    EXPECT_EQ(FindDataFile("ReadMe.txt", here.Path(), data.Path()), here.Path() / "ReadMe.txt");
-    EXPECT_EQ(FindDataFile("ReadMe.txt", {}, data.Path()), data.Path() / "ReadMe.txt");
+    EXPECT_EQ(FindDataFile("ReadMe.txt", here.Path(), dataDirs), here.Path() / "ReadMe.txt");
+    EXPECT_EQ(FindDataFile("ReadMe.txt", {}, dataDirs), data.Path() / "ReadMe.txt");
+    EXPECT_EQ(FindDataFile("", {}, dataDirs), std::nullopt);
 }
 
 }  // namespace

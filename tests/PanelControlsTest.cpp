@@ -11,7 +11,7 @@
 #include "controls/LinkLabel.h"
 #include "controls/MenuBuilder.h"
 #include "controls/ToolbarPager.h"
-#include "platform/SoundLookup.h"
+#include "platform/DataDirs.h"
 #include "resources/ProductInfo.h"
 #include "shell/AboutDlg.h"
 
@@ -88,8 +88,7 @@ TEST(PanelControls, ReadMeFromTheCurrentFolderElseSaidMissing) {
     CMainPanelDlg& p = h.Start();
     TempDir dir;
     InFolder here(dir.Path());
-    std::error_code ec;
-    if (!std::filesystem::exists(InstalledDataDir() / "ReadMe.txt", ec)) {
+    if (!FindDataFile("ReadMe.txt", {}, ProgramDataDirs())) {
         p.OnCommand(kCmdReadMe);
         ASSERT_EQ(h.boxes.shown.size(), 1u);
         EXPECT_NE(h.boxes.shown[0].text.find("ReadMe.txt"), std::string::npos);
