@@ -40,4 +40,20 @@ std::vector<std::filesystem::path> ProgramDataDirs() {
                        InstalledDataDir());
 }
 
+std::optional<std::filesystem::path> FindDataFile(
+    std::string_view name, const std::filesystem::path& currentDir,
+    const std::vector<std::filesystem::path>& dataDirs) {
+    namespace fs = std::filesystem;
+    if (name.empty()) return std::nullopt;
+    std::vector<fs::path> dirs{currentDir};
+    dirs.insert(dirs.end(), dataDirs.begin(), dataDirs.end());
+    for (const fs::path& dir : dirs) {
+        if (dir.empty()) continue;
+        std::error_code ec;
+        const fs::path candidate = dir / name;
+        if (fs::is_regular_file(candidate, ec)) return candidate;
+    }
+    return std::nullopt;
+}
+
 }  // namespace tocklet

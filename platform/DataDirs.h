@@ -4,6 +4,8 @@
 // work, then the data folder configured when the program was built.
 
 #include <filesystem>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 namespace tocklet {
@@ -21,5 +23,11 @@ std::vector<std::filesystem::path> DataDirsFor(const std::filesystem::path& exec
 /// DataDirsFor the running executable with the folders this build was configured with; just
 /// InstalledDataDir() when the executable cannot be found.
 std::vector<std::filesystem::path> ProgramDataDirs();
+
+/// The file name (UTF-8) in currentDir when it is there, else in the first of dataDirs that
+/// holds it; nullopt when none does. Empty folders are skipped.
+std::optional<std::filesystem::path> FindDataFile(
+    std::string_view name, const std::filesystem::path& currentDir,
+    const std::vector<std::filesystem::path>& dataDirs);
 
 }  // namespace tocklet

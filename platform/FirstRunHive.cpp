@@ -6,8 +6,8 @@
 
 #include <cerrno>
 #include <cstring>
-#include <system_error>
 
+#include "platform/DataDirs.h"
 #include "platform/Files.h"
 #include "platform/HiveRegistry.h"
 #include "platform/RegFile.h"
@@ -20,15 +20,6 @@ namespace fs = std::filesystem;
 bool Exists(const std::string& path) {
     struct stat st {};
     return ::lstat(path.c_str(), &st) == 0 || errno != ENOENT;
-}
-
-fs::path FindSetup(const std::vector<fs::path>& dataDirs) {
-    for (const fs::path& dir : dataDirs) {
-        std::error_code ec;
-        fs::path candidate = dir / kSetupRegName;
-        if (!dir.empty() && fs::is_regular_file(candidate, ec)) return candidate;
-    }
-    return {};
 }
 
 bool ReadWhole(const fs::path& file, std::string* text) {
@@ -48,7 +39,7 @@ HiveSetupResult CreateHiveFromSetup(const std::string& hivePath,
     // A file that cannot even be looked at also counts as there: it is not ours to replace.
     if (Exists(hivePath)) return {};
     HiveSetupResult result;
-    result.setupFile = FindSetup(dataDirs);
+    result.setupFile = FindDataFile(kSetupRegName, {}, dataDirs).value_or(fs::path());
     if (result.setupFile.empty()) {
         result.outcome = HiveSetupOutcome::NoSetupFile;
         return result;

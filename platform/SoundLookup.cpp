@@ -1,7 +1,6 @@
 #include "platform/SoundLookup.h"
 
-#include <system_error>
-
+#include "platform/DataDirs.h"
 #include "platform/Text.h"
 
 namespace tocklet {
@@ -9,19 +8,8 @@ namespace tocklet {
 SoundPlan PlanSoundIn(std::string_view name, bool useDefault,
                       const std::filesystem::path& currentDir,
                       const std::vector<std::filesystem::path>& dataDirs) {
-    namespace fs = std::filesystem;
-    if (!name.empty()) {
-        fs::path file(GbToUtf8(name));
-        std::vector<fs::path> dirs{currentDir};
-        dirs.insert(dirs.end(), dataDirs.begin(), dataDirs.end());
-        for (const fs::path& dir : dirs) {
-            if (dir.empty()) continue;
-            std::error_code ec;
-            fs::path candidate = dir / file;
-            if (fs::is_regular_file(candidate, ec)) {
-                return {SoundSource::File, candidate, useDefault};
-            }
-        }
+    if (auto file = FindDataFile(GbToUtf8(name), currentDir, dataDirs)) {
+        return {SoundSource::File, *file, useDefault};
     }
     return {useDefault ? SoundSource::Bell : SoundSource::None, {}, false};
 }

@@ -9,7 +9,7 @@ namespace tocklet {
 
 /// Bitmap resource id (124 to 127, the clock glyphs 136 to 147), or a null pixmap when there is
 /// none with that number.
-/// Bitmap 102 is the toolbar's strip: one 16 x 16 image per button, in the order of
+/// Bitmap 102 is the toolbar's strip: one 20 x 20 image per button, in the order of
 /// ToolbarButtons(102) without its separators.
 QPixmap Bitmap(int id);
 

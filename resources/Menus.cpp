@@ -70,6 +70,29 @@ const std::vector<int>& ToolbarButtons(int id) {
     return id == kPanelToolbarId ? panel : none;
 }
 
+std::string_view ToolbarButtonName(int command) {
+    switch (command) {
+        case 32792:
+            return "添加新任务";
+        case 32800:
+            return "日历";
+        case 32803:
+            return "删除废弃任务";
+        case 32772:
+            return "整点报时设置";
+        case 32773:
+            return "退出程序";
+        case 57607:
+            return "打印";
+        case 32781:
+            return "怎样使用本软件";
+        case 32807:
+            return "有关本软件";
+        default:
+            return {};
+    }
+}
+
 std::string_view LoadStringResource(int id) {
     if (id == kAboutStringId) return "超级守时鸟说明";
     return {};

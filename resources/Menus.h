@@ -38,6 +38,10 @@ const MenuData* FindMenu(int id);
 /// program has no such toolbar.
 const std::vector<int>& ToolbarButtons(int id);
 
+/// What a toolbar button for command does, in a few words (UTF-8), for screen readers; empty
+/// for commands that no toolbar shows.
+std::string_view ToolbarButtonName(int command);
+
 /// Text of string resource id (UTF-8); empty when there is none.
 std::string_view LoadStringResource(int id);
 

@@ -17,6 +17,7 @@ const DialogTemplate* FindTemplate(int id) {
         &UserInfoTemplate,
         &FloatClockTemplate,
         &ClockColorTemplate,
+        &AboutTemplate,
     };
     for (Getter getter : kAll) {
         const DialogTemplate& dialog = getter();

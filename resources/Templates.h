@@ -18,6 +18,7 @@ inline constexpr int kAddTaskTemplateId = 101;
 inline constexpr int kUserInfoTemplateId = 117;
 inline constexpr int kFloatClockTemplateId = 118;
 inline constexpr int kClockColorTemplateId = 114;
+inline constexpr int kAboutTemplateId = 100;
 
 const DialogTemplate& MainPanelTemplate();  // the main panel
 const DialogTemplate& ReminderTemplate();   // the pop-up of a due message task
@@ -31,5 +32,6 @@ const DialogTemplate& UserInfoTemplate();        // the owner and organisation n
 
 const DialogTemplate& FloatClockTemplate();  // the always-on-top LED clock
 const DialogTemplate& ClockColorTemplate();  // chooses the clock's digit colour
+const DialogTemplate& AboutTemplate();           // name, version and contact lines
 
 }  // namespace tocklet

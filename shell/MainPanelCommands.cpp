@@ -42,7 +42,7 @@ bool CMainPanelDlg::OnCommand(int command) {
             OnChangeClockColor();
             return true;
         default:
-            return false;
+            return OnHelpCommand(command);
     }
 }
 

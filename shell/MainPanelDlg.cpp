@@ -68,7 +68,8 @@ CMainPanelDlg::~CMainPanelDlg() {
 }
 
 void CMainPanelDlg::BuildControls() {
-    BuiltDialog built = BuildDialog(MainPanelTemplate(), this);
+    BuiltDialog built = BuildDialog(MainPanelTemplate(), this, CustomControls());
+    AttachCustomControls();
     // The panel and its controls share one light-blue ground.
     QPalette ground = palette();
     ground.setColor(QPalette::Window, QColor(128, 174, 228));
@@ -155,6 +156,7 @@ void CMainPanelDlg::OnCreate() {
 void CMainPanelDlg::OnInitDialog() {
     AddTrayIcon();
     m_settings.m_clrClock = kDefaultClockColor;
+    SetUpMailLink();
     m_settings.m_nTasksAdded = 0;
     m_nShutdownRepeats = 0;
     ReadStoredSettings();
@@ -172,6 +174,7 @@ void CMainPanelDlg::OnInitDialog() {
     m_strRepeatText = std::to_string(m_settings.m_nRepeat);
     m_strTaskCountText = std::to_string(m_settings.m_nTaskCount + m_settings.m_nTasksAdded);
     UpdateStatics();
+    SetUpToolbar();
     if (m_settings.m_bUsePassword) m_guard.SayIfBlind();
 }
 

@@ -26,6 +26,7 @@ class QEventLoop;
 namespace tocklet {
 
 struct TickSeconds;
+struct BuildOptions;
 struct TaskRecord;
 class SessionEndQuery;
 class CFloatClockDlg;
@@ -35,6 +36,8 @@ enum PanelControl : int {
     kIdBanner = 1002,
     kIdChimeSound = 1004,
     kIdChimeText = 1005,
+    kIdToolbarPager = 1013,
+    kIdMailLink = 1016,
     kIdChangePassword = 1021,
     kIdDelaySlider = 1022,
     kIdAnimation = 1024,
@@ -68,6 +71,11 @@ enum PanelCommand : int {
     kCmdDeleteTasksToolbar = 32803,
     kCmdToggleClock = 32798,
     kCmdChangeClockColor = 32805,
+    kCmdAbout = 32774,
+    kCmdReadMe = 32781,
+    kCmdMailAuthor = 32797,
+    kCmdHomePage = 32806,
+    kCmdAboutToolbar = 32807,
 };
 
 /// Timer numbers and intervals of the panel.
@@ -151,6 +159,13 @@ public:
     /// The clock colour dialog; a choice is stored in the INI file and shows a new clock in it.
     void OnChangeClockColor();
 
+    /// The help commands: About box, read-me, mail and home page; false for other commands.
+    bool OnHelpCommand(int command);
+    /// The About box, modally.
+    void OnAbout();
+    /// Opens the read-me from the current folder or the installed data folder, or says why not.
+    void OnReadMe();
+
     /// The setting fields as they stand now.
     const PanelSettings& Settings() const { return m_settings; }
     /// The task list loaded at start-up.
@@ -171,6 +186,10 @@ protected:
 
 private:
     void BuildControls();
+    BuildOptions CustomControls();
+    void AttachCustomControls();
+    void SetUpMailLink();
+    void SetUpToolbar();
     void ConnectControls();
     void ConnectGuardControls();
     // The start-up sequence, step by step.

@@ -16,6 +16,7 @@ class TrayIcon;
 class Autostart;
 class ShellOpen;
 class TopLevelWindows;
+class DefaultApps;
 
 struct PanelServices {
     Registry& registry;
@@ -31,6 +32,7 @@ struct PanelServices {
     ShellOpen& shell;
     TopLevelWindows& windows;
     Timers& clockTimers;  ///< the floating clock's face, one clock at a time
+    DefaultApps& defaultApps;
 };
 
 }  // namespace tocklet

@@ -22,6 +22,7 @@
 #include "platform/SessionManagerErrors.h"
 #include "platform/Text.h"
 #include "platform/X11TopLevelWindows.h"
+#include "platform/XdgDefaultApps.h"
 #include "resources/Images.h"
 #include "shell/MainPanelDlg.h"
 
@@ -49,12 +50,13 @@ bool CTockletApp::InitInstance() {
     QtShellOpen shell;
     X11TopLevelWindows windows;
     QtTimers clockTimers(clock);
+    XdgDefaultApps defaultApps;
 
     int result = 0;
     {
         CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound, launcher,
                                           self, tray, autostart, shell, windows,
-                                          clockTimers});
+                                          clockTimers, defaultApps});
         instance_.Serve([&panel] { panel.ShowForLaterStart(); });
         // The desktop asks before it ends the session: behind the password while protection
         // is on.

@@ -15,6 +15,7 @@
 #include "controls/DialogBuilder.h"
 #include "fakes/FakeAutostart.h"
 #include "fakes/FakeClock.h"
+#include "fakes/FakeDefaultApps.h"
 #include "fakes/FakeLaunchers.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeProfile.h"
@@ -57,6 +58,7 @@ struct PanelHarness {
     FakeTopLevelWindows windows;
     TopLevelWindows* desktop = &windows;  ///< the desktop the panel's guard looks at
     FakeTimers clockTimers;
+    FakeDefaultApps defaultApps;
     std::unique_ptr<CMainPanelDlg> panel;
 
     PanelHarness() {
@@ -83,7 +85,7 @@ struct PanelHarness {
         panel = std::make_unique<CMainPanelDlg>(PanelServices{registry, profile, boxes, clock,
                                                               timers, sound, launcher, self, tray,
                                                               autostart, shell, *desktop,
-                                                              clockTimers});
+                                                              clockTimers, defaultApps});
         return *panel;
     }
 

@@ -17,8 +17,8 @@ TEST(ResourcesTest, BitmapsByNumber) {
     }
     // The reminder picture is drawn for a 59 x 89 unit frame at the usual font size.
     EXPECT_EQ(Bitmap(126).size(), QSize(88, 145));
-    // The toolbar strip holds one 16 x 16 image per button (separators take none).
-    EXPECT_EQ(Bitmap(102).size(), QSize(8 * 16, 16));
+    // The toolbar strip holds one 20 x 20 image per button (separators take none).
+    EXPECT_EQ(Bitmap(102).size(), QSize(8 * 20, 20));
     // The clock's glyphs: the digits 0..9, the colon and the blank cell.
     for (int id = 136; id <= 147; ++id) EXPECT_EQ(Bitmap(id).size(), QSize(13, 23)) << id;
     EXPECT_TRUE(Bitmap(148).isNull());

@@ -16,8 +16,8 @@ import os
 import sys
 
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
-from artwork_canvas import (Canvas, box, circle, polygon, segment, vertical_gradient, write_gif,
-                            write_png, write_png_indexed)
+from artwork_canvas import (Canvas, Shape, box, circle, polygon, segment, vertical_gradient,
+                            write_gif, write_png, write_png_indexed)
 
 # ---------------------------------------------------------------------------------------------
 # Motifs.
@@ -226,10 +226,24 @@ def animation_frames(w=54, h=21, count=8):
     return frames
 
 
-def toolbar_strip(n=16):
+class Scaled:
+    """Paints shapes laid out on a 16-pixel grid onto a canvas of another size."""
+
+    def __init__(self, canvas, k):
+        self.canvas, self.k = canvas, k
+
+    def paint(self, shape, colour, opacity=1.0):
+        k = self.k
+        x0, y0, x1, y1 = shape.box
+        scaled = Shape(lambda x, y: shape.dist(x / k, y / k) * k, (x0 * k, y0 * k, x1 * k, y1 * k))
+        paint = (lambda x, y: colour(x / k, y / k)) if callable(colour) else colour
+        self.canvas.paint(scaled, paint, opacity)
+
+
+def toolbar_strip(n=20):
     """Bitmap 102: the main panel's toolbar buttons side by side, n x n each, in the toolbar's
     order without its gaps: add task, calendar, delete task, chime, exit, print, how to use,
-    about."""
+    about. The glyphs are drawn on a 16-pixel grid and scaled to n."""
     glyphs = []
 
     def page(c, colour=(255, 255, 255)):
@@ -289,11 +303,11 @@ def toolbar_strip(n=16):
         c.paint(circle(8, 12.6, 1.1), (255, 255, 255))
 
     def about(c):
-        bird(c, 8.6, 9.2, 12.2 * n / 16, eye=True)
+        bird(c, 8.6, 9.2, 12.2, eye=True)
 
     for draw in (add_task, calendar, delete_task, chime, exit_program, printer, question, about):
         c = Canvas(n, n)
-        draw(c)
+        draw(Scaled(c, n / 16))
         glyphs.append(c)
     strip = Canvas(n * len(glyphs), n)
     for i, glyph in enumerate(glyphs):

@@ -1,0 +1,39 @@
+// The About box: the program icon, its name and version, and a framed block with the
+// project's contact lines.
+#include <string>
+
+#include "resources/ProductInfo.h"
+#include "resources/Templates.h"
+
+namespace tocklet {
+
+const DialogTemplate& AboutTemplate() {
+    using K = ControlKind;
+    using S = ControlStyle;
+    constexpr int kNone = kNoControlId;
+    static const std::string title =
+        std::string(kProductName) + "  " + std::string(kProductVersion) + " 版";
+    static const std::string homeLine = "主页: " + std::string(HomePage());
+    static const std::string mailLine = "信箱: " + std::string(ContactMail());
+    static const DialogTemplate dialog{
+        .id = kAboutTemplateId,
+        .rect = {0, 0, 235, 80},
+        .fontFace = "宋体",
+        .fontPointSize = 9,
+        .caption = "版本信息",
+        .style = DialogStyle::kCaption | DialogStyle::kSysMenu | DialogStyle::kModalFrame,
+        .menuId = 0,
+        // clang-format off
+        .controls = {
+            ControlRow(kNone, K::IconImage, "", {11, 14, 21, 20}).Resource(102).Named("程序图标"),
+            ControlRow(kNone, K::TextLeft, title, {40, 12, 130, 8}).Styled(S::kNoPrefix),
+            ControlRow(kNone, K::GroupBox, "联系方式", {40, 26, 186, 46}),
+            ControlRow(kNone, K::TextLeft, homeLine, {48, 40, 174, 10}).Styled(S::kNoPrefix),
+            ControlRow(kNone, K::TextLeft, mailLine, {48, 55, 174, 10}).Styled(S::kNoPrefix),
+            ControlRow(1, K::DefPushButton, "确定", {178, 7, 48, 14}),
+        }};
+    // clang-format on
+    return dialog;
+}
+
+}  // namespace tocklet

@@ -1,0 +1,17 @@
+#pragma once
+// The About box: program icon, name and version, and how to reach the project.
+
+#include <QDialog>
+
+namespace tocklet {
+
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+
+    /// Runs the box modally until OK, Escape or the close box; returns the result.
+    int DoModal();
+};
+
+}  // namespace tocklet
