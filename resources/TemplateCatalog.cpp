@@ -14,6 +14,8 @@ const DialogTemplate* FindTemplate(int id) {
         &PasswordPromptTemplate,
         &DeleteTaskTemplate,
         &AddTaskTemplate,
+        &ShutdownTimeTemplate,
+        &ShutdownWarnTemplate,
     };
     for (Getter getter : kAll) {
         const DialogTemplate& dialog = getter();

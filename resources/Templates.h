@@ -15,6 +15,8 @@ inline constexpr int kChangePasswordTemplateId = 113;
 inline constexpr int kPasswordPromptTemplateId = 103;
 inline constexpr int kDeleteTaskTemplateId = 115;
 inline constexpr int kAddTaskTemplateId = 101;
+inline constexpr int kShutdownTimeTemplateId = 108;
+inline constexpr int kShutdownWarnTemplateId = 107;
 
 const DialogTemplate& MainPanelTemplate();  // the main panel
 const DialogTemplate& ReminderTemplate();   // the pop-up of a due message task
@@ -24,5 +26,8 @@ const DialogTemplate& FirstPasswordTemplate();   // sets the password on the fir
 const DialogTemplate& ChangePasswordTemplate();  // changes the password
 const DialogTemplate& PasswordPromptTemplate();  // asks for the password
 const DialogTemplate& DeleteTaskTemplate();      // deletes one task
+
+const DialogTemplate& ShutdownTimeTemplate();  // sets the daily power-off time
+const DialogTemplate& ShutdownWarnTemplate();  // the countdown before the power-off
 
 }  // namespace tocklet
