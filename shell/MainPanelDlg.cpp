@@ -46,6 +46,14 @@ CMainPanelDlg::CMainPanelDlg(PanelServices services, QWidget* parent)
       m_changePasswordDlg(services.boxes, this),
       m_deleteTaskDlg(services.boxes, this),
       m_addTaskDlg(m_tasks, services.boxes, this),
+      m_shutdownTimeDlg(this),
+      m_shutdownWarnDlg(CountdownServices{services.countdownTimers, services.sound, services.boxes,
+                                          services.powerOff,
+                                          [&registry = services.registry] {
+                                              return WriteRunFlag(registry);
+                                          },
+                                          [this] { return OnQueryEndSession(); }},
+                        this),
       svc_(services),
       store_(services.registry, services.profile, services.boxes) {
     BuildControls();
@@ -91,6 +99,7 @@ void CMainPanelDlg::ConnectControls() {
     onClick(kIdAddTasks, &CMainPanelDlg::OnAddTasks);
     onClick(kIdDeleteTasks, &CMainPanelDlg::OnDeleteTasks);
     onClick(kIdChangePassword, &CMainPanelDlg::OnChangePassword);
+    onClick(kIdSetShutdownTime, &CMainPanelDlg::OnSetShutdownTime);
     if (auto* box = ControlAs<QCheckBox>(this, kIdUsePassword)) {
         connect(box, &QCheckBox::clicked, this,
                 [this, box] { OnUsePasswordClicked(*box, m_settings, m_passwordPrompt); });
@@ -146,7 +155,6 @@ void CMainPanelDlg::OnInitDialog() {
     AddTrayIcon();
     m_settings.m_clrClock = kDefaultClockColor;
     m_settings.m_nTasksAdded = 0;
-    m_nShutdownRepeats = 0;
 
     StartupValues values = store_.ReadStartup();
     m_settings.m_strPassword = values.pass;
@@ -189,13 +197,7 @@ void CMainPanelDlg::OnInitDialog() {
         EnableControl(this, kIdChimeText, false);
     }
 
-    // The shutdown time as hour:minute:second, each part read like atoi.
-    const std::string& t = m_settings.m_strShutdownTime;
-    const std::size_t c1 = t.find(':');
-    const std::size_t c2 = c1 == std::string::npos ? c1 : t.find(':', c1 + 1);
-    m_nHour = AtoiLike(std::string_view(t).substr(0, c1));
-    m_nMinute = c1 == std::string::npos ? 0 : AtoiLike(std::string_view(t).substr(c1 + 1));
-    m_nSecond = c2 == std::string::npos ? 0 : AtoiLike(std::string_view(t).substr(c2 + 1));
+    m_shutdown.SetTime(SplitShutdownTime(m_settings.m_strShutdownTime));
 
     m_tasks.LoadTasks(m_settings.m_nTaskCount);
     if (m_settings.m_nTaskCount == 0) {

@@ -11,6 +11,9 @@
 #include "protection/PasswordPromptDlg.h"
 #include "shell/PanelServices.h"
 #include "shell/SettingsStore.h"
+#include "shutdown/ShutdownCheck.h"
+#include "shutdown/ShutdownTimeDlg.h"
+#include "shutdown/ShutdownWarnDlg.h"
 #include "tasks/AddTaskDlg.h"
 #include "tasks/DeleteTaskDlg.h"
 #include "tasks/TaskStore.h"
@@ -44,6 +47,7 @@ enum PanelControl : int {
     kIdChimeOn = 1054,
     kIdAddTasks = 1089,
     kIdDeleteTasks = 1090,
+    kIdSetShutdownTime = 1091,
 };
 
 /// Commands of the menus that the panel handles itself.
@@ -55,6 +59,8 @@ enum PanelCommand : int {
     kCmdPauseMonitoring = 32779,
     kCmdExitIconMenu = 32780,
     kCmdResumeMonitoring = 32784,
+    kCmdSetShutdownTimeIconMenu = 32787,
+    kCmdSetShutdownTimeMenu = 32788,
     kCmdDeleteTasksMenu = 32791,
     kCmdAddTasksMenu = 32792,
     kCmdDeleteTasksToolbar = 32803,
@@ -124,6 +130,15 @@ public:
     /// after the password prompt accepted.
     bool OnQueryEndSession();
 
+    /// Behind the password: the shutdown time dialog; a time taken with "确定" is armed at
+    /// once and shown (it is stored with the next save).
+    void OnSetShutdownTime();
+    /// Shows the preset power-off time in edit 1048 and keeps its text for the next save.
+    void ShowShutdownTime();
+    /// Step of the one-second tick, before the chime, while monitoring is on: at the preset
+    /// second, saves the settings, runs the countdown, then postpones as the options say.
+    void CheckShutdownTime();
+
     // Run-time state (the settings fields live in m_settings).
     PanelSettings m_settings;
     TaskStore m_tasks;
@@ -139,10 +154,9 @@ public:
     std::string m_strDelayText;
     std::string m_strRepeatText;
     std::string m_strTaskCountText;
-    int m_nShutdownRepeats = 0;
-    int m_nHour = 0;    ///< the preset shutdown time, taken apart
-    int m_nMinute = 0;
-    int m_nSecond = 0;
+    CShutdownTimeDlg m_shutdownTimeDlg;
+    CShutdownWarnDlg m_shutdownWarnDlg;
+    ShutdownCheck m_shutdown;  ///< the preset power-off time and the countdowns of this run
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -157,6 +171,7 @@ private:
     void OnTrayButton(int button);
     void ShowTrayMenu();
     void UpdateWindowTitle();
+    void OnSecond(const std::tm& at);
     void UpdateStatics();
     void ApplyShutdownTimeText();
     void HidePanel();

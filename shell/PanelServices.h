@@ -15,6 +15,7 @@ class SelfLauncher;
 class TrayIcon;
 class Autostart;
 class ShellOpen;
+class PowerOff;
 
 struct PanelServices {
     Registry& registry;
@@ -28,6 +29,8 @@ struct PanelServices {
     TrayIcon& tray;
     Autostart& autostart;
     ShellOpen& shell;
+    PowerOff& powerOff;
+    Timers& countdownTimers;  ///< the power-off countdown's own timers
 };
 
 }  // namespace tocklet

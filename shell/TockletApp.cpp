@@ -10,6 +10,7 @@
 #include "platform/ConfigDir.h"
 #include "platform/HiveRegistry.h"
 #include "platform/IniProfile.h"
+#include "platform/LogindPowerOff.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtShellOpen.h"
@@ -40,11 +41,14 @@ bool CTockletApp::InitInstance() {
     QtTrayIcon tray([](int id) { return Icon(id); });
     XdgAutostart autostart;
     QtShellOpen shell;
+    LogindPowerOff powerOff;
+    QtTimers countdownTimers(clock);
 
     int result = 0;
     {
         CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound,
-                                          launcher, self, tray, autostart, shell});
+                                          launcher, self, tray, autostart, shell, powerOff,
+                                          countdownTimers});
         // The desktop asks before it ends the session: behind the password while protection
         // is on, and refused when no question may be asked.
         QObject::connect(qApp, &QGuiApplication::commitDataRequest, &panel,

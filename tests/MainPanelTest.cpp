@@ -75,9 +75,7 @@ TEST(MainPanel, StartUpShowsTheStoredSettings) {
     EXPECT_TRUE(h.boxes.shown.empty()) << h.boxes.shown.front().text;
     EXPECT_EQ(ToGb(ControlAs<QLabel>(&p, kIdBanner)->text()), "Acme -- Alice");
     EXPECT_EQ(ToGb(ControlAs<QLineEdit>(&p, kIdShutdownTime)->text()), "21:30:0");
-    EXPECT_EQ(p.m_nHour, 21);
-    EXPECT_EQ(p.m_nMinute, 30);
-    EXPECT_EQ(p.m_nSecond, 0);
+    EXPECT_EQ(p.m_shutdown.Time(), (ShutdownTime{21, 30, 0}));
     EXPECT_TRUE(ControlAs<QCheckBox>(&p, kIdChimeOn)->isChecked());
     EXPECT_TRUE(ControlAs<QCheckBox>(&p, kIdChimeSound)->isChecked());
     EXPECT_TRUE(ControlAs<QCheckBox>(&p, kIdChimeSound)->isEnabled());

@@ -15,6 +15,7 @@
 #include "fakes/FakeClock.h"
 #include "fakes/FakeLaunchers.h"
 #include "fakes/FakeMessageBoxes.h"
+#include "fakes/FakePowerOff.h"
 #include "fakes/FakeProfile.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShellOpen.h"
@@ -51,6 +52,8 @@ struct PanelHarness {
     FakeTrayIcon tray;
     FakeAutostart autostart;
     FakeShellOpen shell;
+    FakePowerOff powerOff;
+    FakeTimers countdownTimers;
     std::unique_ptr<CMainPanelDlg> panel;
 
     PanelHarness() {
@@ -75,7 +78,8 @@ struct PanelHarness {
     CMainPanelDlg& Build() {
         panel = std::make_unique<CMainPanelDlg>(PanelServices{registry, profile, boxes, clock, timers,
                                                               sound, launcher, self, tray,
-                                                              autostart, shell});
+                                                              autostart, shell, powerOff,
+                                                              countdownTimers});
         return *panel;
     }
 
