@@ -1,5 +1,6 @@
 #include "platform/LogindPowerOff.h"
 
+#include <QDBusError>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <cstdio>
