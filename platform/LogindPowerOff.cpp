@@ -22,16 +22,14 @@ void Complain(const QString& what) {
 
 }  // namespace
 
-LogindPowerOff::LogindPowerOff(QDBusConnection bus, QObject* parent)
-    : QObject(parent), bus_(std::move(bus)) {}
-
 void LogindPowerOff::RequestPowerOff() {
-    if (!bus_.isConnected()) {
-        Complain(QStringLiteral("no system bus (%1)").arg(bus_.lastError().message()));
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.isConnected()) {
+        Complain(QStringLiteral("no system bus (%1)").arg(bus.lastError().message()));
         return;
     }
     OrgFreedesktopLogin1ManagerInterface manager(QString::fromLatin1(kService),
-                                                 QString::fromLatin1(kPath), bus_);
+                                                 QString::fromLatin1(kPath), bus);
     manager.setTimeout(kReplyTimeoutMs);
     auto* watcher = new QDBusPendingCallWatcher(manager.PowerOff(true), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,

@@ -19,9 +19,4 @@ std::string FormatShutdownTime(const ShutdownTime& time) {
            std::to_string(time.m_nSecond);
 }
 
-bool IsClockTime(const ShutdownTime& time) {
-    return time.m_nHour >= 0 && time.m_nHour <= 23 && time.m_nMinute >= 0 && time.m_nMinute <= 59 &&
-           time.m_nSecond >= 0 && time.m_nSecond <= 59;
-}
-
 }  // namespace tocklet

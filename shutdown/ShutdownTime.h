@@ -22,7 +22,4 @@ ShutdownTime SplitShutdownTime(std::string_view text);
 /// "%d:%d:%d" of the three fields.
 std::string FormatShutdownTime(const ShutdownTime& time);
 
-/// True when every field lies within its clock range (hour 0..23, minute and second 0..59).
-bool IsClockTime(const ShutdownTime& time);
-
 }  // namespace tocklet

@@ -1,9 +1,8 @@
-// A stand-in for systemd-logind on a private bus, for tests: owns org.freedesktop.login1,
-// serves PowerOff(b) of org.freedesktop.login1.Manager at /org/freedesktop/login1 and appends
-// "PowerOff true" (or false) to a record file for each call. It powers nothing off.
-// Usage: fake-login1 BUS_ADDRESS RECORD_FILE
-// Once it owns the name it prints "ready " and the bus's id, so that a test can prove that the
-// bus it calls is this one.
+// A stand-in for systemd-logind on a private bus, for tests: owns org.freedesktop.login1 and
+// serves PowerOff(b) of org.freedesktop.login1.Manager at /org/freedesktop/login1 by
+// appending "PowerOff true" (or false) to a record file. It powers nothing off.
+// Usage: fake-login1 BUS_ADDRESS RECORD_FILE. Once it owns the name it prints "ready " and the
+// bus's id, so that a test can prove that the bus it calls is this one.
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusError>
@@ -16,33 +15,24 @@ class FakeManager : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
 public:
-    explicit FakeManager(QString record) : record_(std::move(record)) {}
+    QString record;
 
 public Q_SLOTS:
     void PowerOff(bool interactive) {
-        QFile file(record_);
-        if (file.open(QIODevice::Append)) {
+        QFile file(record);
+        if (file.open(QIODevice::Append))
             file.write(interactive ? "PowerOff true\n" : "PowerOff false\n");
-        }
     }
-
-private:
-    QString record_;
 };
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: fake-login1 BUS_ADDRESS RECORD_FILE\n");
-        return 2;
-    }
-    QDBusConnection bus = QDBusConnection::connectToBus(QString::fromLocal8Bit(argv[1]),
-                                                        QStringLiteral("fake-login1"));
-    FakeManager manager(QString::fromLocal8Bit(argv[2]));
-    if (!bus.isConnected() ||
-        !bus.registerObject(QStringLiteral("/org/freedesktop/login1"), &manager,
-                            QDBusConnection::ExportAllSlots) ||
-        !bus.registerService(QStringLiteral("org.freedesktop.login1"))) {
+    if (argc != 3) return 2;
+    QDBusConnection bus = QDBusConnection::connectToBus(QString::fromLocal8Bit(argv[1]), "fake");
+    FakeManager manager;
+    manager.record = QString::fromLocal8Bit(argv[2]);
+    if (!bus.registerObject("/org/freedesktop/login1", &manager, QDBusConnection::ExportAllSlots) ||
+        !bus.registerService("org.freedesktop.login1")) {
         std::fprintf(stderr, "fake-login1: %s\n", qPrintable(bus.lastError().message()));
         return 1;
     }

@@ -1,6 +1,5 @@
-// The panel's part in the power-off: setting the time behind the password from its three
-// commands, the check of each second with its save, postponement and guard, and the chime of
-// the countdown's own second.
+// The panel's part in the power-off: the time set behind the password from its three
+// commands, and the check of each second with its save, postponement and held-up chime.
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -21,17 +20,14 @@ TEST(PanelShutdown, ItsThreeCommandsSetTheTimeBehindThePassword) {
     h.registry.Put(kCvKey, "pass", Stored("pw", 11));
     CMainPanelDlg& p = h.Start();
     EXPECT_EQ(ShownTime(p), "-1:-1:-1");
+    Soon([&p] { ControlAs<QAbstractButton>(&p.m_passwordPrompt, kPromptGiveUpId)->click(); });
+    p.OnCommand(kCmdSetShutdownTimeMenu);  // refused: the dialog does not open
+    EXPECT_EQ(ShownTime(p), "-1:-1:-1");
     const std::vector<std::function<void()>> commands = {
         [&] { ControlAs<QAbstractButton>(&p, kIdSetShutdownTime)->click(); },
         [&] { p.OnCommand(kCmdSetShutdownTimeMenu); },
         [&] { p.OnCommand(kCmdSetShutdownTimeIconMenu); }};
     for (int hour = 0; hour < 3; ++hour) {
-        Soon([&p, hour] {
-            ControlAs<QAbstractButton>(&p.m_passwordPrompt, kPromptGiveUpId)->click();
-        });
-        const std::string before = ShownTime(p);
-        commands[hour]();  // refused: the dialog does not open
-        EXPECT_EQ(ShownTime(p), before);
         Soon([&p, hour] {
             ControlAs<QLineEdit>(&p.m_passwordPrompt, kPromptEditId)->setText("pw");
             ControlAs<QAbstractButton>(&p.m_passwordPrompt, kPromptSubmitId)->click();
@@ -82,30 +78,6 @@ TEST(PanelShutdown, SavesAtTheCountdownPostponesAndChimesWhenItCloses) {
     EXPECT_EQ(soundsInside, 0u);
     EXPECT_EQ(h.sound.played, (std::vector<FakeSound::Played>{{"clock.wav", false}}));
     EXPECT_EQ(h.Title(), Gb("超级守时鸟  22:00:02"));
-}
-
-TEST(PanelShutdown, WithProtectionOnThePromptComesBeforeTheRequest) {
-    PanelHarness h;
-    h.registry.Put(kCvKey, "UsePas", Stored("1", 3));
-    h.registry.Put(kCvKey, "pass", Stored("pw", 11));
-    CMainPanelDlg& p = h.Start();
-    p.m_shutdown.SetTime({8, 0, 0});
-    h.clock.SetLocal(2026, 12, 7, 8, 0, 0);
-    int requestsAtPrompt = -1;
-    Soon([&] {
-        Soon([&] {
-            requestsAtPrompt = h.powerOff.requests;
-            ControlAs<QLineEdit>(&p.m_passwordPrompt, kPromptEditId)->setText("pw");
-            ControlAs<QAbstractButton>(&p.m_passwordPrompt, kPromptSubmitId)->click();
-        });
-        for (int i = 0; i < 300; ++i) h.countdownTimers.Fire(kCountdownTimer);
-        ControlAs<QAbstractButton>(&p.m_shutdownWarnDlg, ShutdownWarnIds::kCancel)->click();
-    });
-    h.TickSecond();
-    EXPECT_EQ(requestsAtPrompt, 0);
-    EXPECT_EQ(h.powerOff.requests, 1);
-    EXPECT_EQ(h.registry.Get("Config", "run"), std::nullopt);  // no such key: messages only
-    EXPECT_EQ(h.boxes.Texts().back(), "Fail to set path value");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// Counts power-off requests; powers nothing off.
+// Counts power-off requests and runs onRequest at each; powers nothing off.
 
 #include <functional>
 
@@ -7,15 +7,13 @@
 
 namespace tocklet::testing {
 
-class FakePowerOff final : public PowerOff {
-public:
+struct FakePowerOff final : PowerOff {
     void RequestPowerOff() override {
         ++requests;
         if (onRequest) onRequest();
     }
-
     int requests = 0;
-    std::function<void()> onRequest;  ///< run at each request, e.g. to note what else happened
+    std::function<void()> onRequest;
 };
 
 }  // namespace tocklet::testing
