@@ -22,7 +22,7 @@ cat > "$work/inside-x.sh" <<INNER
 set -u
 cd "$work"
 ASAN_OPTIONS=\${ASAN_OPTIONS:-}:verify_asan_link_order=0 \
-    faketime -f '@2026-12-07 10:29:55 x10' "$tocklet" > "$work/app.log" 2>&1 &
+    faketime -f '@2026-12-07 10:29:40 x10' "$tocklet" > "$work/app.log" 2>&1 &
 app=\$!
 for i in \$(seq 1 300); do
     if xdotool search --onlyvisible --name '^Hi\$' >/dev/null 2>&1; then
