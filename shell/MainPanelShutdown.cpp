@@ -1,9 +1,5 @@
 // The panel's part in the daily power-off: setting the time behind the password, showing it,
 // and the check of each second that opens the countdown.
-#include <QLineEdit>
-
-#include "controls/DialogBuilder.h"
-#include "platform/QtText.h"
 #include "protection/PasswordGate.h"
 #include "shell/MainPanelDlg.h"
 
@@ -18,9 +14,7 @@ void CMainPanelDlg::OnSetShutdownTime() {
 
 void CMainPanelDlg::ShowShutdownTime() {
     m_settings.m_strShutdownTime = FormatShutdownTime(m_shutdown.Time());
-    if (auto* edit = ControlAs<QLineEdit>(this, kIdShutdownTime)) {
-        edit->setText(FromGb(m_settings.m_strShutdownTime));
-    }
+    ApplyShutdownTimeText();
 }
 
 void CMainPanelDlg::CheckShutdownTime() {

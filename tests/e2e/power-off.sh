@@ -36,6 +36,9 @@ seen_id=$(dbus-send --system --print-reply=literal --dest=org.freedesktop.DBus \
 if [[ $address != "unix:path=$work/bus,"* ]] || [ "ready $seen_id" != "$(cat "$work/login1.out")" ]
 then echo "the system bus address does not lead to the private bus; not starting"; exit 1; fi
 
+# libfaketime itself rather than the faketime wrapper, whose semaphores outlive a killed run.
+libfaketime=$(dpkg -L libfaketime | grep -m1 '/libfaketimeMT\.so\.1$')
+
 cat > "$work/inside-x.sh" <<INNER
 set -u
 cd "$work"
@@ -59,7 +62,7 @@ prompt_open() {  # the caption-less password prompt, which Qt names after the pr
 closehour() { "$reg" query 'HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\tocklet' | grep -i closehour; }
 [ "\$DBUS_SYSTEM_BUS_ADDRESS" = "$address" ] || fail "system bus address lost"
 DBUS_SYSTEM_BUS_ADDRESS="$address" ASAN_OPTIONS=\${ASAN_OPTIONS:-}:verify_asan_link_order=0 \
-    faketime -f '@2026-12-07 10:29:30 x10' "$tocklet" > "$work/app.log" 2>&1 &
+    FAKETIME='@2026-12-07 10:29:30 x10' LD_PRELOAD="$libfaketime" "$tocklet" > "$work/app.log" 2>&1 &
 app=\$!
 wait_for 10 open_countdown || fail "no countdown"
 echo "countdown open, settings saved: \$(closehour)"
@@ -70,9 +73,9 @@ fi
 wait_for 15 prompt_open || fail "no password prompt once the bar is full"
 [ ! -s "$work/login1.log" ] || fail "power-off requested before the password"
 xdotool type --delay 50 pw; xdotool key Return
-wait_for 3 grep -q 'PowerOff true' "$work/login1.log" || fail "no request reached logind"
+wait_for 3 grep -qs 'PowerOff true' "$work/login1.log" || fail "no request reached logind"
 "$reg" query 'HKEY_LOCAL_MACHINE\\Config' | grep -P '^run\tREG_SZ\t2\t3000\t' || fail "no run"
-[ -s "$work/played.raw" ] || fail "no sound reached the sound device"
+wait_for 5 test -s "$work/played.raw" || fail "no sound reached the sound device"
 echo "logind asked: \$(cat "$work/login1.log"); sounds: \$(stat -c %s "$work/played.raw") bytes"
 xdotool windowactivate --sync \$(countdown) 2>/dev/null; xdotool key Escape
 wait_for 3 no_countdown || fail "countdown did not close"
