@@ -1,8 +1,7 @@
 // A stand-in for systemd-logind on a private bus, for tests: owns org.freedesktop.login1 and
 // serves PowerOff(b) of org.freedesktop.login1.Manager at /org/freedesktop/login1 by
 // appending "PowerOff true" (or false) to a record file. It powers nothing off.
-// Usage: fake-login1 BUS_ADDRESS RECORD_FILE. Once it owns the name it prints "ready " and the
-// bus's id, so that a test can prove that the bus it calls is this one.
+// Usage: fake-login1 BUS_ADDRESS RECORD_FILE; says "ready <bus id>" once it owns the name.
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusError>

@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
-# End to end: the real program's daily power-off under Xvfb and openbox, at a faked time (ten
-# times faster), with protection on. The system bus is a private dbus-daemon on which a fake
-# logind records PowerOff calls, proved to be that daemon before tocklet starts.
+# End to end: the real program's power-off under Xvfb and openbox at a faked time (ten times
+# faster), protection on; the system bus is a private dbus-daemon, proved so before tocklet
+# starts, on which a fake logind records PowerOff calls.
 # Usage: power-off.sh TOCKLET TOCKLET_REG SETUP_REG FAKE_LOGIN1 [SCREENSHOT.png]
 set -euo pipefail
-tocklet=$(realpath "$1") reg=$(realpath "$2") setup=$3 fake=$(realpath "$4") shot=${5:-}
-[ -z "$shot" ] || shot=$(realpath "$shot")
+tocklet=$(realpath "$1") reg=$(realpath "$2") setup=$3 fake=$(realpath "$4") shot=${5:+$(realpath "$5")}
 work=$(mktemp -d)
 pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"; }
@@ -65,7 +64,6 @@ DBUS_SYSTEM_BUS_ADDRESS="$address" ASAN_OPTIONS=\${ASAN_OPTIONS:-}:verify_asan_l
     FAKETIME='@2026-12-07 10:29:30 x10' LD_PRELOAD="$libfaketime" "$tocklet" > "$work/app.log" 2>&1 &
 app=\$!
 wait_for 10 open_countdown || fail "no countdown"
-echo "countdown open, settings saved: \$(closehour)"
 if [ -n "$shot" ]; then  # the window alone: openbox gives every frame a close box
     sleep 1.5
     xwd -id \$(countdown) -silent | convert xwd:- "$shot"

@@ -18,9 +18,7 @@ printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVe
 "$reg" import "$work/task.reg" >/dev/null
 "$reg" tasks
 
-# libfaketime itself rather than the faketime wrapper, whose semaphores outlive a killed run.
-libfaketime=$(dpkg -L libfaketime | grep -m1 '/libfaketimeMT\.so\.1$')
-
+libfaketime=$(dpkg -L libfaketime | grep -m1 '/libfaketimeMT\.so\.1$')  # not the wrapper
 cat > "$work/inside-x.sh" <<INNER
 set -u
 cd "$work"
