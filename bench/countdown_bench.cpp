@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
         NoBoxes boxes;
         CloseInstead powerOff;
         CShutdownWarnDlg dlg(CountdownServices{recording, sound, boxes, powerOff,
-                                               [] { return RunFlagResult::Written; },
+                                               [] { return SettingsReport{}; },
                                                [] { return true; }});
         powerOff.dialog = &dlg;
         QWidget panel;

@@ -4,10 +4,10 @@
 #include <QPushButton>
 
 #include "controls/DialogBuilder.h"
+#include "controls/SpinField.h"
 #include "controls/UpDownButtons.h"
 #include "platform/MessageBox.h"
 #include "resources/Templates.h"
-#include "tasks/AddTaskInputs.h"
 
 namespace tocklet {
 namespace {

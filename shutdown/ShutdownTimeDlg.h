@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "shutdown/ShutdownTime.h"
+#include "settings/ShutdownTime.h"
 
 namespace tocklet {
 

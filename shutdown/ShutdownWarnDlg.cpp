@@ -11,6 +11,7 @@
 #include "platform/Sound.h"
 #include "platform/Timers.h"
 #include "resources/Templates.h"
+#include "shutdown/RunFlagMessages.h"
 
 namespace tocklet {
 namespace {
@@ -79,9 +80,7 @@ void CShutdownWarnDlg::OnTimer(int id) {
 
 void CShutdownWarnDlg::Finish() {
     svc_.timers.Kill(kCountdownTimer);
-    for (const std::string& message : RunFlagMessages(svc_.writeRunFlag())) {
-        svc_.boxes.Show(message);
-    }
+    ShowNotices(svc_.boxes, RunFlagMessages(svc_.writeRunFlag()));
     // The desktop would ask whether the session may end; with protection on that is the
     // password prompt, and a refusal leaves the full bar standing and the computer running.
     if (svc_.maySessionEnd()) svc_.powerOff.RequestPowerOff();

@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "shutdown/RunFlag.h"
+#include "settings/SettingsTable.h"
 
 namespace tocklet {
 
@@ -38,7 +38,7 @@ struct CountdownServices {
     Sound& sound;
     MessageBoxes& boxes;
     PowerOff& powerOff;
-    std::function<RunFlagResult()> writeRunFlag;  ///< "Config" "run" = "0"
+    std::function<SettingsReport()> writeRunFlag;  ///< "Config" "run" = "0"
     /// May the session end now? False keeps the computer running (the password refused).
     std::function<bool()> maySessionEnd;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QSlider>
 
 #include "PanelHarness.h"
 
@@ -13,48 +14,52 @@ std::string ShownTime(CMainPanelDlg& p) {
     return ToGb(ControlAs<QLineEdit>(&p, kIdShutdownTime)->text());
 }
 
+void CancelCountdown(CMainPanelDlg& p) {
+    ControlAs<QAbstractButton>(DialogOf<CShutdownWarnDlg>(p), ShutdownWarnIds::kCancel)->click();
+}
+
 TEST(PanelShutdown, ItsThreeCommandsSetTheTimeBehindThePassword) {
     PanelHarness h;
     h.registry.Put(kProgramKey, "CloseHour", Stored("-1:-1:-1", 10));
     h.registry.Put(kCvKey, "UsePas", Stored("1", 3));
     h.registry.Put(kCvKey, "pass", Stored("pw", 11));
     CMainPanelDlg& p = h.Start();
-    EXPECT_EQ(ShownTime(p), "-1:-1:-1");
-    Soon([&p] { ControlAs<QAbstractButton>(&p.m_passwordPrompt, kPromptGiveUpId)->click(); });
-    p.OnCommand(kCmdSetShutdownTimeMenu);  // refused: the dialog does not open
-    EXPECT_EQ(ShownTime(p), "-1:-1:-1");
     const std::vector<std::function<void()>> commands = {
+        [&] { p.OnCommand(kCmdSetShutdownTimeMenu); },  // the password refused: no dialog
         [&] { ControlAs<QAbstractButton>(&p, kIdSetShutdownTime)->click(); },
         [&] { p.OnCommand(kCmdSetShutdownTimeMenu); },
         [&] { p.OnCommand(kCmdSetShutdownTimeIconMenu); }};
-    for (int hour = 0; hour < 3; ++hour) {
+    for (int hour = 0; hour < 4; ++hour) {
         Soon([&p, hour] {
-            ControlAs<QLineEdit>(&p.m_passwordPrompt, kPromptEditId)->setText("pw");
-            ControlAs<QAbstractButton>(&p.m_passwordPrompt, kPromptSubmitId)->click();
+            auto* prompt = DialogOf<CPasswordPromptDlg>(p);
+            if (hour == 0) return ControlAs<QAbstractButton>(prompt, kPromptGiveUpId)->click();
+            ControlAs<QLineEdit>(prompt, kPromptEditId)->setText("pw");
+            ControlAs<QAbstractButton>(prompt, kPromptSubmitId)->click();
             Soon([&p, hour] {
-                ControlAs<QLineEdit>(&p.m_shutdownTimeDlg, 1040)->setText(QString::number(hour));
-                ControlAs<QAbstractButton>(&p.m_shutdownTimeDlg, 1020)->click();
+                auto* dlg = DialogOf<CShutdownTimeDlg>(p);
+                ControlAs<QLineEdit>(dlg, 1040)->setText(QString::number(hour));
+                ControlAs<QAbstractButton>(dlg, 1020)->click();
             });
         });
         commands[hour]();
-        EXPECT_EQ(ShownTime(p), std::to_string(hour) + ":0:0");
+        EXPECT_EQ(ShownTime(p), hour ? std::to_string(hour) + ":0:0" : "-1:-1:-1");
     }
+    EXPECT_EQ(p.PresetShutdownTime(), (ShutdownTime{3, 0, 0}));
     EXPECT_EQ(h.registry.Get(kProgramKey, "CloseHour"), Stored("-1:-1:-1", 10));  // not yet saved
 }
 
 TEST(PanelShutdown, SavesAtTheCountdownPostponesAndChimesWhenItCloses) {
     PanelHarness h;
-    h.registry.Put(kProgramKey, "CloseHour", Stored("21:30:0", 10));
+    h.registry.Put(kProgramKey, "CloseHour", Stored("22:0:0", 10));
     h.registry.Put(kProgramKey, "DelayTime", Stored("10", 3));
     h.registry.Put(kProgramKey, "ClockOpen", "1");
     h.registry.Put(kProgramKey, "music", Stored("1", 2));
     CMainPanelDlg& p = h.Start();
-    p.m_shutdown.SetTime({22, 0, 0});
-    p.ShowShutdownTime();
+    ControlAs<QSlider>(&p, kIdRepeatSlider)->setValue(1);  // changed, not yet saved
     p.OnCommand(kCmdPauseMonitoring);
     h.clock.SetLocal(2026, 12, 7, 22, 0, 0);
-    h.TickSecond();  // paused: nothing, not even a postponement
-    EXPECT_EQ(p.m_shutdown.Repeats(), 0);
+    h.TickSecond();  // paused: nothing, not even a save or a postponement
+    EXPECT_EQ(h.registry.Get(kProgramKey, "Repeat"), Stored("0", 3));
     EXPECT_EQ(ShownTime(p), "22:0:0");
     h.sound.played.clear();
     p.OnCommand(kCmdResumeMonitoring);
@@ -62,20 +67,20 @@ TEST(PanelShutdown, SavesAtTheCountdownPostponesAndChimesWhenItCloses) {
     std::optional<std::string> savedAtOpen;
     std::size_t soundsInside = 1;
     Soon([&] {
-        savedAtOpen = h.registry.Get(kProgramKey, "CloseHour");
-        for (int s : {1, 2}) {
+        savedAtOpen = h.registry.Get(kProgramKey, "Repeat");
+        for (int s : {0, 1, 2}) {  // 22:00:00 again: no second countdown, only its chime
             h.clock.SetLocal(2026, 12, 7, 22, 0, s);
             h.TickSecond();
         }
         soundsInside = h.sound.played.size();
-        ControlAs<QAbstractButton>(&p.m_shutdownWarnDlg, ShutdownWarnIds::kCancel)->click();
+        CancelCountdown(p);
     });
     h.TickSecond();
-    EXPECT_EQ(savedAtOpen, Stored("22:0:0", 10));
-    EXPECT_EQ(ShownTime(p), "22:10:0");
-    // The full hour's chime was held up by the countdown, not lost.
-    EXPECT_EQ(soundsInside, 0u);
-    EXPECT_EQ(h.sound.played, (std::vector<FakeSound::Played>{{"clock.wav", false}}));
+    EXPECT_EQ(savedAtOpen, Stored("1", 3));
+    EXPECT_EQ(ShownTime(p), "22:10:0");  // one countdown, one postponement
+    // The full hour's chime of the countdown's own second was held up by it, not lost.
+    EXPECT_EQ(soundsInside, 1u);
+    EXPECT_EQ(h.sound.played, (std::vector<FakeSound::Played>(2, {"clock.wav", false})));
     EXPECT_EQ(h.Title(), Gb("超级守时鸟  22:00:02"));
 }
 

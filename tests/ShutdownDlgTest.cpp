@@ -50,9 +50,10 @@ struct Countdown {
     FakeMessageBoxes boxes;
     FakePowerOff powerOff;
     FakeRegistry registry;
+    SettingsStore store{registry};
     bool sessionMayEnd = true;
     CShutdownWarnDlg dlg{CountdownServices{timers, sound, boxes, powerOff,
-                                           [this] { return WriteRunFlag(registry); },
+                                           [this] { return store.WriteRunFlag(); },
                                            [this] { return sessionMayEnd; }}};
 
     Countdown() { registry.AddKey("Config"); }
@@ -75,25 +76,19 @@ struct Countdown {
 };
 
 TEST(ShutdownWarnDlg, ThirtySecondsThenMarkerGateRequestAndTheLastSound) {
+    const std::string saveFailed = Gb("  保存数据失败!  "), pathFailed = "Fail to set path value";
     struct Case {
-        std::function<void(FakeRegistry&)> breakIt;
-        bool sessionMayEnd;
+        int broken;          // 0: nothing, 1: "Config" cannot be opened, 2: "run" cannot be set
+        bool sessionMayEnd;  // false: the password refused, the computer keeps running
         std::vector<std::string> messages;
-        int requests;
     };
-    const std::vector<Case> cases = {
-        {[](FakeRegistry&) {}, true, {}, 1},
-        {[](FakeRegistry& r) { r.FailOpenForWrite("Config"); },
-         true,
-         {Gb("  保存数据失败!  "), "Fail to set path value"},
-         1},
-        {[](FakeRegistry& r) { r.FailSet("Config", "run"); }, true, {"Fail to set path value"}, 1},
-        // The password refused: the computer keeps running and the full bar stays.
-        {[](FakeRegistry&) {}, false, {}, 0},
-    };
-    for (const Case& k : cases) {
+    for (const Case& k : std::vector<Case>{{0, true, {}},
+                                           {1, true, {saveFailed, pathFailed}},
+                                           {2, true, {pathFailed}},
+                                           {0, false, {}}}) {
         Countdown c;
-        k.breakIt(c.registry);
+        if (k.broken == 1) c.registry.FailOpenForWrite("Config");
+        if (k.broken == 2) c.registry.FailSet("Config", "run");
         c.sessionMayEnd = k.sessionMayEnd;
         std::size_t soundsAtRequest = 0;
         c.powerOff.onRequest = [&] { soundsAtRequest = c.sound.played.size(); };
@@ -103,14 +98,13 @@ TEST(ShutdownWarnDlg, ThirtySecondsThenMarkerGateRequestAndTheLastSound) {
             openWithFullBar = c.dlg.isVisible() && c.Bar() == 300;
         });
         EXPECT_EQ(c.boxes.Texts(), k.messages);
-        EXPECT_EQ(c.powerOff.requests, k.requests);
-        EXPECT_EQ(soundsAtRequest, k.requests ? 29u : 0u);  // the 30th sound follows
+        EXPECT_EQ(c.powerOff.requests, k.sessionMayEnd ? 1 : 0);
+        EXPECT_EQ(soundsAtRequest, k.sessionMayEnd ? 29u : 0u);  // the 30th sound follows
         EXPECT_EQ(c.sound.played, std::vector<FakeSound::Played>(30, {"close.wav", true}));
         EXPECT_TRUE(openWithFullBar);
+        EXPECT_EQ(c.registry.Get("Config", "run"),
+                  k.broken ? std::optional<std::string>() : std::string("0\0", 2));
     }
-    Countdown c;
-    c.Run([&] { c.Tick(300); });
-    EXPECT_EQ(c.registry.Get("Config", "run"), std::string("0\0", 2));
 }
 
 TEST(ShutdownWarnDlg, CancelAt299AndEscapeMakeNoRequestAndShutDownNowTakesOneTick) {
