@@ -32,12 +32,17 @@ std::uint32_t NextSoundId() {
 
 }  // namespace
 
-CanberraSound::CanberraSound(std::filesystem::path dataDir, std::string driver, Observer observer)
-    : dataDir_(std::move(dataDir)),
+CanberraSound::CanberraSound(std::vector<std::filesystem::path> dataDirs, std::string driver,
+                             Observer observer)
+    : dataDirs_(std::move(dataDirs)),
       driver_(std::move(driver)),
       observer_(std::move(observer)),
       soundId_(NextSoundId()),
       worker_([this] { Run(); }) {}
+
+CanberraSound::CanberraSound(std::filesystem::path dataDir, std::string driver, Observer observer)
+    : CanberraSound(std::vector<std::filesystem::path>{std::move(dataDir)}, std::move(driver),
+                    std::move(observer)) {}
 
 CanberraSound::~CanberraSound() {
     {
@@ -51,8 +56,8 @@ CanberraSound::~CanberraSound() {
 void CanberraSound::PlayAsync(std::string_view name, bool useDefaultWhenMissing) {
     std::error_code ec;
     std::filesystem::path currentDir = std::filesystem::current_path(ec);
-    SoundPlan plan =
-        PlanSound(name, useDefaultWhenMissing, ec ? std::filesystem::path() : currentDir, dataDir_);
+    SoundPlan plan = PlanSoundIn(name, useDefaultWhenMissing,
+                                 ec ? std::filesystem::path() : currentDir, dataDirs_);
     if (plan.source == SoundSource::None) return;
     {
         std::lock_guard lock(mutex_);

@@ -10,6 +10,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/Sound.h"
 #include "platform/SoundLookup.h"
@@ -23,10 +24,13 @@ public:
     /// Told, on the worker thread, of each play request made to libcanberra and its result.
     using Observer = std::function<void(const SoundPlan& plan, SoundSource played, int result)>;
 
-    /// dataDir: the second folder looked in; driver: a libcanberra driver name (empty: its
-    /// default choice; the first player of the process decides it); observer: for tests.
-    explicit CanberraSound(std::filesystem::path dataDir = InstalledDataDir(),
+    /// dataDirs: the folders looked in after the current one, in order; driver: a libcanberra
+    /// driver name (empty: its default choice; the first player of the process decides it);
+    /// observer: for tests.
+    explicit CanberraSound(std::vector<std::filesystem::path> dataDirs = ProgramDataDirs(),
                            std::string driver = {}, Observer observer = {});
+    /// With one data folder.
+    CanberraSound(std::filesystem::path dataDir, std::string driver, Observer observer = {});
     ~CanberraSound() override;
 
     void PlayAsync(std::string_view name, bool useDefaultWhenMissing) override;
@@ -35,7 +39,7 @@ private:
     void Run();
     void Play(const SoundPlan& plan);
 
-    std::filesystem::path dataDir_;
+    std::vector<std::filesystem::path> dataDirs_;
     std::string driver_;
     Observer observer_;
     std::uint32_t soundId_;

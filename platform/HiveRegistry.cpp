@@ -209,6 +209,33 @@ RegStatus HiveRegistry::Import(const std::vector<RegOp>& ops, std::string* error
         error);
 }
 
+RegStatus HiveRegistry::CreateFrom(const std::vector<RegOp>& ops, bool* created,
+                                   std::string* error) {
+    *created = false;
+    FileLock lock;
+    if (!lock.Exclusive(lockPath_, error)) return kRegWriteFault;
+    // Under the writers' lock, so no other process can create the file between this look and
+    // the rename below.
+    struct stat st {};
+    if (::lstat(path_.c_str(), &st) == 0) return kRegOk;
+    if (errno != ENOENT) {
+        if (error) *error = "cannot look at " + path_ + ": " + ErrnoText(errno);
+        return kRegWriteFault;
+    }
+    Hive next;
+    ApplyRegOps(next, ops);
+    std::optional<Stamp> stamp;
+    if (!WriteFile(FormatRegFile(next), &stamp, error)) {
+        stamp_.reset();
+        return kRegWriteFault;
+    }
+    hive_ = std::move(next);
+    stamp_ = stamp;
+    problem_.reset();
+    *created = true;
+    return kRegOk;
+}
+
 std::optional<Hive> HiveRegistry::Contents() {
     Refresh(Lock::Take);
     if (problem_) return std::nullopt;

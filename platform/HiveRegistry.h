@@ -51,6 +51,13 @@ public:
     /// On failure nothing is written and error (when given) says why.
     RegStatus Import(const std::vector<RegOp>& ops, std::string* error = nullptr);
 
+    /// Creates the registry file from ops, as Import would into an empty registry, only when
+    /// no file of any kind is at Path(); *created tells whether it did. An existing file, even
+    /// a damaged or empty one, is left exactly as it is. On failure nothing is created and
+    /// error (when given) says why.
+    RegStatus CreateFrom(const std::vector<RegOp>& ops, bool* created,
+                         std::string* error = nullptr);
+
     /// The current contents (re-read when the file changed); nullopt while Problem() is set.
     std::optional<Hive> Contents();
 

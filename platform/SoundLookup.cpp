@@ -6,14 +6,15 @@
 
 namespace tocklet {
 
-std::filesystem::path InstalledDataDir() { return TOCKLET_DATA_DIR; }
-
-SoundPlan PlanSound(std::string_view name, bool useDefault, const std::filesystem::path& currentDir,
-                    const std::filesystem::path& dataDir) {
+SoundPlan PlanSoundIn(std::string_view name, bool useDefault,
+                      const std::filesystem::path& currentDir,
+                      const std::vector<std::filesystem::path>& dataDirs) {
     namespace fs = std::filesystem;
     if (!name.empty()) {
         fs::path file(GbToUtf8(name));
-        for (const fs::path& dir : {currentDir, dataDir}) {
+        std::vector<fs::path> dirs{currentDir};
+        dirs.insert(dirs.end(), dataDirs.begin(), dataDirs.end());
+        for (const fs::path& dir : dirs) {
             if (dir.empty()) continue;
             std::error_code ec;
             fs::path candidate = dir / file;
@@ -23,6 +24,11 @@ SoundPlan PlanSound(std::string_view name, bool useDefault, const std::filesyste
         }
     }
     return {useDefault ? SoundSource::Bell : SoundSource::None, {}, false};
+}
+
+SoundPlan PlanSound(std::string_view name, bool useDefault, const std::filesystem::path& currentDir,
+                    const std::filesystem::path& dataDir) {
+    return PlanSoundIn(name, useDefault, currentDir, std::vector<std::filesystem::path>{dataDir});
 }
 
 }  // namespace tocklet

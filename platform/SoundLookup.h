@@ -3,6 +3,9 @@
 
 #include <filesystem>
 #include <string_view>
+#include <vector>
+
+#include "platform/DataDirs.h"
 
 namespace tocklet {
 
@@ -14,11 +17,14 @@ struct SoundPlan {
     bool bellIfUnplayable = false;  ///< play the bell when the file turns out unplayable
 };
 
-/// The folder the installed program keeps its sounds in.
-std::filesystem::path InstalledDataDir();
+/// Looks name (code page 936) up in currentDir first, then in each of dataDirs in order; the
+/// first file found is played; otherwise the bell when useDefault, else nothing. Empty folders
+/// are skipped.
+SoundPlan PlanSoundIn(std::string_view name, bool useDefault,
+                      const std::filesystem::path& currentDir,
+                      const std::vector<std::filesystem::path>& dataDirs);
 
-/// Looks name (code page 936) up in currentDir first, then in dataDir; a file found there is
-/// played; otherwise the bell when useDefault, else nothing.
+/// PlanSoundIn with one data folder.
 SoundPlan PlanSound(std::string_view name, bool useDefault, const std::filesystem::path& currentDir,
                     const std::filesystem::path& dataDir);
 

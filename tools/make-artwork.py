@@ -6,6 +6,9 @@ inside, in pixels), painted with one pixel of anti-aliasing, and the results are
 PNG (and GIF for the animation) by hand, so the output is the same on every machine.
 
 Usage: tools/make-artwork.py [output folder]   (default: resources/images next to this script)
+
+The program icon for the desktop's icon theme goes, at the theme's usual sizes, into
+resources/icons/hicolor/<n>x<n>/apps/tocklet.png (beside the output folder).
 """
 
 import math
@@ -300,6 +303,9 @@ def toolbar_strip(n=16):
     return strip
 
 
+HICOLOR_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "resources", "images")
@@ -315,6 +321,11 @@ def main():
     write_png(os.path.join(out, "bitmap126.png"), bitmap_cuckoo())
     write_png(os.path.join(out, "bitmap127.png"), bitmap_folder())
     write_gif(os.path.join(out, "anim128.gif"), animation_frames(), delay_cs=15)
+    # The menu entry's icon: the program icon at the hicolor theme's usual sizes.
+    for n in HICOLOR_SIZES:
+        folder = os.path.join(out, "..", "icons", "hicolor", f"{n}x{n}", "apps")
+        os.makedirs(folder, exist_ok=True)
+        write_png(os.path.join(folder, "tocklet.png"), icon_program(n))
 
 
 if __name__ == "__main__":

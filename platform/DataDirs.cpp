@@ -1,0 +1,43 @@
+#include "platform/DataDirs.h"
+
+#include <system_error>
+
+#include "platform/SelfLauncher.h"
+
+namespace tocklet {
+namespace {
+
+// The same folder, also when reached by another spelling or through a link.
+bool SameFolder(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    const bool same = std::filesystem::equivalent(a, b, ec);
+    return ec ? a.lexically_normal() == b.lexically_normal() : same;
+}
+
+}  // namespace
+
+std::filesystem::path InstalledDataDir() { return TOCKLET_CONFIGURED_DATA_DIR; }
+
+std::vector<std::filesystem::path> DataDirsFor(const std::filesystem::path& executable,
+                                               const std::filesystem::path& installedRelative,
+                                               const std::filesystem::path& configured) {
+    namespace fs = std::filesystem;
+    std::vector<fs::path> dirs;
+    if (executable.has_parent_path()) {
+        const fs::path own = executable.parent_path();
+        const fs::path installed = (own / installedRelative).lexically_normal();
+        std::error_code ec;
+        dirs.push_back(fs::is_directory(installed, ec) ? installed : own);
+    }
+    if (!configured.empty() && (dirs.empty() || !SameFolder(dirs.front(), configured))) {
+        dirs.push_back(configured);
+    }
+    return dirs;
+}
+
+std::vector<std::filesystem::path> ProgramDataDirs() {
+    return DataDirsFor(ProcSelfLauncher().ExecutablePath(), TOCKLET_DATA_DIR_FROM_BIN,
+                       InstalledDataDir());
+}
+
+}  // namespace tocklet

@@ -1,0 +1,25 @@
+#pragma once
+// Where the program's data files (the sounds, setup.reg, the read-me) are: found from the
+// executable's own place first, so that a build tree and an install moved to another prefix
+// work, then the data folder configured when the program was built.
+
+#include <filesystem>
+#include <vector>
+
+namespace tocklet {
+
+/// The data folder configured at build time (<prefix>/share/tocklet), absolute.
+std::filesystem::path InstalledDataDir();
+
+/// The data folders for an executable at path, best first: <its folder>/<installedRelative>
+/// when that folder exists (an install: ../share/tocklet), else the executable's own folder
+/// (a build tree keeps the data beside the program); then configured, unless it is the same.
+std::vector<std::filesystem::path> DataDirsFor(const std::filesystem::path& executable,
+                                               const std::filesystem::path& installedRelative,
+                                               const std::filesystem::path& configured);
+
+/// DataDirsFor the running executable with the folders this build was configured with; just
+/// InstalledDataDir() when the executable cannot be found.
+std::vector<std::filesystem::path> ProgramDataDirs();
+
+}  // namespace tocklet

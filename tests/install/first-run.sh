@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# The installed program's first run for a new user, started from an unrelated folder under
+# Xvfb: the user's registry file is created from the installed setup.reg before the start-up
+# sequence reads it, the first-use password dialog opens, and once a password is chosen the
+# autostart entry names the installed program.
+# Usage: first-run.sh BUILD_DIR
+build=$1
+source "$(dirname "$0")/lib.sh"
+hive=$XDG_CONFIG_HOME/tocklet/registry.reg
+
+# What the installer's keys look like in a registry of their own.
+XDG_CONFIG_HOME=$work/reference "$prefix/bin/tocklet-reg" import "$prefix/share/tocklet/setup.reg" >/dev/null
+XDG_CONFIG_HOME=$work/reference "$prefix/bin/tocklet-reg" export "$work/reference.reg"
+
+mkdir "$work/elsewhere"
+cat > "$work/inside-x.sh" <<INNER
+set -u
+cd "$work/elsewhere"
+"$prefix/bin/tocklet" > "$work/app.log" 2>&1 &
+app=\$!
+found() { xdotool search --onlyvisible --name '^第一次使用\$'; }
+for i in \$(seq 1 300); do found >/dev/null 2>&1 && break; sleep 0.1; done
+if ! found >/dev/null 2>&1; then echo "no first-use dialog"; kill \$app; exit 1; fi
+sleep 0.3
+# Choose a password: type it twice and confirm, then acknowledge the reminder to keep it.
+xdotool type --delay 20 'e2e1'; xdotool key Tab; xdotool type --delay 20 'e2e1'
+for i in \$(seq 1 10); do
+    [ -f "$XDG_CONFIG_HOME/autostart/tocklet.desktop" ] && break
+    xdotool key Return; sleep 0.5
+done
+sleep 0.3
+kill \$app
+INNER
+run_in_x bash "$work/inside-x.sh" || fail "first run: $(cat "$work/app.log")"
+
+[ -f "$hive" ] || fail "no registry file was created"
+"$prefix/bin/tocklet-reg" query 'HKLM\Software\Microsoft\Windows\tocklet' CloseHour >/dev/null ||
+    fail "the program key is missing"
+grep -q "created $hive from $prefix/share/tocklet/setup.reg" "$work/app.log" ||
+    fail "the log does not say where the registry came from: $(cat "$work/app.log")"
+# Everything the installer creates is there with its exact bytes; the first run added its own.
+"$prefix/bin/tocklet-reg" export "$work/after.reg"
+tr -d '\r' < "$work/reference.reg" | grep '^"' | while IFS= read -r line; do
+    grep -qxF "$line" <(tr -d '\r' < "$work/after.reg") || fail "missing after the first run: $line"
+done
+"$prefix/bin/tocklet-reg" query 'HKLM\Software\Microsoft\Windows\CurrentVersion' new | grep -q $'\t1$' ||
+    fail "the first run did not end"
+grep -qxF "Exec=\"$prefix/bin/tocklet\"" "$XDG_CONFIG_HOME/autostart/tocklet.desktop" ||
+    fail "the autostart entry does not name the installed program: $(cat "$XDG_CONFIG_HOME/autostart/tocklet.desktop")"
+
+echo "the first run created the registry from setup.reg and named the installed program"
