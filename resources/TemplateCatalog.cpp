@@ -18,6 +18,8 @@ const DialogTemplate* FindTemplate(int id) {
         &FloatClockTemplate,
         &ClockColorTemplate,
         &AboutTemplate,
+        &ShutdownTimeTemplate,
+        &ShutdownWarnTemplate,
     };
     for (Getter getter : kAll) {
         const DialogTemplate& dialog = getter();

@@ -19,6 +19,8 @@ inline constexpr int kUserInfoTemplateId = 117;
 inline constexpr int kFloatClockTemplateId = 118;
 inline constexpr int kClockColorTemplateId = 114;
 inline constexpr int kAboutTemplateId = 100;
+inline constexpr int kShutdownTimeTemplateId = 108;
+inline constexpr int kShutdownWarnTemplateId = 107;
 
 const DialogTemplate& MainPanelTemplate();  // the main panel
 const DialogTemplate& ReminderTemplate();   // the pop-up of a due message task
@@ -33,5 +35,8 @@ const DialogTemplate& UserInfoTemplate();        // the owner and organisation n
 const DialogTemplate& FloatClockTemplate();  // the always-on-top LED clock
 const DialogTemplate& ClockColorTemplate();  // chooses the clock's digit colour
 const DialogTemplate& AboutTemplate();           // name, version and contact lines
+
+const DialogTemplate& ShutdownTimeTemplate();  // sets the daily power-off time
+const DialogTemplate& ShutdownWarnTemplate();  // the countdown before the power-off
 
 }  // namespace tocklet

@@ -11,6 +11,8 @@ struct ShutdownTime {
     int m_nHour = 0;
     int m_nMinute = 0;
     int m_nSecond = 0;
+
+    bool operator==(const ShutdownTime&) const = default;
 };
 
 /// Splits the text at its ':' characters: before the first is the hour, between the first and

@@ -31,6 +31,10 @@ bool CMainPanelDlg::OnCommand(int command) {
         case kCmdDeleteTasksToolbar:
             OnDeleteTasks();
             return true;
+        case kCmdSetShutdownTimeMenu:
+        case kCmdSetShutdownTimeIconMenu:
+            OnSetShutdownTime();
+            return true;
         case kCmdExitMenu:
         case kCmdExitIconMenu:
             ExitProgram();

@@ -56,7 +56,13 @@ CMainPanelDlg::CMainPanelDlg(PanelServices services, QWidget* parent)
               return store_.WriteOwnerNames(organization, owner);
           },
           services.boxes, this),
-      m_guard(services.windows, services.boxes) {
+      m_guard(services.windows, services.boxes),
+      m_shutdownTimeDlg(this),
+      m_shutdownWarnDlg(
+          CountdownServices{services.countdownTimers, services.sound, services.boxes,
+                            services.powerOff, [this] { return store_.WriteRunFlag(); },
+                            [this] { return OnQueryEndSession(); }},
+          this) {
     BuildControls();
     setWindowIcon(Icon(kProgramIcon));
     svc_.timers.SetHandler([this](int id, const TickSeconds& seconds) { OnTimer(id, seconds); });
@@ -101,6 +107,7 @@ void CMainPanelDlg::ConnectControls() {
     onClick(kIdDeleteTasks, &CMainPanelDlg::OnDeleteTasks);
     onClick(kIdChangePassword, &CMainPanelDlg::OnChangePassword);
     onClick(kIdShowClock, &CMainPanelDlg::OnClockCheck);
+    onClick(kIdSetShutdownTime, &CMainPanelDlg::OnSetShutdownTime);
     if (auto* box = ControlAs<QCheckBox>(this, kIdUsePassword)) {
         connect(box, &QCheckBox::clicked, this,
                 [this, box] { OnUsePasswordClicked(*box, m_settings, m_passwordPrompt); });

@@ -16,6 +16,8 @@
 #include "settings/SettingsStore.h"
 #include "settings/ShutdownTime.h"
 #include "shell/PanelServices.h"
+#include "shutdown/ShutdownTimeDlg.h"
+#include "shutdown/ShutdownWarnDlg.h"
 #include "tasks/AddTaskDlg.h"
 #include "tasks/DeleteTaskDlg.h"
 #include "tasks/TaskStore.h"
@@ -55,6 +57,7 @@ enum PanelControl : int {
     kIdAddTasks = 1089,
     kIdDeleteTasks = 1090,
     kIdUserInfo = 1097,
+    kIdSetShutdownTime = 1091,
 };
 
 /// Commands of the menus that the panel handles itself.
@@ -66,6 +69,8 @@ enum PanelCommand : int {
     kCmdPauseMonitoring = 32779,
     kCmdExitIconMenu = 32780,
     kCmdResumeMonitoring = 32784,
+    kCmdSetShutdownTimeIconMenu = 32787,
+    kCmdSetShutdownTimeMenu = 32788,
     kCmdDeleteTasksMenu = 32791,
     kCmdAddTasksMenu = 32792,
     kCmdDeleteTasksToolbar = 32803,
@@ -165,6 +170,14 @@ public:
     void OnAbout();
     /// Opens the read-me from the current folder or the installed data folder, or says why not.
     void OnReadMe();
+    /// Behind the password: the shutdown time dialog; a time taken with "确定" is armed at
+    /// once and shown (it is stored with the next save).
+    void OnSetShutdownTime();
+    /// Shows the preset power-off time in edit 1048 and keeps its text for the next save.
+    void ShowShutdownTime();
+    /// Step of the one-second tick, before the chime, while monitoring is on: at the preset
+    /// second, saves the settings, runs the countdown, then postpones as the options say.
+    void CheckShutdownTime();
 
     /// The setting fields as they stand now.
     const PanelSettings& Settings() const { return m_settings; }
@@ -172,7 +185,7 @@ public:
     const TaskStore& Tasks() const { return m_tasks; }
     /// True while the tasks are monitored.
     bool IsMonitoring() const { return m_bMonitoring; }
-    /// The preset power-off time, taken apart at start-up.
+    /// The preset power-off time: taken apart at start-up, then as set or postponed.
     const ShutdownTime& PresetShutdownTime() const { return m_shutdownTime; }
     /// The floating clock while it exists, else nullptr.
     CFloatClockDlg* FloatClock() const { return m_pFloatClock.get(); }
@@ -206,6 +219,8 @@ private:
     void OnTrayButton(int button);
     void ShowTrayMenu();
     void UpdateWindowTitle();
+    /// One second of the one-second tick: the power-off check, then the hourly chime.
+    void OnSecond(const std::tm& at);
     void UpdateStatics();
     void ApplyShutdownTimeText();
     void HidePanel();
@@ -233,6 +248,9 @@ private:
     int m_nShutdownRepeats = 0;  ///< countdowns opened since the start
     ShutdownTime m_shutdownTime;
     std::unique_ptr<CFloatClockDlg> m_pFloatClock;
+    bool m_bShutdownCountdownOpen = false;  ///< never a second countdown over the first
+    CShutdownTimeDlg m_shutdownTimeDlg;
+    CShutdownWarnDlg m_shutdownWarnDlg;
     QMenu* trayMenu_ = nullptr;
     QEventLoop* loop_ = nullptr;
     bool hideWhenShown_ = false;

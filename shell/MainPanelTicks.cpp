@@ -33,14 +33,10 @@ bool IsChecked(QWidget* panel, int id) {
 void CMainPanelDlg::OnTimer(int id, const TickSeconds& seconds) {
     if (id == kTimerSecond) {
         // A tick normally stands for one second; after a hold-up it covers each missed one,
-        // so no full hour passes without its chime.
-        if (seconds.count == 0) {
-            m_tmNow = svc_.clock.LocalTime(svc_.clock.Now());
-            if (m_settings.m_bChimeOn) CheckHourlyChime();
-        }
+        // so neither the power-off second nor a full hour's chime is skipped.
+        if (seconds.count == 0) OnSecond(svc_.clock.LocalTime(svc_.clock.Now()));
         for (std::int64_t i = 0; i < seconds.count; ++i) {
-            m_tmNow = svc_.clock.LocalTime(FromEpochSeconds(seconds.At(i)));
-            if (m_settings.m_bChimeOn) CheckHourlyChime();
+            OnSecond(svc_.clock.LocalTime(FromEpochSeconds(seconds.At(i))));
         }
         UpdateWindowTitle();
         if (m_settings.m_bUsePassword) RunControlPanelGuard();
@@ -63,6 +59,19 @@ bool CMainPanelDlg::ReachedWholeMinute(const TickSeconds& seconds) const {
         if (svc_.clock.LocalTime(FromEpochSeconds(seconds.At(i))).tm_sec == 0) return true;
     }
     return svc_.clock.LocalTime(svc_.clock.Now()).tm_sec == 0;
+}
+
+void CMainPanelDlg::OnSecond(const std::tm& at) {
+    m_tmNow = at;
+    CheckShutdownTime();
+    // While a countdown stood open, later ticks moved m_tmNow on. The chime of this second
+    // still belongs to this second; the title then shows the latest time.
+    const std::tm latest = std::exchange(m_tmNow, at);
+    if (m_settings.m_bChimeOn) CheckHourlyChime();
+    if (m_tmNow.tm_sec == at.tm_sec && m_tmNow.tm_min == at.tm_min &&
+        m_tmNow.tm_hour == at.tm_hour && m_tmNow.tm_mday == at.tm_mday) {
+        m_tmNow = latest;
+    }
 }
 
 void CMainPanelDlg::UpdateWindowTitle() {

@@ -17,6 +17,7 @@ class Autostart;
 class ShellOpen;
 class TopLevelWindows;
 class DefaultApps;
+class PowerOff;
 
 struct PanelServices {
     Registry& registry;
@@ -33,6 +34,8 @@ struct PanelServices {
     TopLevelWindows& windows;
     Timers& clockTimers;  ///< the floating clock's face, one clock at a time
     DefaultApps& defaultApps;
+    PowerOff& powerOff;
+    Timers& countdownTimers;  ///< the power-off countdown's own timers
 };
 
 }  // namespace tocklet

@@ -12,6 +12,7 @@
 #include "platform/IniProfile.h"
 #include "platform/InstanceClaim.h"
 #include "platform/InstanceSlot.h"
+#include "platform/LogindPowerOff.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtSessionEnd.h"
@@ -51,12 +52,15 @@ bool CTockletApp::InitInstance() {
     X11TopLevelWindows windows;
     QtTimers clockTimers(clock);
     XdgDefaultApps defaultApps;
+    LogindPowerOff powerOff;
+    QtTimers countdownTimers(clock);
 
     int result = 0;
     {
         CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound, launcher,
                                           self, tray, autostart, shell, windows,
-                                          clockTimers, defaultApps});
+                                          clockTimers, defaultApps, powerOff,
+                                          countdownTimers});
         instance_.Serve([&panel] { panel.ShowForLaterStart(); });
         // The desktop asks before it ends the session: behind the password while protection
         // is on.

@@ -8,7 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "tasks/AddTaskInputs.h"
+#include "controls/SpinField.h"
+#include "tasks/AddTaskLogic.h"
 
 namespace tocklet {
 

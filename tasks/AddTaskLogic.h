@@ -1,12 +1,14 @@
 #pragma once
-// What the add-task dialog decides without widgets: which controls each radio enables, how the
-// hour and minute spins step and read their edits, and the record a set of choices stores.
+// What the add-task dialog decides without widgets: which controls each radio enables, the
+// ranges and first positions of the hour and minute spins, and the record a set of choices
+// stores.
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "controls/SpinRange.h"
 #include "tasks/TaskRecord.h"
 
 namespace tocklet {
@@ -46,22 +48,10 @@ Enabling EnablingAfterClick(int radioId);
 /// The texts of the weekday combo, Monday first; each is "星期" and one more character.
 const std::vector<std::string_view>& WeekdayEntries();  // UTF-8
 
-struct SpinRange {
-    int minimum = 0;
-    int maximum = 0;
-};
 inline constexpr SpinRange kHourRange{0, 23};
 inline constexpr SpinRange kMinuteRange{0, 59};
 inline constexpr int kHourStart = 10;
 inline constexpr int kMinuteStart = 30;
-
-/// One step of a wrapping spin: up from the maximum gives the minimum and down from the
-/// minimum the maximum.
-int StepSpin(int position, int delta, SpinRange range);
-
-/// The position an edit's text stands for: plain decimal digits within the range; nullopt for
-/// anything else (empty, signs, blanks, out of range).
-std::optional<int> SpinPositionFromText(std::string_view text, SpinRange range);
 
 /// The weekday digit (1 = Sunday .. 7 = Saturday) of a weekday combo text in code page 936,
 /// taken from its third two-byte character as the text reads within 9 bytes; nullopt when that

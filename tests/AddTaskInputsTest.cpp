@@ -7,9 +7,9 @@
 #include <QTest>
 
 #include "controls/GbLimitValidator.h"
+#include "controls/SpinField.h"
 #include "controls/UpDownButtons.h"
 #include "platform/QtText.h"
-#include "tasks/AddTaskInputs.h"
 #include "TypeText.h"
 
 // Texts in failure messages as text, not as code units.
@@ -42,7 +42,7 @@ protected:
     QWidget host;
     QLineEdit* edit = new QLineEdit(&host);
     UpDownButtons* arrows = new UpDownButtons(&host);
-    SpinField spin{edit, arrows, kHourRange, &host};
+    SpinField spin{edit, arrows, SpinRange{0, 23}, &host};
 };
 
 TEST_F(SpinFieldTest, ArrowsAndKeysStepAndWrap) {

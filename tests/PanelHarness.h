@@ -18,6 +18,7 @@
 #include "fakes/FakeDefaultApps.h"
 #include "fakes/FakeLaunchers.h"
 #include "fakes/FakeMessageBoxes.h"
+#include "fakes/FakePowerOff.h"
 #include "fakes/FakeProfile.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShellOpen.h"
@@ -59,6 +60,8 @@ struct PanelHarness {
     TopLevelWindows* desktop = &windows;  ///< the desktop the panel's guard looks at
     FakeTimers clockTimers;
     FakeDefaultApps defaultApps;
+    FakePowerOff powerOff;
+    FakeTimers countdownTimers;
     std::unique_ptr<CMainPanelDlg> panel;
 
     PanelHarness() {
@@ -85,7 +88,8 @@ struct PanelHarness {
         panel = std::make_unique<CMainPanelDlg>(PanelServices{registry, profile, boxes, clock,
                                                               timers, sound, launcher, self, tray,
                                                               autostart, shell, *desktop,
-                                                              clockTimers, defaultApps});
+                                                              clockTimers, defaultApps, powerOff,
+                                                              countdownTimers});
         return *panel;
     }
 

@@ -18,7 +18,7 @@ TEST(TemplatesTest, LookupByNumber) {
 }
 
 TEST(TemplatesTest, EveryTemplateKeepsItsControlsInsideAndItsNumbersUnique) {
-    for (int id : {106, 116, 114, 118}) {
+    for (int id : {106, 116, 114, 118, 107, 108}) {
         const DialogTemplate& dialog = *FindTemplate(id);
         std::set<int> seen;
         for (const ControlTemplate& control : dialog.controls) {

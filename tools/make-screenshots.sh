@@ -24,4 +24,29 @@ kill \$app
 INNER
 unset QT_QPA_PLATFORM
 xvfb-run -a -s '-screen 0 800x600x24' bash "$work/inside-x.sh"
-echo "Wrote docs/panel.png, docs/reminder.png and docs/clock-color1.png ... clock-color6.png"
+
+# The power-off countdown (from the power-off end-to-end run, half-way through) and the
+# shutdown time dialog, opened from the notification icon's menu.
+"$top/tests/e2e/power-off.sh" "$tocklet" "$reg" "$top/resources/setup.reg" \
+    "$build/tests/fake-login1" "$top/docs/shutdown-countdown.png" > /dev/null
+cat > "$work/time-dialog.sh" <<INNER
+cd "$work"
+openbox --sm-disable > /dev/null 2>&1 &
+trayer --edge top --align right --widthtype pixel --width 100 --height 24 --SetDockType false \
+    --SetPartialStrut false > /dev/null 2>&1 &
+sleep 0.5
+"$tocklet" > "$work/app.log" 2>&1 &
+app=\$!
+sleep 2
+xdotool mousemove 1012 12 click 3   # the icon, rightmost in the tray
+sleep 0.5
+xdotool key Up Up Return            # " 关机时间设置", last but one
+sleep 1
+dialog=\$(xdotool search --onlyvisible --name '^自动关机时间设置\$' | head -n1)
+frame=\$(xwininfo -tree -id \$dialog | awk '/Parent window id/{print \$4}')
+xwd -id \$frame -silent | convert xwd:- "$top/docs/shutdown-time.png"
+kill \$app
+INNER
+xvfb-run -a -s '-screen 0 1024x700x24' bash "$work/time-dialog.sh"
+echo "Wrote docs/panel.png, docs/reminder.png, docs/clock-color1.png ... clock-color6.png,"
+echo "docs/shutdown-countdown.png and docs/shutdown-time.png"

@@ -19,11 +19,12 @@ printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVe
 "$reg" import "$work/task.reg" >/dev/null
 "$reg" tasks
 
+libfaketime=$(dpkg -L libfaketime | grep -m1 '/libfaketimeMT\.so\.1$')  # not the wrapper
 cat > "$work/inside-x.sh" <<INNER
 set -u
 cd "$work"
-ASAN_OPTIONS=\${ASAN_OPTIONS:-}:verify_asan_link_order=0 \
-    faketime -f '@2026-12-07 10:29:30 x10' "$tocklet" > "$work/app.log" 2>&1 &
+ASAN_OPTIONS=\${ASAN_OPTIONS:-}:verify_asan_link_order=0 FAKETIME='@2026-12-07 10:29:30 x10' \
+    LD_PRELOAD="$libfaketime" "$tocklet" > "$work/app.log" 2>&1 &
 app=\$!
 for i in \$(seq 1 300); do
     if xdotool search --onlyvisible --name '^Hi\$' >/dev/null 2>&1; then

@@ -1,9 +1,10 @@
 #pragma once
-// Input helper of the add-task dialog: a number edit driven by a pair of arrow buttons.
+// A number edit driven by a pair of arrow buttons, as the add-task and shutdown time dialogs
+// use it.
 
 #include <QObject>
 
-#include "tasks/AddTaskLogic.h"
+#include "controls/SpinRange.h"
 
 class QLineEdit;
 

@@ -1,4 +1,4 @@
-#include "tasks/AddTaskInputs.h"
+#include "controls/SpinField.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

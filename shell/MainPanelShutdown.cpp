@@ -1,0 +1,40 @@
+// The panel's part in the daily power-off: setting the time behind the password, showing it,
+// and the check of each second that opens the countdown.
+#include <QScopedValueRollback>
+
+#include "platform/MessageBox.h"
+#include "protection/PasswordGate.h"
+#include "shell/MainPanelDlg.h"
+#include "shutdown/ShutdownCheck.h"
+
+namespace tocklet {
+
+void CMainPanelDlg::OnSetShutdownTime() {
+    if (!PassGate(m_settings, m_passwordPrompt)) return;
+    if (m_shutdownTimeDlg.DoModal(m_shutdownTime) != kIdOk) return;
+    m_shutdownTime = m_shutdownTimeDlg.Time();
+    ShowShutdownTime();
+}
+
+void CMainPanelDlg::ShowShutdownTime() {
+    m_settings.m_strShutdownTime = FormatShutdownTime(m_shutdownTime);
+    ApplyShutdownTimeText();
+}
+
+void CMainPanelDlg::CheckShutdownTime() {
+    if (!m_bMonitoring || m_bShutdownCountdownOpen) return;
+    if (!IsShutdownSecond(m_shutdownTime, m_tmNow)) return;
+    SaveSettings();
+    {
+        // The ticks go on while the countdown is open; none of them opens another.
+        const QScopedValueRollback<bool> open(m_bShutdownCountdownOpen, true);
+        m_shutdownWarnDlg.DoModal();
+    }
+    if (PostponesShutdown(m_nShutdownRepeats, m_settings.m_nRepeat)) {
+        m_shutdownTime = PostponedShutdownTime(m_shutdownTime, m_settings.m_nDelayMinutes);
+        ShowShutdownTime();
+    }
+    ++m_nShutdownRepeats;
+}
+
+}  // namespace tocklet

@@ -1,0 +1,45 @@
+// A stand-in for systemd-logind on a private bus, for tests: owns org.freedesktop.login1 and
+// serves PowerOff(b) of org.freedesktop.login1.Manager at /org/freedesktop/login1 by
+// appending "PowerOff true" (or false) to a record file. It powers nothing off.
+// Usage: fake-login1 BUS_ADDRESS RECORD_FILE; says "ready <bus id>" once it owns the name.
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusError>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QFile>
+#include <cstdio>
+
+class FakeManager : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
+public:
+    QString record;
+
+public Q_SLOTS:
+    void PowerOff(bool interactive) {
+        QFile file(record);
+        if (file.open(QIODevice::Append))
+            file.write(interactive ? "PowerOff true\n" : "PowerOff false\n");
+    }
+};
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc != 3) return 2;
+    QDBusConnection bus = QDBusConnection::connectToBus(QString::fromLocal8Bit(argv[1]), "fake");
+    FakeManager manager;
+    manager.record = QString::fromLocal8Bit(argv[2]);
+    if (!bus.registerObject("/org/freedesktop/login1", &manager, QDBusConnection::ExportAllSlots) ||
+        !bus.registerService("org.freedesktop.login1")) {
+        std::fprintf(stderr, "fake-login1: %s\n", qPrintable(bus.lastError().message()));
+        return 1;
+    }
+    const QDBusReply<QString> id = bus.call(QDBusMessage::createMethodCall(
+        "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "GetId"));
+    std::printf("ready %s\n", qPrintable(id.value()));
+    std::fflush(stdout);
+    return app.exec();
+}
+
+#include "FakeLogin1.moc"
