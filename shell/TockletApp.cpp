@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QSessionManager>
 #include <filesystem>
+#include <iostream>
 
 #include "platform/Autostart.h"
 #include "platform/CanberraSound.h"
 #include "platform/Clock.h"
 #include "platform/ConfigDir.h"
+#include "platform/HiveProblemText.h"
 #include "platform/HiveRegistry.h"
 #include "platform/IniProfile.h"
 #include "platform/ProgramLauncher.h"
@@ -16,7 +18,6 @@
 #include "platform/QtTimers.h"
 #include "platform/QtTrayIcon.h"
 #include "platform/SelfLauncher.h"
-#include "platform/Text.h"
 #include "resources/Images.h"
 #include "shell/MainPanelDlg.h"
 
@@ -28,8 +29,9 @@ bool CTockletApp::InitInstance() {
     QtMessageBoxes boxes;
     if (auto problem = registry.Problem()) {
         // A damaged store is kept for the user to repair; the program runs on without it.
-        boxes.Show(TryUtf8ToGb(*problem).value_or(*problem), std::nullopt, MbButtons::Ok,
-                   MbIcon::Warning);
+        std::cerr << "tocklet: " << *problem << '\n';
+        boxes.Show(HiveProblemText(registry.Path(), registry.ProblemLine()), std::nullopt,
+                   MbButtons::Ok, MbIcon::Warning);
     }
     IniFileProfile profile((std::filesystem::path(configDir) / kIniFileName).string());
     SystemClock clock;
