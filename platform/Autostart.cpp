@@ -1,13 +1,6 @@
 #include "platform/Autostart.h"
 
-#include <fcntl.h>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
-#include <system_error>
+#include "platform/Files.h"
 
 namespace tocklet {
 namespace {
@@ -30,27 +23,6 @@ std::size_t Utf8Length(std::string_view text, std::size_t i) {
         return 0;  // overlong, surrogate or beyond U+10FFFF
     }
     return n;
-}
-
-std::filesystem::path HomeConfig() {
-    const char* home = std::getenv("HOME");
-    std::string dir = home != nullptr ? home : "";
-    if (dir.empty()) {
-        if (const passwd* pw = getpwuid(getuid()); pw != nullptr && pw->pw_dir != nullptr) {
-            dir = pw->pw_dir;
-        }
-    }
-    return std::filesystem::path(dir) / ".config";
-}
-
-bool WriteAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        ssize_t n = write(fd, data.data(), data.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
 }
 
 }  // namespace
@@ -110,11 +82,7 @@ std::string AutostartEntry(std::string_view path) {
            "X-GNOME-Autostart-enabled=true\n";
 }
 
-XdgAutostart::XdgAutostart() {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    std::filesystem::path dir = xdg != nullptr ? xdg : "";
-    configHome_ = dir.is_absolute() ? dir : HomeConfig();
-}
+XdgAutostart::XdgAutostart() : configHome_(ConfigHome()) {}
 
 XdgAutostart::XdgAutostart(std::filesystem::path configHome) : configHome_(std::move(configHome)) {}
 
@@ -123,29 +91,13 @@ std::filesystem::path XdgAutostart::EntryPath() const {
 }
 
 bool XdgAutostart::Register(std::string_view executablePath) {
-    std::string entry = AutostartEntry(executablePath);
+    const std::string entry = AutostartEntry(executablePath);
     if (entry.empty()) return false;
-    std::filesystem::path target = EntryPath();
-    std::error_code ec;
-    std::filesystem::create_directories(target.parent_path(), ec);
-    if (ec) return false;
-    // A complete new file replaces the old one in one rename, so a crash leaves one or the other.
-    std::string temp = (target.parent_path() / ".tocklet.desktop.XXXXXX").string();
-    int fd = mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) return false;
-    bool ok = WriteAll(fd, entry) && fchmod(fd, 0644) == 0 && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
-    ok = ok && rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        unlink(temp.c_str());
-        return false;
-    }
-    int dirFd = open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        fsync(dirFd);
-        close(dirFd);
-    }
-    return true;
+    const std::filesystem::path target = EntryPath();
+    if (!MakePrivateFolders(target.parent_path().string())) return false;
+    // A complete new file replaces the old one in one rename, so a crash leaves one or the
+    // other; once renamed, a folder that could not be synced changes nothing we can undo.
+    return ReplaceFile(target.string(), entry, 0644) != ReplaceResult::NotReplaced;
 }
 
 }  // namespace tocklet

@@ -53,33 +53,6 @@ private:
     int fd_ = -1;
 };
 
-bool ReadAll(int fd, std::string* out) {
-    char buf[65536];
-    while (true) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) return true;
-        out->append(buf, static_cast<std::size_t>(n));
-    }
-}
-
-bool WriteAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-std::string FolderOf(const std::string& path) {
-    std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 std::string BaseOf(const std::string& path) {
     std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -272,40 +245,8 @@ RegStatus HiveRegistry::Commit(const std::function<RegStatus(Hive&)>& change, st
 
 bool HiveRegistry::WriteFile(const std::string& text, std::optional<Stamp>* stamp,
                              std::string* error) {
-    auto fail = [&](const std::string& what, int err) {
-        if (error) *error = what + ": " + ErrnoText(err);
-        return false;
-    };
     RemoveStaleTemps();
-    std::string temp = path_ + ".tmp.XXXXXX";
-    int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) return fail("cannot create a temporary file beside " + path_, errno);
-    bool ok = ::fchmod(fd, 0600) == 0 && WriteAll(fd, text) && ::fsync(fd) == 0;
-    int err = errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        err = errno;
-    }
-    if (ok && hook_ && !hook_(WriteStep::TempSynced)) {
-        ok = false;
-        err = EIO;
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return fail("cannot write " + temp, err);
-    }
-    if (::rename(temp.c_str(), path_.c_str()) != 0) {
-        err = errno;
-        ::unlink(temp.c_str());
-        return fail("cannot replace " + path_, err);
-    }
-    if (hook_ && !hook_(WriteStep::Renamed)) return fail("cannot sync the folder of " + path_, EIO);
-    int dir = ::open(FolderOf(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir < 0) return fail("cannot sync the folder of " + path_, errno);
-    ok = ::fsync(dir) == 0;
-    err = errno;
-    ::close(dir);
-    if (!ok) return fail("cannot sync the folder of " + path_, err);
+    if (ReplaceFile(path_, text, 0600, error, hook_) != ReplaceResult::Done) return false;
     // Stamped after the rename, which on some file systems changes the file's ctime; without a
     // stamp the next read simply loads the file again.
     struct stat st {};
@@ -320,7 +261,7 @@ void HiveRegistry::RemoveStaleTemps() const {
     // that died before its rename.
     DIR* dir = ::opendir(FolderOf(path_).c_str());
     if (dir == nullptr) return;
-    std::string prefix = BaseOf(path_) + ".tmp.";
+    const std::string prefix = BaseOf(ReplaceTempPrefix(path_));
     while (dirent* entry = ::readdir(dir)) {
         std::string_view name(entry->d_name);
         if (name.size() == prefix.size() + 6 && name.substr(0, prefix.size()) == prefix) {

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Files.h"
 #include "platform/Hive.h"
 #include "platform/RegFile.h"
 #include "platform/Registry.h"
@@ -25,11 +26,11 @@ class HiveRegistry : public Registry {
 public:
     /// Points in a write, after the temporary file is complete and synced and after it has
     /// replaced the registry file.
-    enum class WriteStep { TempSynced, Renamed };
+    using WriteStep = ReplaceStep;
 
     /// Called at each step of a write; returning false fails the write there as an I/O error
     /// would (lets tests stand in for a full disk or a crash at that point).
-    using WriteHook = std::function<bool(WriteStep)>;
+    using WriteHook = ReplaceHook;
 
     /// Reads the file at path (missing means empty); nothing is created before the first write.
     explicit HiveRegistry(std::string path, WriteHook hook = {});

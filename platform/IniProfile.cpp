@@ -1,24 +1,16 @@
 #include "platform/IniProfile.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <vector>
 
+#include "platform/Files.h"
 #include "platform/Text.h"
 
 namespace tocklet {
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
 
 enum class LineKind { Other, Header, Entry };
 
@@ -86,64 +78,9 @@ ReadResult ReadWholeFile(const std::string& path, std::string* out) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
     out->clear();
-    char buf[4096];
-    while (true) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ::close(fd);
-            return ReadResult::Failed;
-        }
-        if (n == 0) break;
-        out->append(buf, static_cast<std::size_t>(n));
-    }
+    const bool ok = ReadAll(fd, out);
     ::close(fd);
-    return ReadResult::Ok;
-}
-
-// Makes the folder and any missing parents, private to the user.
-bool EnsureFolder(const std::string& dir) {
-    if (dir.empty()) return true;
-    struct stat st {};
-    if (::stat(dir.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
-    std::size_t slash = dir.find_last_of('/');
-    if (slash != std::string::npos && slash > 0 && !EnsureFolder(dir.substr(0, slash))) {
-        return false;
-    }
-    return ::mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST;
-}
-
-bool WriteAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-bool ReplaceFileAtomically(const std::string& path, std::string_view data) {
-    std::size_t slash = path.find_last_of('/');
-    std::string dir = slash == std::string::npos ? "." : path.substr(0, slash);
-    if (slash != std::string::npos && slash > 0 && !EnsureFolder(dir)) return false;
-    if (slash == 0) dir = "/";
-    std::string temp = path + ".XXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) return false;
-    bool ok = ::fchmod(fd, 0600) == 0 && WriteAll(fd, data) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok) ok = ::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        ::fsync(dfd);  // the rename is done; a failed folder flush changes nothing we can undo
-        ::close(dfd);
-    }
-    return true;
+    return ok ? ReadResult::Ok : ReadResult::Failed;
 }
 
 }  // namespace
@@ -266,7 +203,11 @@ bool IniFileProfile::WriteString(std::string_view section, std::string_view key,
     std::string text;
     // A file that exists but cannot be read is never replaced: its contents would be lost.
     if (ReadWholeFile(path_, &text) == ReadResult::Failed) return false;
-    return ReplaceFileAtomically(path_, IniSet(text, section, key, value));
+    if (!MakePrivateFolders(FolderOf(path_))) return false;
+    // Once renamed the new text is in place; a folder that could not be synced changes
+    // nothing the caller could undo.
+    return ReplaceFile(path_, IniSet(text, section, key, value), 0600) !=
+           ReplaceResult::NotReplaced;
 }
 
 }  // namespace tocklet

@@ -4,6 +4,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/Text.h"
 
 namespace tocklet {
 
@@ -27,5 +30,25 @@ public:
     virtual int Show(std::string_view text, std::optional<std::string_view> caption = std::nullopt,
                      MbButtons buttons = MbButtons::Ok, MbIcon icon = MbIcon::None) = 0;
 };
+
+/// A message a store's result calls for: UTF-8 text and caption (none: kAppCaption), shown
+/// with an OK button and no icon.
+struct Notice {
+    std::string_view text;
+    std::optional<std::string_view> caption = std::nullopt;
+
+    bool operator==(const Notice&) const = default;
+};
+
+/// Shows the notices one after the other, in code page 936.
+inline void ShowNotices(MessageBoxes& boxes, const std::vector<Notice>& notices) {
+    for (const Notice& notice : notices) {
+        if (notice.caption) {
+            boxes.Show(Gb(notice.text), Gb(*notice.caption));
+        } else {
+            boxes.Show(Gb(notice.text));
+        }
+    }
+}
 
 }  // namespace tocklet

@@ -12,20 +12,6 @@ namespace {
 
 constexpr std::string_view kRegedit4Header = "REGEDIT4";
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view TrimLeft(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    return s;
-}
-
-std::string_view TrimRight(std::string_view s) {
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
-std::string_view Trim(std::string_view s) { return TrimRight(TrimLeft(s)); }
-
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;

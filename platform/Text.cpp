@@ -105,6 +105,29 @@ bool IsUtf8(std::string_view text) { return Convert("UTF-16LE", "UTF-8", text, f
 
 std::string GbToUtf8(std::string_view gb) { return *Convert("UTF-8", "CP936", gb, true); }
 
+bool FollowsTwoByteRule(std::string_view gbText) {
+    for (std::size_t i = 0; i < gbText.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(gbText[i]);
+        if (byte < 0x80) continue;
+        // Lead bytes of the code page run from 0x81 to 0xFE and always have a second byte.
+        if (byte == 0x80 || byte == 0xFF || i + 1 >= gbText.size()) return false;
+        ++i;
+    }
+    return true;
+}
+
+std::string_view TrimLeft(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    return s;
+}
+
+std::string_view TrimRight(std::string_view s) {
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+std::string_view Trim(std::string_view s) { return TrimRight(TrimLeft(s)); }
+
 std::string_view UpToZero(std::string_view bytes) {
     auto z = bytes.find('\0');
     return z == std::string_view::npos ? bytes : bytes.substr(0, z);

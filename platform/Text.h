@@ -44,6 +44,19 @@ bool IsUtf8(std::string_view text);
 /// Code page 936 to UTF-8; a byte sequence that is not valid code page 936 becomes U+FFFD.
 std::string GbToUtf8(std::string_view gb);
 
+/// True when code page 936 text keeps to the program's text rule that every byte of 0x80 or
+/// above starts a two-byte character; the euro sign, one byte 0x80 in the code page, breaks it
+/// and would throw every later character out of step.
+bool FollowsTwoByteRule(std::string_view gbText);
+
+/// True for the blanks the program's text formats allow around names and values: space, tab.
+constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+/// The text without the blanks at its start, at its end, or both.
+std::string_view TrimLeft(std::string_view s);
+std::string_view TrimRight(std::string_view s);
+std::string_view Trim(std::string_view s);
+
 /// The text up to the first zero byte (or all of it when there is none).
 std::string_view UpToZero(std::string_view bytes);
 

@@ -36,16 +36,23 @@ void CChangePasswordDlg::UpdateData() {
     m_strNew = ToGb(new_->text());
 }
 
-void CChangePasswordDlg::OnInitDialog() {
+void CChangePasswordDlg::OnInitDialog(std::string_view currentPassword) {
+    m_strPassword = std::string(currentPassword);
     m_bChanged = 0;
     for (QLineEdit* edit : {old_, confirm_, new_}) edit->clear();
     UpdateData();
     old_->setFocus();
 }
 
-int CChangePasswordDlg::DoModal() {
-    OnInitDialog();
-    return exec();
+std::optional<std::string> CChangePasswordDlg::DoModal(std::string_view currentPassword) {
+    OnInitDialog(currentPassword);
+    exec();
+    return NewPassword();
+}
+
+std::optional<std::string> CChangePasswordDlg::NewPassword() const {
+    if (m_bChanged != 1) return std::nullopt;
+    return m_strPassword;
 }
 
 void CChangePasswordDlg::OnConfirm() {

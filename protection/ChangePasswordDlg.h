@@ -1,8 +1,10 @@
 #pragma once
-// "更新密码": the old password and the new one twice. "确认" stores nothing itself; it reports a
-// valid change in m_bChanged and leaves the new password in m_strPassword for the caller.
+// "更新密码": the old password and the new one twice. "确认" stores nothing itself; the opening
+// returns the new password after a valid change, for the caller to store.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "controls/NoDefaultButtonDialog.h"
 
@@ -23,12 +25,12 @@ class CChangePasswordDlg : public NoDefaultButtonDialog {
 public:
     explicit CChangePasswordDlg(MessageBoxes& boxes, QWidget* parent = nullptr);
 
-    /// Starts an opening: outcome 0 and three empty edits.
-    void OnInitDialog();
+    /// Starts an opening against the current password: outcome 0 and three empty edits.
+    void OnInitDialog(std::string_view currentPassword);
 
-    /// Initialises and runs the dialog modally; read m_bChanged afterwards. Enter away from
-    /// the buttons gives kIdOk with nothing changed.
-    int DoModal();
+    /// Initialises and runs the dialog modally; returns the new password after a valid change,
+    /// nullopt otherwise (also for Enter away from the buttons).
+    std::optional<std::string> DoModal(std::string_view currentPassword);
 
     /// "确认": checks the old password and the confirmation.
     void OnConfirm();
@@ -36,14 +38,17 @@ public:
     /// "取消", Escape, the close box: kIdCancel, nothing changed.
     void reject() override;
 
-    int m_bChanged = 0;         ///< 1 after a valid change in this opening
-    std::string m_strPassword;  ///< in: the current password; out: the new one after a change
-    std::string m_strOld;       ///< edit 1025 (code page 936)
-    std::string m_strConfirm;   ///< edit 1026
-    std::string m_strNew;       ///< edit 1009
+    /// The new password after a valid change in this opening; nullopt otherwise.
+    std::optional<std::string> NewPassword() const;
 
 private:
     void UpdateData();
+
+    int m_bChanged = 0;         // 1 after a valid change in this opening
+    std::string m_strPassword;  // the current password; the new one after a change
+    std::string m_strOld;       // edit 1025 (code page 936)
+    std::string m_strConfirm;   // edit 1026
+    std::string m_strNew;       // edit 1009
 
     MessageBoxes& boxes_;
     QLineEdit* old_ = nullptr;

@@ -10,8 +10,26 @@
 #include "protection/PasswordEdit.h"
 #include "protection/PasswordStore.h"
 #include "resources/Templates.h"
+#include "settings/ClockOptions.h"
 
 namespace tocklet {
+namespace {
+
+using Step = SettingsFailure::Step;
+
+// Tells the user what failed in the store and returns whether the password was stored.
+bool Stored(MessageBoxes& boxes, const SettingsReport& report) {
+    if (report.Failed(Step::OpenKey, Setting::FirstPassword)) {
+        boxes.Show(Gb("  保存数据失败!  "), Gb("  守时鸟提示您"));
+    }
+    if (report.Failed(Step::SetValue, Setting::FirstPassword)) {
+        boxes.Show(Gb(" 发 生 错 误，请 重 新 确认"));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 CFirstPasswordDlg::CFirstPasswordDlg(Registry& reg, Profile& profile, MessageBoxes& boxes,
                                      QWidget* parent)
@@ -32,15 +50,21 @@ void CFirstPasswordDlg::UpdateData() {
     m_strConfirm = ToGb(confirm_->text());
 }
 
-int CFirstPasswordDlg::DoModal() {
+std::optional<std::string> CFirstPasswordDlg::DoModal() {
     password_->setFocus();
-    return exec();
+    exec();
+    return StoredPassword();
+}
+
+std::optional<std::string> CFirstPasswordDlg::StoredPassword() const {
+    if (!m_bStored) return std::nullopt;
+    return m_strPassword;
 }
 
 void CFirstPasswordDlg::OnConfirm() {
     if (m_strPassword != m_strConfirm) {
         boxes_.Show(Gb("  数 据 不 符 合 "));
-    } else if (StoreFirstPassword(reg_, boxes_, m_strPassword)) {
+    } else if (Stored(boxes_, StoreFirstPassword(reg_, m_strPassword))) {
         m_bStored = true;
         boxes_.Show(Gb("  请 您 记 住 您 的 密 码"), Gb("守时鸟向您提示"), MbButtons::Ok,
                     MbIcon::Question);

@@ -3,6 +3,7 @@
 // writes the floating clock's first-use defaults, whether or not a password was stored.
 
 #include <QDialog>
+#include <optional>
 #include <string>
 
 class QLineEdit;
@@ -23,8 +24,8 @@ public:
     CFirstPasswordDlg(Registry& reg, Profile& profile, MessageBoxes& boxes,
                       QWidget* parent = nullptr);
 
-    /// Runs the dialog modally.
-    int DoModal();
+    /// Runs the dialog modally; returns the password it stored, nullopt when none was stored.
+    std::optional<std::string> DoModal();
 
     /// "确认" (the default button): stores the password when both texts agree.
     void OnConfirm();
@@ -32,12 +33,15 @@ public:
     /// Escape and the close box: kIdCancel, nothing stored.
     void reject() override;
 
-    std::string m_strPassword;  ///< edit 1000 (code page 936)
-    std::string m_strConfirm;   ///< edit 1009
-    bool m_bStored = false;     ///< true once "pass" holds m_strPassword
+    /// The password stored in "pass", once it was; nullopt before.
+    std::optional<std::string> StoredPassword() const;
 
 private:
     void UpdateData();
+
+    std::string m_strPassword;  // edit 1000 (code page 936)
+    std::string m_strConfirm;   // edit 1009
+    bool m_bStored = false;     // true once "pass" holds m_strPassword
 
     Registry& reg_;
     Profile& profile_;

@@ -4,14 +4,12 @@
 
 #include "protection/PasswordPromptDlg.h"
 #include "protection/PasswordRules.h"
-#include "shell/SettingsStore.h"
+#include "settings/PanelSettings.h"
 
 namespace tocklet {
 
 int AskPassword(CPasswordPromptDlg& prompt, std::string_view password) {
-    prompt.m_strPassword = std::string(password);
-    prompt.DoModal();
-    return prompt.m_bPassed;
+    return prompt.DoModal(password);
 }
 
 bool PassGate(const PanelSettings& settings, CPasswordPromptDlg& prompt) {

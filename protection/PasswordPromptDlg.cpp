@@ -42,7 +42,8 @@ CPasswordPromptDlg::CPasswordPromptDlg(MessageBoxes& boxes, QWidget* parent)
 
 void CPasswordPromptDlg::UpdateData() { m_strInput = ToGb(edit_->text()); }
 
-void CPasswordPromptDlg::OnInitDialog() {
+void CPasswordPromptDlg::OnInitDialog(std::string_view password) {
+    m_strPassword = std::string(password);
     m_bPassed = 0;
     m_nTries = 1;
     edit_->clear();
@@ -50,9 +51,10 @@ void CPasswordPromptDlg::OnInitDialog() {
     edit_->setFocus();
 }
 
-int CPasswordPromptDlg::DoModal() {
-    OnInitDialog();
-    return exec();
+int CPasswordPromptDlg::DoModal(std::string_view password) {
+    OnInitDialog(password);
+    exec();
+    return m_bPassed;
 }
 
 void CPasswordPromptDlg::OnSubmit() {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <string>
+#include <string_view>
 
 class QLineEdit;
 
@@ -20,11 +21,12 @@ class CPasswordPromptDlg : public QDialog {
 public:
     explicit CPasswordPromptDlg(MessageBoxes& boxes, QWidget* parent = nullptr);
 
-    /// Starts an opening: outcome 0, first submission, empty edit.
-    void OnInitDialog();
+    /// Starts an opening that accepts password (code page 936): outcome 0, first submission,
+    /// empty edit.
+    void OnInitDialog(std::string_view password);
 
-    /// Initialises and runs the prompt modally; read m_bPassed afterwards.
-    int DoModal();
+    /// Initialises and runs the prompt modally; returns the outcome, 1 accepted or 0 not.
+    int DoModal(std::string_view password);
 
     /// "提交[&J]": accepts or refuses m_strInput; the third submission closes the prompt.
     void OnSubmit();
@@ -32,13 +34,16 @@ public:
     /// "算了吧[&E]", Escape: closes with kIdCancel and the outcome as it is.
     void reject() override;
 
-    int m_bPassed = 0;          ///< 1 after an accepted submission of this opening
-    std::string m_strPassword;  ///< the password to accept (code page 936); set before opening
-    int m_nTries = 0;           ///< number of the next submission, from 1
-    std::string m_strInput;     ///< text of edit 1000 (code page 936)
+    /// The outcome of this opening: true after an accepted submission.
+    bool Passed() const { return m_bPassed != 0; }
 
 private:
     void UpdateData();
+
+    int m_bPassed = 0;          // 1 after an accepted submission of this opening
+    std::string m_strPassword;  // the password to accept
+    int m_nTries = 0;           // number of the next submission, from 1
+    std::string m_strInput;     // text of edit 1000 (code page 936)
 
     MessageBoxes& boxes_;
     QLineEdit* edit_ = nullptr;

@@ -13,16 +13,16 @@ bool PasswordChangeAllowed(std::string_view current, std::string_view old,
     return confirm == newPassword && old == current;
 }
 
-bool GateOpen(int usePassword, const AskFunction& ask) { return usePassword == 0 || ask() != 0; }
+bool GateOpen(bool usePassword, const AskFunction& ask) { return !usePassword || ask() != 0; }
 
-int SwitchProtection(bool nowChecked, const std::function<void(bool)>& showCheck,
-                     const AskFunction& ask) {
-    if (nowChecked) return 1;
+bool SwitchProtection(bool nowChecked, const std::function<void(bool)>& showCheck,
+                      const AskFunction& ask) {
+    if (nowChecked) return true;
     // Protection stays on, and visibly so, until the password has been given.
     showCheck(true);
-    if (ask() == 0) return 1;
+    if (ask() == 0) return true;
     showCheck(false);
-    return 0;
+    return false;
 }
 
 }  // namespace tocklet

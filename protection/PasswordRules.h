@@ -27,14 +27,14 @@ bool PasswordChangeAllowed(std::string_view current, std::string_view old,
 using AskFunction = std::function<int()>;
 
 /// True when a guarded operation may run: protection is off, or ask() accepts.
-bool GateOpen(int usePassword, const AskFunction& ask);
+bool GateOpen(bool usePassword, const AskFunction& ask);
 
 /// The protection switch after a click on its check box, whose state has already flipped to
 /// nowChecked. Checking turns protection on without asking. Clearing shows the check again at
 /// once (showCheck(true)), then asks; only when ask() accepts is the check cleared
-/// (showCheck(false)) and protection turned off. Returns the new protection flag, which
+/// (showCheck(false)) and protection turned off. Returns whether protection is on now, which
 /// always matches the check shown.
-int SwitchProtection(bool nowChecked, const std::function<void(bool)>& showCheck,
-                     const AskFunction& ask);
+bool SwitchProtection(bool nowChecked, const std::function<void(bool)>& showCheck,
+                      const AskFunction& ask);
 
 }  // namespace tocklet

@@ -1,9 +1,11 @@
 // The panel's commands: from its buttons, its menu bar and the notification icon's menu.
+#include "platform/MessageBox.h"
 #include "platform/SelfLauncher.h"
 #include "platform/Timers.h"
 #include "protection/PasswordGate.h"
 #include "protection/PasswordStore.h"
 #include "shell/MainPanelDlg.h"
+#include "tasks/TaskMessages.h"
 
 namespace tocklet {
 
@@ -39,25 +41,22 @@ bool CMainPanelDlg::OnCommand(int command) {
 }
 
 void CMainPanelDlg::OnAddTasks() {
-    m_addTaskDlg.m_nTaskCount = m_settings.m_nTaskCount;
-    m_addTaskDlg.m_nSavedCount = 0;
-    m_addTaskDlg.DoModal();
-    m_settings.m_nTasksAdded = m_addTaskDlg.m_nTaskCount - m_settings.m_nTaskCount;
+    const int count = m_addTaskDlg.DoModal(m_settings.m_nTaskCount);
+    m_settings.m_nTasksAdded = count - m_settings.m_nTaskCount;
     if (m_settings.m_nTasksAdded > 0) {
         RemoveTrayIcon();
-        store_.SaveSettings(m_settings);
+        SaveSettings();
         RestartSelf();
     }
 }
 
 void CMainPanelDlg::OnDeleteTasks() {
     if (!PassGate(m_settings, m_passwordPrompt)) return;
-    m_deleteTaskDlg.SetRows(m_tasks.DeleteRows());
-    if (m_deleteTaskDlg.DoModal() != kIdOk || m_deleteTaskDlg.m_nDeletedValue == 0) return;
-    if (!m_tasks.DeleteTask(m_deleteTaskDlg.m_nDeletedValue)) return;
-    m_settings.m_nTaskCount = m_tasks.m_nTaskCount;
-    store_.SaveSettings(m_settings);
-    m_tasks.RewriteTasks(m_settings.m_nTasksAdded);
+    const int value = m_deleteTaskDlg.DoModal(m_tasks.DeleteRows());
+    if (value == 0 || !m_tasks.DeleteTask(value)) return;
+    m_settings.m_nTaskCount = m_tasks.TaskCount();
+    SaveSettings();
+    ShowNotices(svc_.boxes, RewriteNotices(m_tasks.RewriteTasks(m_settings.m_nTasksAdded)));
     svc_.self.StartNewInstance();
     RemoveTrayIcon();
     done(kIdOk);
@@ -68,7 +67,7 @@ void CMainPanelDlg::ExitProgram() {
         // Behind the password the program ends without saving what changed since the last save.
         if (!PassGate(m_settings, m_passwordPrompt)) return;
     } else {
-        store_.SaveSettings(m_settings);
+        SaveSettings();
     }
     RemoveTrayIcon();
     svc_.timers.Kill(kTimerSecond);
@@ -76,12 +75,16 @@ void CMainPanelDlg::ExitProgram() {
 }
 
 void CMainPanelDlg::OnChangePassword() {
-    m_changePasswordDlg.m_strPassword = m_settings.m_strPassword;
-    m_changePasswordDlg.DoModal();
-    if (m_changePasswordDlg.m_bChanged == 1) {
-        m_settings.m_strPassword = m_changePasswordDlg.m_strPassword;
-        SaveChangedPassword(svc_.registry, svc_.boxes, m_settings.m_strPassword);
+    const std::optional<std::string> fresh = m_changePasswordDlg.DoModal(m_settings.m_strPassword);
+    if (!fresh) return;
+    m_settings.m_strPassword = *fresh;
+    if (WriteChangedPassword(svc_.registry, *fresh).Ok()) {
+        svc_.boxes.Show(Gb(" 密码更新成功,请您记住新密码"), Gb("守时鸟提示"), MbButtons::Ok,
+                        MbIcon::Question);
+        return;
     }
+    // Silence here would let the user believe in a password that is gone at the next start.
+    svc_.boxes.Show(Gb(" 新密码没有保存成功,只在本次运行中有效,\n 下次启动后仍须使用原来的密码 "));
 }
 
 bool CMainPanelDlg::OnQueryEndSession() { return PassGate(m_settings, m_passwordPrompt); }

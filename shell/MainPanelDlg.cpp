@@ -23,6 +23,8 @@
 #include "resources/Images.h"
 #include "resources/Menus.h"
 #include "resources/Templates.h"
+#include "settings/ClockOptions.h"
+#include "shell/SettingsMessages.h"
 
 namespace tocklet {
 namespace {
@@ -40,18 +42,17 @@ void EnableControl(QWidget* panel, int id, bool enabled) {
 
 CMainPanelDlg::CMainPanelDlg(PanelServices services, QWidget* parent)
     : QDialog(parent),
-      m_tasks(services.registry, services.boxes),
+      svc_(services),
+      store_(services.registry),
+      m_tasks(services.registry),
       m_firstPasswordDlg(services.registry, services.profile, services.boxes, this),
       m_passwordPrompt(services.boxes, this),
       m_changePasswordDlg(services.boxes, this),
       m_deleteTaskDlg(services.boxes, this),
-      m_addTaskDlg(m_tasks, services.boxes, this),
-      svc_(services),
-      store_(services.registry, services.profile, services.boxes) {
+      m_addTaskDlg(m_tasks, services.boxes, this) {
     BuildControls();
     setWindowIcon(Icon(kProgramIcon));
-    svc_.timers.SetHandler(
-        [this](int id, const TickSeconds& seconds) { OnTimer(id, seconds); });
+    svc_.timers.SetHandler([this](int id, const TickSeconds& seconds) { OnTimer(id, seconds); });
 }
 
 CMainPanelDlg::~CMainPanelDlg() {
@@ -147,56 +148,64 @@ void CMainPanelDlg::OnInitDialog() {
     m_settings.m_clrClock = kDefaultClockColor;
     m_settings.m_nTasksAdded = 0;
     m_nShutdownRepeats = 0;
-
-    StartupValues values = store_.ReadStartup();
-    m_settings.m_strPassword = values.pass;
-    m_settings.m_bUsePassword = AtoiLike(values.usePas);
-    SetCheck<QCheckBox>(this, kIdUsePassword, m_settings.m_bUsePassword != 0);
+    ReadStoredSettings();
+    ApplyShutdownTimeText();
+    ApplyClockOptions();
+    SetCheck<QCheckBox>(this, kIdMonitoring, true);
+    m_bMonitoring = true;
+    ShowChimeChecks();
+    m_shutdownTime = SplitShutdownTime(m_settings.m_strShutdownTime);
+    LoadTaskList();
+    LoadLaunchOptions();
+    SetUpSlider(kIdDelaySlider, 60, 5, m_settings.m_nDelayMinutes);
+    m_strDelayText = std::to_string(m_settings.m_nDelayMinutes);
+    SetUpSlider(kIdRepeatSlider, 5, 1, m_settings.m_nRepeat);
+    m_strRepeatText = std::to_string(m_settings.m_nRepeat);
+    m_strTaskCountText = std::to_string(m_settings.m_nTaskCount + m_settings.m_nTasksAdded);
     UpdateStatics();
+}
 
-    const bool firstRun = IsFirstRun(values);
-    if (firstRun) {
-        m_firstPasswordDlg.DoModal();
-        const std::string exe = svc_.self.ExecutablePath();
-        store_.FirstRunWrites(TryUtf8ToGb(exe).value_or(exe));
-        svc_.autostart.Register(exe);
-    }
-
+void CMainPanelDlg::ReadStoredSettings() {
+    const StartupValues values = store_.ReadStartup();
+    ShowNotices(svc_.boxes, StartupReadMessages(values));
     ApplyStartupValues(values, m_settings);
-    // The password chosen at first use guards this run too, not only the next one: the empty
-    // copy read before it would let any input through once protection is switched on.
-    if (firstRun && m_firstPasswordDlg.m_bStored) {
-        m_settings.m_strPassword = m_firstPasswordDlg.m_strPassword;
-    }
+    SetCheck<QCheckBox>(this, kIdUsePassword, m_settings.m_bUsePassword);
+    UpdateStatics();
+    if (IsFirstRun(values)) RunFirstUse();
     store_.CloseStartupKeys();
     m_strBanner = BannerText(values);
     UpdateStatics();
-    ApplyShutdownTimeText();
+}
 
-    const ClockOptions clock = store_.ReadClockOptions();
+void CMainPanelDlg::RunFirstUse() {
+    const std::optional<std::string> password = m_firstPasswordDlg.DoModal();
+    const std::string exe = svc_.self.ExecutablePath();
+    ShowNotices(svc_.boxes,
+                FirstRunMessages(store_.FirstRunWrites(TryUtf8ToGb(exe).value_or(exe))));
+    svc_.autostart.Register(exe);
+    // The password chosen at first use guards this run too, not only the next one: the empty
+    // copy read before it would let any input through once protection is switched on.
+    if (password) m_settings.m_strPassword = *password;
+}
+
+void CMainPanelDlg::ApplyClockOptions() {
+    const ClockOptions clock = ReadClockOptions(svc_.profile);
     m_settings.m_clrClock = ClockColorFromNumber(clock.color);
     SetCheck<QCheckBox>(this, kIdShowClock, clock.clock != 0);
+}
 
-    SetCheck<QCheckBox>(this, kIdMonitoring, true);
-    m_bMonitoring = 1;
-
-    SetCheck<QCheckBox>(this, kIdChimeSound, m_settings.m_bChimeSound != 0);
-    SetCheck<QCheckBox>(this, kIdChimeText, m_settings.m_bChimeText != 0);
+void CMainPanelDlg::ShowChimeChecks() {
+    SetCheck<QCheckBox>(this, kIdChimeSound, m_settings.m_bChimeSound);
+    SetCheck<QCheckBox>(this, kIdChimeText, m_settings.m_bChimeText);
     if (m_settings.m_bChimeOn) {
         SetCheck<QCheckBox>(this, kIdChimeOn, true);
     } else {
         EnableControl(this, kIdChimeSound, false);
         EnableControl(this, kIdChimeText, false);
     }
+}
 
-    // The shutdown time as hour:minute:second, each part read like atoi.
-    const std::string& t = m_settings.m_strShutdownTime;
-    const std::size_t c1 = t.find(':');
-    const std::size_t c2 = c1 == std::string::npos ? c1 : t.find(':', c1 + 1);
-    m_nHour = AtoiLike(std::string_view(t).substr(0, c1));
-    m_nMinute = c1 == std::string::npos ? 0 : AtoiLike(std::string_view(t).substr(c1 + 1));
-    m_nSecond = c2 == std::string::npos ? 0 : AtoiLike(std::string_view(t).substr(c2 + 1));
-
+void CMainPanelDlg::LoadTaskList() {
     m_tasks.LoadTasks(m_settings.m_nTaskCount);
     if (m_settings.m_nTaskCount == 0) {
         svc_.boxes.Show(Gb(" 当前没有任何可以执行的任务,如果您是一个新用户,\n"
@@ -204,28 +213,26 @@ void CMainPanelDlg::OnInitDialog() {
                            "    注意：新任务至少要二分钟后才会响应! "),
                         Gb("守时鸟向您提示"), MbButtons::Ok, MbIcon::Question);
     }
+}
 
-    store_.LoadOptions(m_settings);
+void CMainPanelDlg::LoadLaunchOptions() {
+    ShowNotices(svc_.boxes, LoadOptionsMessages(store_.LoadOptions(m_settings)));
     CheckRadioButton(this, kIdLaunchMinimised, kIdLaunchNormal,
                      m_settings.m_nLaunchShow ? kIdLaunchNormal : kIdLaunchMinimised);
-    if (auto* slider = ControlAs<QSlider>(this, kIdDelaySlider)) {
-        slider->setRange(0, 60);
-        slider->setTickInterval(5);
-        slider->setSingleStep(5);
-        slider->setPageStep(5);
-        slider->setValue(m_settings.m_nDelayMinutes);
+}
+
+void CMainPanelDlg::SetUpSlider(int id, int maximum, int step, int position) {
+    if (auto* slider = ControlAs<QSlider>(this, id)) {
+        slider->setRange(0, maximum);
+        slider->setTickInterval(step);
+        slider->setSingleStep(step);
+        slider->setPageStep(step);
+        slider->setValue(position);
     }
-    m_strDelayText = std::to_string(m_settings.m_nDelayMinutes);
-    if (auto* slider = ControlAs<QSlider>(this, kIdRepeatSlider)) {
-        slider->setRange(0, 5);
-        slider->setTickInterval(1);
-        slider->setSingleStep(1);
-        slider->setPageStep(1);
-        slider->setValue(m_settings.m_nRepeat);
-    }
-    m_strRepeatText = std::to_string(m_settings.m_nRepeat);
-    m_strTaskCountText = std::to_string(m_settings.m_nTaskCount + m_settings.m_nTasksAdded);
-    UpdateStatics();
+}
+
+void CMainPanelDlg::SaveSettings() {
+    ShowNotices(svc_.boxes, SaveMessages(store_.SaveSettings(m_settings)));
 }
 
 void CMainPanelDlg::UpdateStatics() {

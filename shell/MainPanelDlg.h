@@ -9,8 +9,10 @@
 #include "protection/ChangePasswordDlg.h"
 #include "protection/FirstPasswordDlg.h"
 #include "protection/PasswordPromptDlg.h"
+#include "settings/PanelSettings.h"
+#include "settings/SettingsStore.h"
+#include "settings/ShutdownTime.h"
 #include "shell/PanelServices.h"
-#include "shell/SettingsStore.h"
 #include "tasks/AddTaskDlg.h"
 #include "tasks/DeleteTaskDlg.h"
 #include "tasks/TaskStore.h"
@@ -123,26 +125,17 @@ public:
     /// Whether the desktop session may end now: always while protection is off, else only
     /// after the password prompt accepted.
     bool OnQueryEndSession();
+    /// Writes the settings and tells the user what could not be written.
+    void SaveSettings();
 
-    // Run-time state (the settings fields live in m_settings).
-    PanelSettings m_settings;
-    TaskStore m_tasks;
-    CFirstPasswordDlg m_firstPasswordDlg;
-    CPasswordPromptDlg m_passwordPrompt;
-    CChangePasswordDlg m_changePasswordDlg;
-    CDeleteTaskDlg m_deleteTaskDlg;
-    CAddTaskDlg m_addTaskDlg;
-    int m_bMonitoring = 0;
-    std::tm m_tmNow{};
-    std::string m_strTitleTime;
-    std::string m_strBanner;
-    std::string m_strDelayText;
-    std::string m_strRepeatText;
-    std::string m_strTaskCountText;
-    int m_nShutdownRepeats = 0;
-    int m_nHour = 0;    ///< the preset shutdown time, taken apart
-    int m_nMinute = 0;
-    int m_nSecond = 0;
+    /// The setting fields as they stand now.
+    const PanelSettings& Settings() const { return m_settings; }
+    /// The task list loaded at start-up.
+    const TaskStore& Tasks() const { return m_tasks; }
+    /// True while the tasks are monitored.
+    bool IsMonitoring() const { return m_bMonitoring; }
+    /// The preset power-off time, taken apart at start-up.
+    const ShutdownTime& PresetShutdownTime() const { return m_shutdownTime; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -154,6 +147,17 @@ protected:
 private:
     void BuildControls();
     void ConnectControls();
+    // The start-up sequence, step by step.
+    void ReadStoredSettings();
+    void RunFirstUse();
+    void ApplyClockOptions();
+    void ShowChimeChecks();
+    void LoadTaskList();
+    void LoadLaunchOptions();
+    void SetUpSlider(int id, int maximum, int step, int position);
+
+    /// True when the align timer's tick covers a second 0 or the clock is at one now.
+    bool ReachedWholeMinute(const TickSeconds& seconds) const;
     void OnTrayButton(int button);
     void ShowTrayMenu();
     void UpdateWindowTitle();
@@ -163,6 +167,22 @@ private:
 
     PanelServices svc_;
     SettingsStore store_;
+    PanelSettings m_settings;
+    TaskStore m_tasks;
+    CFirstPasswordDlg m_firstPasswordDlg;
+    CPasswordPromptDlg m_passwordPrompt;
+    CChangePasswordDlg m_changePasswordDlg;
+    CDeleteTaskDlg m_deleteTaskDlg;
+    CAddTaskDlg m_addTaskDlg;
+    bool m_bMonitoring = false;
+    std::tm m_tmNow{};
+    std::string m_strTitleTime;
+    std::string m_strBanner;
+    std::string m_strDelayText;
+    std::string m_strRepeatText;
+    std::string m_strTaskCountText;
+    int m_nShutdownRepeats = 0;  ///< countdowns opened since the start
+    ShutdownTime m_shutdownTime;
     QMenu* trayMenu_ = nullptr;
     QEventLoop* loop_ = nullptr;
     bool hideWhenShown_ = false;

@@ -3,12 +3,12 @@
 #include <QCheckBox>
 #include <QCursor>
 #include <QMenu>
-#include <span>
 
 #include "clock/Chime.h"
 #include "controls/DialogBuilder.h"
 #include "controls/MenuBuilder.h"
 #include "platform/Clock.h"
+#include "platform/MessageBox.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/QtText.h"
 #include "platform/Sound.h"
@@ -49,13 +49,19 @@ void CMainPanelDlg::OnTimer(int id, const TickSeconds& seconds) {
     } else if (id == kTimerHide) {
         HidePanel();
         svc_.timers.Kill(kTimerHide);
-    } else if (id == kTimerAlign) {
-        const std::tm now = svc_.clock.LocalTime(svc_.clock.Now());
-        if (now.tm_sec == 0) {
-            svc_.timers.Set(kTimerTaskCheck, kTaskCheckMs);
-            svc_.timers.Kill(kTimerAlign);
-        }
+    } else if (id == kTimerAlign && ReachedWholeMinute(seconds)) {
+        svc_.timers.Set(kTimerTaskCheck, kTaskCheckMs);
+        svc_.timers.Kill(kTimerAlign);
     }
+}
+
+bool CMainPanelDlg::ReachedWholeMinute(const TickSeconds& seconds) const {
+    // A tick held up past second 0 still counts for it: otherwise the task check would wait
+    // for the next whole minute and could skip a task due in this one.
+    for (std::int64_t i = 0; i < seconds.count; ++i) {
+        if (svc_.clock.LocalTime(FromEpochSeconds(seconds.At(i))).tm_sec == 0) return true;
+    }
+    return svc_.clock.LocalTime(svc_.clock.Now()).tm_sec == 0;
 }
 
 void CMainPanelDlg::UpdateWindowTitle() {
@@ -66,9 +72,8 @@ void CMainPanelDlg::UpdateWindowTitle() {
 }
 
 void CMainPanelDlg::CheckHourlyChime() {
-    const ChimeDecision chime = ChimeActions(m_settings.m_bChimeOn != 0,
-                                             m_settings.m_bChimeSound != 0,
-                                             m_settings.m_bChimeText != 0, m_tmNow);
+    const ChimeDecision chime = ChimeActions(m_settings.m_bChimeOn, m_settings.m_bChimeSound,
+                                             m_settings.m_bChimeText, m_tmNow);
     if (chime.playSound) svc_.sound.PlayAsync(kChimeSound, false);
     if (chime.showText) {
         svc_.boxes.Show(ChimeText(m_tmNow.tm_hour), ChimeCaption(), MbButtons::Ok,
@@ -79,23 +84,16 @@ void CMainPanelDlg::CheckHourlyChime() {
 void CMainPanelDlg::CheckTasks() {
     // One time sample for the whole check, however long the pop-ups stay open.
     const std::tm now = svc_.clock.LocalTime(svc_.clock.Now());
-    const TaskTables tables{
-        std::span<const TaskRecord>(m_tasks.m_dailyTasks.data(),
-                                    static_cast<std::size_t>(m_tasks.m_nDailyCount)),
-        std::span<const TaskRecord>(m_tasks.m_dateTasks.data(),
-                                    static_cast<std::size_t>(m_tasks.m_nDateCount)),
-        std::span<const TaskRecord>(m_tasks.m_weeklyTasks.data(),
-                                    static_cast<std::size_t>(m_tasks.m_nWeeklyCount))};
-    for (const DueTask& due : DueTasks(tables, now)) RunTask(due.record);
+    for (const DueTask& due : DueTasks(m_tasks.Tables().View(), now)) RunTask(due.record);
 }
 
 void CMainPanelDlg::RunTask(const TaskRecord& task) {
-    if (task.nAction == 1) {
+    if (task.nAction == kActionMessage) {
         svc_.sound.PlayAsync(kReminderSound, false);
         CReminderDlg reminder(nullptr);
         reminder.m_strText = std::string(task.Target());
         reminder.DoModal();
-    } else if (task.nAction == 0) {
+    } else if (task.nAction == kActionProgram) {
         const ProgramPath path = SplitProgramPath(task.Target());
         svc_.launcher.Start(path.folder, path.file,
                             m_settings.m_nLaunchShow ? ShowMode::Normal : ShowMode::Minimised);
@@ -103,44 +101,41 @@ void CMainPanelDlg::RunTask(const TaskRecord& task) {
 }
 
 void CMainPanelDlg::OnChimeCheck() {
-    m_settings.m_bChimeOn = IsChecked(this, kIdChimeOn) ? 1 : 0;
+    m_settings.m_bChimeOn = IsChecked(this, kIdChimeOn);
     if (auto* w = ControlById(this, kIdChimeSound)) w->setEnabled(m_settings.m_bChimeOn);
     if (auto* w = ControlById(this, kIdChimeText)) w->setEnabled(m_settings.m_bChimeOn);
 }
 
 void CMainPanelDlg::OnToggleChime() {
-    m_settings.m_bChimeOn = m_settings.m_bChimeOn ? 0 : 1;
+    m_settings.m_bChimeOn = !m_settings.m_bChimeOn;
     svc_.boxes.Show(m_settings.m_bChimeOn ? ChimeSwitchedOnText() : ChimeSwitchedOffText(),
                     ChimeSwitchCaption(), MbButtons::Ok, MbIcon::Question);
     // Set from code: the subordinate boxes keep their enabled state.
     if (auto* box = ControlAs<QCheckBox>(this, kIdChimeOn)) {
-        box->setChecked(m_settings.m_bChimeOn != 0);
+        box->setChecked(m_settings.m_bChimeOn);
     }
 }
 
 void CMainPanelDlg::OnChimeSoundCheck() {
-    m_settings.m_bChimeSound = IsChecked(this, kIdChimeSound) ? 1 : 0;
+    m_settings.m_bChimeSound = IsChecked(this, kIdChimeSound);
 }
 
-void CMainPanelDlg::OnChimeTextCheck() {
-    m_settings.m_bChimeText = IsChecked(this, kIdChimeText) ? 1 : 0;
-}
+void CMainPanelDlg::OnChimeTextCheck() { m_settings.m_bChimeText = IsChecked(this, kIdChimeText); }
 
 void CMainPanelDlg::OnMonitoringCheck() {
-    m_bMonitoring = IsChecked(this, kIdMonitoring) ? 1 : 0;
+    m_bMonitoring = IsChecked(this, kIdMonitoring);
     UpdateTrayIcon();
 }
 
 void CMainPanelDlg::SetMonitoring(bool on) {
-    m_bMonitoring = on ? 1 : 0;
+    m_bMonitoring = on;
     if (auto* box = ControlAs<QCheckBox>(this, kIdMonitoring)) box->setChecked(on);
     UpdateTrayIcon();
 }
 
 void CMainPanelDlg::AddTrayIcon() {
-    svc_.tray.SetButtonHandler([this](TrayButton button) {
-        OnTrayButton(button == TrayButton::Left ? 0 : 1);
-    });
+    svc_.tray.SetButtonHandler(
+        [this](TrayButton button) { OnTrayButton(button == TrayButton::Left ? 0 : 1); });
     svc_.tray.Add(kTrayIconWorking, Gb("守时鸟正在工作"));
 }
 

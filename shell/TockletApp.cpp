@@ -45,13 +45,13 @@ bool CTockletApp::InitInstance() {
 
     int result = 0;
     {
-        CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound,
-                                          launcher, self, tray, autostart, shell});
+        CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound, launcher,
+                                          self, tray, autostart, shell});
         // The desktop asks before it ends the session: behind the password while protection
         // is on, and refused when no question may be asked.
         QObject::connect(qApp, &QGuiApplication::commitDataRequest, &panel,
                          [&panel](QSessionManager& manager) {
-                             if (!panel.m_settings.m_bUsePassword) return;
+                             if (!panel.Settings().m_bUsePassword) return;
                              if (!manager.allowsInteraction()) {
                                  manager.cancel();
                                  return;

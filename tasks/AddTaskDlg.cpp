@@ -14,6 +14,7 @@
 #include "platform/Text.h"
 #include "resources/Templates.h"
 #include "tasks/MyFileDialog.h"
+#include "tasks/TaskMessages.h"
 #include "tasks/TaskRecord.h"
 #include "tasks/TaskStore.h"
 
@@ -91,7 +92,9 @@ CAddTaskDlg::CAddTaskDlg(TaskStore& store, MessageBoxes& boxes, QWidget* parent,
     }
 }
 
-void CAddTaskDlg::OnInitDialog() {
+void CAddTaskDlg::OnInitDialog(int taskCount) {
+    m_nTaskCount = taskCount;
+    m_nSavedCount = 0;
     if (auto* text = ControlAs<QLineEdit>(this, Id::kReminderEdit)) {
         text->setText(FromGb(m_strReminderText));
     }
@@ -112,9 +115,10 @@ void CAddTaskDlg::OnInitDialog() {
     if (auto* message = ControlAs<QWidget>(this, Id::kMessage)) message->setFocus();
 }
 
-int CAddTaskDlg::DoModal() {
-    OnInitDialog();
-    return exec();
+int CAddTaskDlg::DoModal(int taskCount) {
+    OnInitDialog(taskCount);
+    exec();
+    return m_nTaskCount;
 }
 
 void CAddTaskDlg::OnMessageRadio() { ApplyEnabling(Id::kMessage); }
@@ -130,8 +134,18 @@ void CAddTaskDlg::OnSave() {
     // Text that is no valid time was not taken; show what is stored instead.
     m_hour->SetPosition(choices.hour);
     m_minute->SetPosition(choices.minute);
-    choices.checkedAction = CheckedRadio(Id::kMessage, Id::kProgram);
-    choices.checkedSchedule = CheckedRadio(Id::kDaily, Id::kWeekly);
+    choices.action =
+        CheckedRadio(Id::kMessage, Id::kProgram) == Id::kMessage ? kActionMessage : kActionProgram;
+    switch (CheckedRadio(Id::kDaily, Id::kWeekly)) {
+        case Id::kDaily:
+            choices.schedule = kScheduleDaily;
+            break;
+        case Id::kOnDate:
+            choices.schedule = kScheduleDate;
+            break;
+        default:
+            choices.schedule = kScheduleWeekly;
+    }
     choices.monthText = ToGb(ComboText(this, Id::kMonth));
     choices.dayText = ToGb(ComboText(this, Id::kDay));
     choices.weekdayText = ToGb(ComboText(this, Id::kWeekday));
@@ -145,9 +159,10 @@ void CAddTaskDlg::OnSave() {
     }
     // The store refuses a 21st task or a record too long for its value, and says so; the
     // count then stays and everything typed stays for another try.
-    const int before = m_nTaskCount;
-    m_nTaskCount = m_store.AppendTask(task.record, m_nTaskCount);
-    if (m_nTaskCount == before) return;
+    const AppendResult stored = m_store.AppendTask(task.record, m_nTaskCount);
+    ShowNotices(m_boxes, AppendNotices(stored));
+    if (stored.outcome != AppendResult::Outcome::Stored) return;
+    m_nTaskCount = stored.count;
     ++m_nSavedCount;
     // Each Save stores exactly one task; Next makes Save available again.
     SetEnabled(Id::kSave, false);

@@ -1,8 +1,8 @@
 #pragma once
 // The add-task dialog: choose a message or a program, a schedule, a time and the text or
 // file, then "存入" appends the task to the registry at once; "下一个" prepares another one and
-// "退出" closes. The owner hands in the task count before each opening and reads it back
-// afterwards: it grows by one for every task stored.
+// "退出" closes. Each opening starts from the owner's task count and returns it grown by one
+// for every task stored.
 
 #include <QDialog>
 #include <functional>
@@ -26,12 +26,13 @@ public:
     CAddTaskDlg(TaskStore& store, MessageBoxes& boxes, QWidget* parent = nullptr,
                 ProgramChooser chooser = {});
 
-    /// Resets the controls as a fresh opening shows them; call before exec().
-    void OnInitDialog();
+    /// Starts an opening with the owner's task count: the controls as a fresh opening shows
+    /// them, no task saved yet. Call before exec().
+    void OnInitDialog(int taskCount);
 
-    /// Initialises and runs the dialog modally: kIdOk after "退出", kIdCancel after the close
-    /// box or Escape.
-    int DoModal();
+    /// Initialises and runs the dialog modally until "退出", the close box or Escape; returns
+    /// the task count after it.
+    int DoModal(int taskCount);
 
     void OnMessageRadio();
     void OnProgramRadio();
@@ -43,12 +44,16 @@ public:
     void OnExit();
     void OnBrowse();
 
-    int m_nTaskCount = 0;           ///< set by the owner before opening; each stored task adds one
-    int m_nSavedCount = 0;          ///< tasks stored in this opening; the owner sets it to 0
-    std::string m_strReminderText;  ///< code page 936, at most 66 bytes
-    std::string m_strProgramPath;   ///< code page 936
-
     void reject() override;
+
+    /// The task count: the owner's, plus one for every task stored in this opening.
+    int TaskCount() const { return m_nTaskCount; }
+    /// Tasks stored in this opening.
+    int SavedCount() const { return m_nSavedCount; }
+    /// The reminder text the edit holds (code page 936, at most 66 bytes).
+    const std::string& ReminderText() const { return m_strReminderText; }
+    /// The chosen program (code page 936); empty when none. Kept between openings.
+    const std::string& ProgramPath() const { return m_strProgramPath; }
 
 private:
     void ApplyEnabling(int radioId);
@@ -56,6 +61,10 @@ private:
     int CheckedRadio(int first, int last);
     void Say(std::string_view utf8);
 
+    int m_nTaskCount = 0;
+    int m_nSavedCount = 0;
+    std::string m_strReminderText;
+    std::string m_strProgramPath;
     TaskStore& m_store;
     MessageBoxes& m_boxes;
     ProgramChooser m_chooser;

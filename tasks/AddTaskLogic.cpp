@@ -115,10 +115,10 @@ bool IsCalendarDate(int month, int day) {
 }
 
 BuiltTask BuildTaskRecord(const AddTaskChoices& choices) {
-    const int action = choices.checkedAction == Id::kMessage ? 1 : 0;
-    char schedule = kScheduleWeekly;
-    if (choices.checkedSchedule == Id::kDaily) schedule = kScheduleDaily;
-    if (choices.checkedSchedule == Id::kOnDate) schedule = kScheduleDate;
+    const Action action = choices.action;
+    const char schedule = choices.schedule == kScheduleDaily || choices.schedule == kScheduleDate
+                              ? choices.schedule
+                              : kScheduleWeekly;
 
     int month = 0;
     int day = 0;
@@ -135,9 +135,11 @@ BuiltTask BuildTaskRecord(const AddTaskChoices& choices) {
         if (!w) return {AddTaskProblem::BadWeekday, {}};
         weekday = *w;
     }
-    if (action == 0 && choices.programPath.empty()) return {AddTaskProblem::NoProgram, {}};
+    if (action == kActionProgram && choices.programPath.empty())
+        return {AddTaskProblem::NoProgram, {}};
 
-    const std::string& target = action == 1 ? choices.reminderText : choices.programPath;
+    const std::string& target =
+        action == kActionMessage ? choices.reminderText : choices.programPath;
     return {AddTaskProblem::None, FormatTaskRecord(action, schedule, choices.hour, choices.minute,
                                                    month, day, weekday, target)};
 }
@@ -156,61 +158,10 @@ std::string_view ProblemText(AddTaskProblem problem) {
     return {};
 }
 
-bool FollowsTwoByteRule(std::string_view gbText) {
-    for (std::size_t i = 0; i < gbText.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(gbText[i]);
-        if (byte < 0x80) continue;
-        // Lead bytes of the code page run from 0x81 to 0xFE and always have a second byte.
-        if (byte == 0x80 || byte == 0xFF || i + 1 >= gbText.size()) return false;
-        ++i;
-    }
-    return true;
-}
-
 std::optional<std::string_view> ProgramPathRefusal(std::string_view gbPath) {
     if (!FollowsTwoByteRule(gbPath)) return kPathNotGb;
     if (FindChar(gbPath, '|') != std::string_view::npos) return kPathHasBar;
     return std::nullopt;
-}
-
-std::vector<FileFilter> SplitFileFilter(std::string_view filter) {
-    std::vector<FileFilter> out;
-    std::size_t pos = 0;
-    auto next = [&]() -> std::string_view {
-        const std::size_t bar = filter.find('|', pos);
-        const std::string_view part =
-            filter.substr(pos, bar == std::string_view::npos ? std::string_view::npos : bar - pos);
-        pos = bar == std::string_view::npos ? filter.size() : bar + 1;
-        return part;
-    };
-    while (pos < filter.size()) {
-        const std::string_view caption = next();
-        if (caption.empty()) break;
-        FileFilter entry{std::string(caption), {}};
-        std::string_view patterns = next();
-        while (!patterns.empty()) {
-            const std::size_t semi = patterns.find(';');
-            std::string_view one = patterns.substr(0, semi);
-            while (!one.empty() && one.front() == ' ') one.remove_prefix(1);
-            while (!one.empty() && one.back() == ' ') one.remove_suffix(1);
-            if (!one.empty()) entry.patterns.emplace_back(one);
-            patterns =
-                semi == std::string_view::npos ? std::string_view() : patterns.substr(semi + 1);
-        }
-        out.push_back(std::move(entry));
-    }
-    return out;
-}
-
-FilterKind KindOfFilter(const FileFilter& filter) {
-    bool programs = !filter.patterns.empty();
-    for (const std::string& p : filter.patterns) {
-        if (p == "*.*" || p == "*") return FilterKind::Everything;
-        std::string lower = p;
-        for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        programs = programs && lower == "*.exe";
-    }
-    return programs ? FilterKind::Programs : FilterKind::Patterns;
 }
 
 }  // namespace tocklet

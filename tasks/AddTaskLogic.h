@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tasks/TaskRecord.h"
+
 namespace tocklet {
 
 /// Control numbers of the add-task dialog.
@@ -69,10 +71,10 @@ std::optional<int> WeekdayDigit(std::string_view gbText);
 /// True when month and day name a day that occurs in some year (29 February included).
 bool IsCalendarDate(int month, int day);
 
-/// Everything Save reads from the dialog. Radio fields hold the checked radio's number, or 0.
+/// Everything Save reads from the dialog.
 struct AddTaskChoices {
-    int checkedAction = 0;    // AddTaskIds::kMessage or kProgram
-    int checkedSchedule = 0;  // AddTaskIds::kDaily, kOnDate or kWeekly
+    Action action = kActionProgram;   // a message only while its radio is checked
+    char schedule = kScheduleWeekly;  // every day, a date, or (also with no choice) a weekday
     int hour = kHourStart;
     int minute = kMinuteStart;
     std::string monthText;    // code page 936, as the combo shows it
@@ -90,18 +92,11 @@ struct BuiltTask {
     std::string record;  // set when problem is None
 };
 
-/// The record Save stores. The action is a message when kMessage is checked and a program
-/// otherwise; the schedule is every day for kDaily, a date for kOnDate and a weekday for
-/// anything else (kWeekly, or no schedule radio checked).
+/// The record Save stores, or why there is none.
 BuiltTask BuildTaskRecord(const AddTaskChoices& choices);
 
 /// The message that explains a problem to the user (UTF-8).
 std::string_view ProblemText(AddTaskProblem problem);
-
-/// True when code page 936 text keeps to the program's text rule that every byte of 0x80 or
-/// above starts a two-byte character; the euro sign, one byte 0x80 in the code page, breaks it
-/// and would throw every later character out of step.
-bool FollowsTwoByteRule(std::string_view gbText);
 
 /// Caption of the dialog's own messages (UTF-8).
 inline constexpr std::string_view kAddTaskCaption = "守时鸟向您提示";
@@ -114,20 +109,5 @@ inline constexpr std::string_view kPathHasBar =
 /// The message refusing a chosen path in code page 936 (nullopt: the path can be stored). A
 /// path may not hold "|", which separates the record's fields.
 std::optional<std::string_view> ProgramPathRefusal(std::string_view gbPath);
-
-/// One entry of a file chooser's filter: its caption and its patterns.
-struct FileFilter {
-    std::string caption;
-    std::vector<std::string> patterns;
-};
-
-/// Splits a filter text of caption|patterns pairs ("Text (*.txt)|*.txt|All|*.*||"; patterns
-/// separated by ';') into its entries. An empty caption ends the list.
-std::vector<FileFilter> SplitFileFilter(std::string_view filter);
-
-/// What a filter shows on a system whose programs carry no ".exe": a pattern list of only
-/// "*.exe" means the programs (files that may be executed), "*.*" or "*" means every file.
-enum class FilterKind { Programs, Everything, Patterns };
-FilterKind KindOfFilter(const FileFilter& filter);
 
 }  // namespace tocklet

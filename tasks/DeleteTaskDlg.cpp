@@ -34,7 +34,8 @@ void CDeleteTaskDlg::SetRows(const std::vector<TaskRow>& rows) {
     }
 }
 
-bool CDeleteTaskDlg::OnInitDialog() {
+bool CDeleteTaskDlg::OnInitDialog(const std::vector<TaskRow>& rows) {
+    SetRows(rows);
     m_nDeletedRow = -1;
     m_nDeletedValue = 0;
     list_->clear();
@@ -44,8 +45,8 @@ bool CDeleteTaskDlg::OnInitDialog() {
         setResult(kIdOk);
         return false;
     }
-    const int rows = std::min(m_nRowCount, kMaxTasks);
-    for (int i = 0; i < rows; ++i) {
+    const int shown = std::min(m_nRowCount, kMaxTasks);
+    for (int i = 0; i < shown; ++i) {
         list_->addItem(FromGb(m_strRows[static_cast<std::size_t>(i)]));
     }
     list_->setCurrentRow(0);
@@ -53,9 +54,9 @@ bool CDeleteTaskDlg::OnInitDialog() {
     return true;
 }
 
-int CDeleteTaskDlg::DoModal() {
-    if (!OnInitDialog()) return result();
-    return exec();
+int CDeleteTaskDlg::DoModal(const std::vector<TaskRow>& rows) {
+    if (OnInitDialog(rows)) exec();
+    return m_nDeletedValue;
 }
 
 int CDeleteTaskDlg::SelectedRow() const {

@@ -29,18 +29,15 @@ class CDeleteTaskDlg : public NoDefaultButtonDialog {
 public:
     explicit CDeleteTaskDlg(MessageBoxes& boxes, QWidget* parent = nullptr);
 
-    /// Hands in the rows (TaskStore::DeleteRows(), at most kMaxTasks of them): texts, value
-    /// numbers and m_nRowCount.
-    void SetRows(const std::vector<TaskRow>& rows);
-
-    /// Fills the list and selects its first row. Without rows it tells the user, ends the
+    /// Starts an opening with the rows (TaskStore::DeleteRows(), at most kMaxTasks of them):
+    /// fills the list and selects its first row. Without rows it tells the user, ends the
     /// dialog with kIdOk and returns false.
-    bool OnInitDialog();
+    bool OnInitDialog(const std::vector<TaskRow>& rows);
 
-    /// Initialises and runs the dialog modally; kIdOk after a deletion (read
-    /// m_nDeletedValue), kIdCancel after "退出[&E]" or the close box. Enter away from the
-    /// buttons gives kIdOk with nothing deleted.
-    int DoModal();
+    /// Initialises and runs the dialog modally; returns the value number of the task to
+    /// delete, or 0 when none was deleted ("退出[&E]", the close box, Escape, or Enter away
+    /// from the buttons).
+    int DoModal(const std::vector<TaskRow>& rows);
 
     /// "删除[&D]": marks the selected row deleted and ends the dialog with kIdOk.
     void OnDelete();
@@ -48,14 +45,26 @@ public:
     /// "退出[&E]", Escape, the close box: kIdCancel, nothing deleted.
     void reject() override;
 
-    int m_nRowCount = 0;                           ///< rows handed in; one less after a deletion
-    std::array<std::string, kMaxTasks> m_strRows;  ///< row texts (code page 936); "!" when deleted
-    std::array<int, kMaxTasks> m_nRowValues{};     ///< the value number each row stands for
-    int m_nDeletedRow = -1;                        ///< row deleted in this opening, or -1
-    int m_nDeletedValue = 0;  ///< value number of the task to delete, 0 when none
+    /// Rows handed in; one less after a deletion.
+    int RowCount() const { return m_nRowCount; }
+    /// A row's text (code page 936); kDeletedRowMark once deleted.
+    const std::string& RowText(int row) const {
+        return m_strRows.at(static_cast<std::size_t>(row));
+    }
+    /// The row deleted in this opening, or -1.
+    int DeletedRow() const { return m_nDeletedRow; }
+    /// The value number of the task to delete, 0 when none.
+    int DeletedValue() const { return m_nDeletedValue; }
 
 private:
+    void SetRows(const std::vector<TaskRow>& rows);
     int SelectedRow() const;
+
+    int m_nRowCount = 0;
+    std::array<std::string, kMaxTasks> m_strRows;
+    std::array<int, kMaxTasks> m_nRowValues{};  // the value number each row stands for
+    int m_nDeletedRow = -1;
+    int m_nDeletedValue = 0;
 
     MessageBoxes& boxes_;
     QListWidget* list_ = nullptr;

@@ -8,7 +8,7 @@
 
 class QSortFilterProxyModel;
 
-#include "tasks/AddTaskLogic.h"
+#include "tasks/FileFilter.h"
 
 namespace tocklet {
 

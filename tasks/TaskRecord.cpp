@@ -19,9 +19,9 @@ std::string_view After(std::string_view text, std::size_t pos) {
 
 }  // namespace
 
-std::string FormatTaskRecord(int action, char schedule, int hour, int minute, int month, int day,
+std::string FormatTaskRecord(Action action, char schedule, int hour, int minute, int month, int day,
                              int weekday, std::string_view target) {
-    std::string r = std::to_string(action);
+    std::string r = std::to_string(static_cast<int>(action));
     r += schedule;
     r += std::to_string(hour);
     r += ',';
@@ -95,7 +95,7 @@ ParsedTask ParseTaskRecord(std::string_view record) {
 }
 
 bool TaskCanFire(const ParsedTask& task) {
-    return (task.record.nAction == 0 || task.record.nAction == 1) &&
+    return (task.record.nAction == kActionProgram || task.record.nAction == kActionMessage) &&
            (task.schedule == kScheduleDaily || task.schedule == kScheduleDate ||
             task.schedule == kScheduleWeekly);
 }

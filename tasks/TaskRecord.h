@@ -4,12 +4,15 @@
 #include <string>
 #include <string_view>
 
+#include "settings/SettingsTable.h"
+
 namespace tocklet {
 
-inline constexpr int kMaxTasks = 20;
-inline constexpr std::size_t kTaskValueBytes = 100;
 inline constexpr std::size_t kMaxRecordBytes = kTaskValueBytes - 1;
 inline constexpr std::size_t kMaxReminderBytes = 66;
+
+/// What a task does: its action character read as a number.
+enum Action : int { kActionProgram = 0, kActionMessage = 1 };
 
 inline constexpr char kScheduleDaily = '1';
 inline constexpr char kScheduleDate = '2';
@@ -17,7 +20,7 @@ inline constexpr char kScheduleWeekly = '3';
 
 /// One parsed task.
 struct TaskRecord {
-    int nAction = 0;   ///< 1 = message, 0 = program
+    int nAction = 0;   ///< kActionMessage or kActionProgram (-1 or another digit: never fires)
     int nMonth = 0;    ///< 1..12, date tasks only
     int nDay = 0;      ///< 1..31, date tasks only
     int nWeekday = 0;  ///< 1 = Sunday .. 7 = Saturday, weekly tasks only
@@ -35,7 +38,7 @@ struct ParsedTask {
 };
 
 /// The record string of one task; numbers without leading zeros, the date part by schedule.
-std::string FormatTaskRecord(int action, char schedule, int hour, int minute, int month, int day,
+std::string FormatTaskRecord(Action action, char schedule, int hour, int minute, int month, int day,
                              int weekday, std::string_view target);
 
 /// Parses a record string; knows two-byte characters, so their second bytes never act as

@@ -1,29 +1,22 @@
 #pragma once
 // The task list in the program's registry key: value "1" to "N" hold one record string each
 // (100 bytes with zero padding), "happen" holds N (3 bytes). Loaded once into per-schedule
-// tables; every change goes to the registry and reaches the tables after a restart.
+// tables; every change goes to the registry and reaches the tables after a restart. The store
+// reports what happened; the dialogs and the panel tell the user.
 
 #include <array>
-#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
-#include "platform/MessageBox.h"
 #include "platform/Registry.h"
+#include "settings/SettingsTable.h"
+#include "tasks/TaskDue.h"
 #include "tasks/TaskRecord.h"
 
 namespace tocklet {
-
-/// The program's key; reads and writes spell it differently, and the registry ignores case.
-inline constexpr std::string_view kProgramKeyRead = "Software\\Microsoft\\Windows\\tocklet";
-inline constexpr std::string_view kProgramKeyWrite = "SoftWare\\Microsoft\\Windows\\tocklet";
-
-inline constexpr std::string_view kTaskCountValue = "happen";
-inline constexpr std::uint32_t kTaskCountBytes = 3;
-
-/// Read buffer for the small numeric settings values ("happen", flags, counts).
-inline constexpr std::uint32_t kNumberReadBytes = 16;
 
 /// One row of the delete list: a loaded task's target and the value number it is stored under.
 struct TaskRow {
@@ -31,25 +24,66 @@ struct TaskRow {
     std::string text;
 };
 
+/// One schedule's loaded tasks in value-number order, each with the value number it came from.
+struct TaskTable {
+    std::array<TaskRecord, kMaxTasks> tasks{};
+    std::array<int, kMaxTasks> valueNumbers{};
+    int count = 0;
+
+    std::span<const TaskRecord> Loaded() const {
+        return {tasks.data(), static_cast<std::size_t>(count)};
+    }
+};
+
+/// The three tables of the loaded list.
+struct ScheduleTables {
+    TaskTable m_dailyTasks;
+    TaskTable m_dateTasks;
+    TaskTable m_weeklyTasks;
+
+    /// The tables as the task check examines them.
+    TaskTables View() const {
+        return {m_dailyTasks.Loaded(), m_dateTasks.Loaded(), m_weeklyTasks.Loaded()};
+    }
+    /// The table of a schedule character; nullptr for any other character.
+    const TaskTable* Of(char schedule) const;
+    TaskTable* Of(char schedule) {
+        return const_cast<TaskTable*>(std::as_const(*this).Of(schedule));
+    }
+};
+
+/// What AppendTask did.
+struct AppendResult {
+    enum class Outcome {
+        Stored,         ///< the value and the count were written
+        ListFull,       ///< refused: the list holds kMaxTasks tasks
+        RecordTooLong,  ///< refused: the record does not fit a task value
+        NotStored,      ///< the key or the value could not be written
+    };
+    Outcome outcome = Outcome::NotStored;
+    int count = 0;          ///< the count after: one more when the task was stored
+    SettingsReport report;  ///< the key, the task value and "happen"
+};
+
 class TaskStore {
 public:
-    TaskStore(Registry& reg, MessageBoxes& boxes) : reg_(reg), boxes_(boxes) {}
+    explicit TaskStore(Registry& reg) : reg_(reg) {}
     TaskStore(const TaskStore&) = delete;
     TaskStore& operator=(const TaskStore&) = delete;
 
     /// Reads values 1 to taskCount (at most kMaxTasks; a negative count counts as 0) into the
-    /// records and tables. Missing, empty or unreadable values are skipped without a message.
-    void LoadTasks(int taskCount);
+    /// records and tables. Missing, empty or unreadable values are skipped. False when the key
+    /// could not be opened (nothing is loaded then).
+    bool LoadTasks(int taskCount);
 
-    /// Stores record as value count + 1 and "happen" = count + 1; returns the new count, or
-    /// count unchanged when nothing was stored (list full, record too long, or the write
-    /// failed); every outcome is reported in a message box.
-    int AppendTask(std::string_view record, int count);
+    /// Stores record as value count + 1 and "happen" = count + 1, unless the list is full or
+    /// the record too long. The count grows only when the value was written.
+    AppendResult AppendTask(std::string_view record, int count);
 
-    /// Writes values 1 to m_nTaskCount from the records, followed by the tasks appended since
-    /// the load (up to tasksAdded of them), so that the list matches "happen" = m_nTaskCount +
-    /// tasksAdded.
-    void RewriteTasks(int tasksAdded);
+    /// Writes values 1 to TaskCount() from the records, followed by the tasks appended since
+    /// the load (up to tasksAdded of them), so that the list matches "happen" = TaskCount() +
+    /// tasksAdded. Reports the key and each value that could not be written.
+    SettingsReport RewriteTasks(int tasksAdded);
 
     /// Removes the task loaded from value number v: the record of the highest value number
     /// that holds one moves into v, and the count drops past the empty values at its end.
@@ -63,23 +97,19 @@ public:
     /// group in table order.
     std::vector<TaskRow> DeleteRows() const;
 
-    int m_nTaskCount = 0;
-    std::array<std::string, kMaxTasks> m_strTaskRecords;
-    std::array<TaskRecord, kMaxTasks> m_dailyTasks{};
-    int m_nDailyCount = 0;
-    std::array<TaskRecord, kMaxTasks> m_dateTasks{};
-    int m_nDateCount = 0;
-    std::array<TaskRecord, kMaxTasks> m_weeklyTasks{};
-    int m_nWeeklyCount = 0;
+    /// The task count N: value numbers 1 to N are the list.
+    int TaskCount() const { return m_nTaskCount; }
+    /// The record string of value number v (1..TaskCount()) as it stands now; empty when that
+    /// value was missing, empty, or its task was deleted.
+    std::string_view Record(int valueNumber) const;
+    /// The loaded tables; they never change while the program runs.
+    const ScheduleTables& Tables() const { return m_tables; }
 
 private:
-    void Say(std::string_view utf8);
-
     Registry& reg_;
-    MessageBoxes& boxes_;
-    std::array<int, kMaxTasks> dailyNumbers_{};
-    std::array<int, kMaxTasks> dateNumbers_{};
-    std::array<int, kMaxTasks> weeklyNumbers_{};
+    int m_nTaskCount = 0;
+    std::array<std::string, kMaxTasks> m_strTaskRecords;
+    ScheduleTables m_tables;
     std::array<std::string, kMaxTasks> loaded_;  // the records as loaded
     std::vector<std::string> appended_;          // records stored by AppendTask since the load
 };

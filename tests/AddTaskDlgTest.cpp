@@ -10,6 +10,7 @@
 #include <deque>
 #include <set>
 
+#include "TypeText.h"
 #include "controls/DialogBuilder.h"
 #include "controls/UpDownButtons.h"
 #include "fakes/FakeMessageBoxes.h"
@@ -19,7 +20,6 @@
 #include "platform/Text.h"
 #include "tasks/AddTaskDlg.h"
 #include "tasks/TaskStore.h"
-#include "TypeText.h"
 
 // Texts in failure messages as text, not as code units.
 inline void PrintTo(const QString& text, std::ostream* os) {
@@ -44,9 +44,7 @@ protected:
     }
 
     void Open(int count) {
-        dlg.m_nTaskCount = count;
-        dlg.m_nSavedCount = 0;
-        dlg.OnInitDialog();
+        dlg.OnInitDialog(count);
         dlg.show();
     }
 
@@ -87,7 +85,7 @@ protected:
 
     FakeRegistry reg;
     FakeMessageBoxes boxes;
-    TaskStore store{reg, boxes};
+    TaskStore store{reg};
     std::deque<QString> chooserAnswers;
     int chooserCalls = 0;
     CAddTaskDlg dlg{store, boxes, nullptr, [this](QWidget* owner) {
@@ -151,18 +149,18 @@ TEST_F(AddTaskDlgTest, EveryDayMessageWithDefaultsStoresTheRecordAndTellsSo) {
     Click(1095);
     Click(1076);
     Type(Edit(1075), U("开会"));
-    EXPECT_EQ(dlg.m_strReminderText, Gb("开会"));
+    EXPECT_EQ(dlg.ReminderText(), Gb("开会"));
     Click(1079);
     EXPECT_EQ(Stored(4), Value(Gb("1110,30_|开会")));
     EXPECT_EQ(reg.Get(kProgramKeyRead, "happen"), StoredString("4", 3));
-    EXPECT_EQ(dlg.m_nTaskCount, 4);
-    EXPECT_EQ(dlg.m_nSavedCount, 1);
+    EXPECT_EQ(dlg.TaskCount(), 4);
+    EXPECT_EQ(dlg.SavedCount(), 1);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, Gb("您的数据已经被成功地保存了\n"));
     EXPECT_EQ(boxes.shown[0].caption, Gb("守时鸟向您提示"));
     EXPECT_FALSE(W(1079)->isEnabled());
     Click(1079);  // disabled: nothing more is stored
-    EXPECT_EQ(dlg.m_nTaskCount, 4);
+    EXPECT_EQ(dlg.TaskCount(), 4);
 }
 
 TEST_F(AddTaskDlgTest, WeeklyProgramOnFridayAtTwentyTwo) {
@@ -171,7 +169,7 @@ TEST_F(AddTaskDlgTest, WeeklyProgramOnFridayAtTwentyTwo) {
     Click(1078);
     Click(1097);
     EXPECT_EQ(chooserCalls, 1);
-    EXPECT_EQ(dlg.m_strProgramPath, "/opt/tools/backup");
+    EXPECT_EQ(dlg.ProgramPath(), "/opt/tools/backup");
     Retype(1074, "22");
     Retype(1086, "0");
     Combo(1098)->setCurrentIndex(4);
@@ -214,7 +212,7 @@ TEST_F(AddTaskDlgTest, DateTaskAndAnImpossibleDate) {
     Click(1079);
     EXPECT_FALSE(Stored(2).has_value());
     EXPECT_EQ(boxes.shown.back().text, Gb(ProblemText(AddTaskProblem::BadDate)));
-    EXPECT_EQ(dlg.m_nTaskCount, 1);
+    EXPECT_EQ(dlg.TaskCount(), 1);
     EXPECT_TRUE(W(1079)->isEnabled());
     EXPECT_EQ(Edit(1075)->text(), "never");
 }
@@ -229,7 +227,7 @@ TEST_F(AddTaskDlgTest, SaveNextSaveAppendsTwoValues) {
     Click(1080);
     EXPECT_TRUE(W(1079)->isEnabled());
     EXPECT_TRUE(Edit(1075)->text().isEmpty());
-    EXPECT_TRUE(dlg.m_strReminderText.empty());
+    EXPECT_TRUE(dlg.ReminderText().empty());
     EXPECT_TRUE(Checked(1095));  // Next keeps everything but the text
     EXPECT_TRUE(Checked(1076));
     Type(Edit(1075), "two");
@@ -237,8 +235,8 @@ TEST_F(AddTaskDlgTest, SaveNextSaveAppendsTwoValues) {
     EXPECT_EQ(Stored(6), Value("1110,30_|one"));
     EXPECT_EQ(Stored(7), Value("1110,30_|two"));
     EXPECT_EQ(reg.Get(kProgramKeyRead, "happen"), StoredString("7", 3));
-    EXPECT_EQ(dlg.m_nTaskCount, 7);
-    EXPECT_EQ(dlg.m_nSavedCount, 2);
+    EXPECT_EQ(dlg.TaskCount(), 7);
+    EXPECT_EQ(dlg.SavedCount(), 2);
 }
 
 TEST_F(AddTaskDlgTest, SpinsWrapAnswerTheArrowKeysAndKeepTheirLastValidPosition) {
@@ -287,7 +285,7 @@ TEST_F(AddTaskDlgTest, ReminderEditTakesAtMost66Bytes) {
     Type(Edit(1075), full);
     Type(Edit(1075), "a");
     EXPECT_EQ(Edit(1075)->text(), full);
-    EXPECT_EQ(dlg.m_strReminderText, Gb(full.toStdString()));
+    EXPECT_EQ(dlg.ReminderText(), Gb(full.toStdString()));
 }
 
 TEST_F(AddTaskDlgTest, TwentyFirstTaskIsRefusedAndTheInputsStay) {
@@ -298,8 +296,8 @@ TEST_F(AddTaskDlgTest, TwentyFirstTaskIsRefusedAndTheInputsStay) {
     Click(1079);
     EXPECT_FALSE(Stored(21).has_value());
     EXPECT_TRUE(reg.writes.empty());
-    EXPECT_EQ(dlg.m_nTaskCount, 20);
-    EXPECT_EQ(dlg.m_nSavedCount, 0);
+    EXPECT_EQ(dlg.TaskCount(), 20);
+    EXPECT_EQ(dlg.SavedCount(), 0);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_NE(boxes.shown[0].text.find("20"), std::string::npos);
     EXPECT_EQ(Edit(1075)->text(), U("第二十一个"));
@@ -320,9 +318,9 @@ TEST_F(AddTaskDlgTest, RecordTooLongIsRefusedAndTheInputsStay) {
     Click(1097);
     Click(1079);
     EXPECT_FALSE(Stored(2).has_value());
-    EXPECT_EQ(dlg.m_nTaskCount, 1);
+    EXPECT_EQ(dlg.TaskCount(), 1);
     EXPECT_NE(boxes.shown.back().text.find("99"), std::string::npos);
-    EXPECT_EQ(dlg.m_strProgramPath, longPath + "q");
+    EXPECT_EQ(dlg.ProgramPath(), longPath + "q");
     EXPECT_TRUE(W(1079)->isEnabled());
 }
 
@@ -331,10 +329,10 @@ TEST_F(AddTaskDlgTest, FileChoiceCancelUnstorablePathAndMissingProgram) {
     Click(1096);
     Click(1076);
     Click(1097);
-    EXPECT_EQ(dlg.m_strProgramPath, "/usr/bin/xclock");
+    EXPECT_EQ(dlg.ProgramPath(), "/usr/bin/xclock");
     EXPECT_EQ(W(1097)->toolTip(), "/usr/bin/xclock");
     Click(1097);  // cancelled: the path becomes empty
-    EXPECT_TRUE(dlg.m_strProgramPath.empty());
+    EXPECT_TRUE(dlg.ProgramPath().empty());
     EXPECT_TRUE(boxes.shown.empty());
     Click(1079);  // a program task needs a program
     EXPECT_EQ(boxes.shown.back().text, Gb(ProblemText(AddTaskProblem::NoProgram)));
@@ -342,10 +340,10 @@ TEST_F(AddTaskDlgTest, FileChoiceCancelUnstorablePathAndMissingProgram) {
     Click(1097);
     EXPECT_EQ(boxes.shown.back().text, Gb(kPathNotGb));
     EXPECT_EQ(boxes.shown.back().caption, Gb("守时鸟向您提示"));
-    EXPECT_TRUE(dlg.m_strProgramPath.empty());
+    EXPECT_TRUE(dlg.ProgramPath().empty());
     Click(1097);
     EXPECT_EQ(boxes.shown.back().text, Gb(kPathHasBar));
-    EXPECT_TRUE(dlg.m_strProgramPath.empty());
+    EXPECT_TRUE(dlg.ProgramPath().empty());
     EXPECT_TRUE(reg.writes.empty());
 }
 
@@ -360,12 +358,12 @@ TEST_F(AddTaskDlgTest, ExitGivesOkEscapeGivesCancelAndReopeningStartsFresh) {
     Open(2);
     EXPECT_EQ(Enabled(), (std::set<int>{1095, 1096}));
     for (int id : {1095, 1096, 1076, 1077, 1078}) EXPECT_FALSE(Checked(id)) << id;
-    EXPECT_EQ(dlg.m_strProgramPath, "/usr/bin/xclock");  // kept between openings
+    EXPECT_EQ(dlg.ProgramPath(), "/usr/bin/xclock");  // kept between openings
     Click(1095);
     Type(Edit(1075), "kept");
     QTimer::singleShot(0, &dlg, [this] { QTest::keyClick(&dlg, Qt::Key_Escape); });
     EXPECT_EQ(dlg.exec(), kIdCancel);
-    EXPECT_EQ(dlg.m_nTaskCount, 2);  // nothing saved: the owner sees no new task
+    EXPECT_EQ(dlg.TaskCount(), 2);  // nothing saved: the owner sees no new task
 
     Open(2);
     EXPECT_EQ(Edit(1075)->text(), "kept");

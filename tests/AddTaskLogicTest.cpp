@@ -11,10 +11,10 @@ namespace {
 
 using Id = AddTaskIds;
 
-AddTaskChoices Message(int schedule, std::string_view textUtf8) {
+AddTaskChoices Message(char schedule, std::string_view textUtf8) {
     AddTaskChoices c;
-    c.checkedAction = Id::kMessage;
-    c.checkedSchedule = schedule;
+    c.action = kActionMessage;
+    c.schedule = schedule;
     c.monthText = "1";
     c.dayText = "1";
     c.weekdayText = Gb("星期一");
@@ -29,12 +29,12 @@ std::string Record(const AddTaskChoices& c) {
 }
 
 TEST(AddTaskRecordTest, EveryDayMessageWithTheOpeningTime) {
-    EXPECT_EQ(Record(Message(Id::kDaily, "开会")), Gb("1110,30_|开会"));
+    EXPECT_EQ(Record(Message(kScheduleDaily, "开会")), Gb("1110,30_|开会"));
 }
 
 TEST(AddTaskRecordTest, WeeklyProgramOnFridayAtTen) {
-    AddTaskChoices c = Message(Id::kWeekly, "ignored for programs");
-    c.checkedAction = Id::kProgram;
+    AddTaskChoices c = Message(kScheduleWeekly, "ignored for programs");
+    c.action = kActionProgram;
     c.hour = 22;
     c.minute = 0;
     c.weekdayText = Gb("星期五");
@@ -43,7 +43,7 @@ TEST(AddTaskRecordTest, WeeklyProgramOnFridayAtTen) {
 }
 
 TEST(AddTaskRecordTest, WeekdayDigitsCountFromSunday) {
-    AddTaskChoices c = Message(Id::kWeekly, "x");
+    AddTaskChoices c = Message(kScheduleWeekly, "x");
     c.weekdayText = Gb("星期日");
     EXPECT_EQ(Record(c), "1310,30_1|x");
     c.weekdayText = Gb("星期一");
@@ -64,7 +64,7 @@ TEST(AddTaskRecordTest, NoScheduleCheckedStoresAWeeklyTaskForTheComboDay) {
 }
 
 TEST(AddTaskRecordTest, DateTaskJoinsMonthAndDay) {
-    AddTaskChoices c = Message(Id::kOnDate, "Merry");
+    AddTaskChoices c = Message(kScheduleDate, "Merry");
     c.hour = 8;
     c.minute = 5;
     c.monthText = "12";
@@ -79,11 +79,11 @@ TEST(AddTaskRecordTest, DateTaskJoinsMonthAndDay) {
 }
 
 TEST(AddTaskRecordTest, EmptyReminderTextIsStoredAsItIs) {
-    EXPECT_EQ(Record(Message(Id::kDaily, "")), "1110,30_|");
+    EXPECT_EQ(Record(Message(kScheduleDaily, "")), "1110,30_|");
 }
 
 TEST(AddTaskRecordTest, ChoicesThatCouldNeverRunAreRefused) {
-    AddTaskChoices date = Message(Id::kOnDate, "x");
+    AddTaskChoices date = Message(kScheduleDate, "x");
     for (auto [m, d] : {std::pair{"13", "1"},
                         {"0", "5"},
                         {"2", "30"},
@@ -97,19 +97,19 @@ TEST(AddTaskRecordTest, ChoicesThatCouldNeverRunAreRefused) {
         date.dayText = d;
         EXPECT_EQ(BuildTaskRecord(date).problem, AddTaskProblem::BadDate) << m << "." << d;
     }
-    AddTaskChoices weekly = Message(Id::kWeekly, "x");
+    AddTaskChoices weekly = Message(kScheduleWeekly, "x");
     for (std::string_view w : {"", "星期", "星期八", "周一", "Monday"}) {
         weekly.weekdayText = Gb(w);
         EXPECT_EQ(BuildTaskRecord(weekly).problem, AddTaskProblem::BadWeekday) << w;
     }
     // The weekday is read only for weekly tasks, the date only for date tasks.
-    AddTaskChoices daily = Message(Id::kDaily, "x");
+    AddTaskChoices daily = Message(kScheduleDaily, "x");
     daily.weekdayText = "junk";
     daily.monthText = "junk";
     EXPECT_EQ(Record(daily), "1110,30_|x");
 
-    AddTaskChoices program = Message(Id::kDaily, "x");
-    program.checkedAction = Id::kProgram;
+    AddTaskChoices program = Message(kScheduleDaily, "x");
+    program.action = kActionProgram;
     EXPECT_EQ(BuildTaskRecord(program).problem, AddTaskProblem::NoProgram);
     EXPECT_FALSE(ProblemText(AddTaskProblem::NoProgram).empty());
     EXPECT_FALSE(ProblemText(AddTaskProblem::BadDate).empty());
@@ -165,30 +165,10 @@ TEST(AddTaskEnablingTest, EachRadioFollowsItsRow) {
     EXPECT_TRUE(EnablingAfterClick(Id::kSave).enabled.empty());
 }
 
-TEST(AddTaskFileFilterTest, CaptionsKeepTheirTextAndPatternsDecideTheKind) {
-    const auto filters = SplitFileFilter("ExeFiles (*.exe)|*.exe|All Files(*.*)|*.*||");
-    ASSERT_EQ(filters.size(), 2u);
-    EXPECT_EQ(filters[0].caption, "ExeFiles (*.exe)");
-    EXPECT_EQ(filters[0].patterns, std::vector<std::string>{"*.exe"});
-    EXPECT_EQ(filters[1].caption, "All Files(*.*)");
-    EXPECT_EQ(KindOfFilter(filters[0]), FilterKind::Programs);
-    EXPECT_EQ(KindOfFilter(filters[1]), FilterKind::Everything);
-
-    const auto more = SplitFileFilter("Text|*.txt; *.log|Programs|*.EXE");
-    ASSERT_EQ(more.size(), 2u);
-    EXPECT_EQ(more[0].patterns, (std::vector<std::string>{"*.txt", "*.log"}));
-    EXPECT_EQ(KindOfFilter(more[0]), FilterKind::Patterns);
-    EXPECT_EQ(KindOfFilter(more[1]), FilterKind::Programs);
-}
-
-TEST(AddTaskFileFilterTest, PathsWithTheFieldSeparatorAreRefused) {
+TEST(AddTaskProgramPathTest, PathsWithTheFieldSeparatorAreRefused) {
     EXPECT_EQ(ProgramPathRefusal("/opt/a|b/run"), kPathHasBar);
     EXPECT_EQ(ProgramPathRefusal("/usr/bin/xclock"), std::nullopt);
     EXPECT_EQ(ProgramPathRefusal("/opt/\x80/run"), kPathNotGb);  // the euro sign
-    EXPECT_TRUE(FollowsTwoByteRule(Gb("开会 ok")));
-    EXPECT_TRUE(FollowsTwoByteRule("\x81\x80"));  // 0x80 as a second byte is fine
-    EXPECT_FALSE(FollowsTwoByteRule("a\x80"));
-    EXPECT_FALSE(FollowsTwoByteRule("a\x81"));  // a lead byte without its second byte
     // A two-byte character whose second byte is 0x7C is no separator.
     EXPECT_EQ(ProgramPathRefusal("/home/\x81\x7c/run"), std::nullopt);
 }

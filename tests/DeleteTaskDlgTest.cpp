@@ -4,15 +4,13 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <algorithm>
 
 #include "controls/DialogBuilder.h"
 #include "fakes/FakeMessageBoxes.h"
-#include "fakes/FakeProfile.h"
 #include "fakes/FakeRegistry.h"
 #include "platform/Text.h"
 #include "resources/Templates.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "tasks/DeleteTaskDlg.h"
 #include "tasks/TaskStore.h"
 
@@ -20,7 +18,6 @@ namespace tocklet {
 namespace {
 
 using testing::FakeMessageBoxes;
-using testing::FakeProfile;
 using testing::FakeRegistry;
 
 const std::string kDaily = "1110,30_|D";
@@ -43,8 +40,7 @@ protected:
         tasks.LoadTasks(settings.m_nTaskCount);
     }
     void Open() {
-        dlg.SetRows(tasks.DeleteRows());
-        ASSERT_TRUE(dlg.OnInitDialog());
+        ASSERT_TRUE(dlg.OnInitDialog(tasks.DeleteRows()));
         dlg.show();
     }
     QListWidget* list() { return ControlAs<QListWidget>(&dlg, kDeleteListId); }
@@ -58,11 +54,11 @@ protected:
     }
     // The main panel's steps after the dialog reported a deletion.
     void DeleteAndStore() {
-        ASSERT_TRUE(tasks.DeleteTask(dlg.m_nDeletedValue));
-        settings.m_nTaskCount = tasks.m_nTaskCount;
+        ASSERT_TRUE(tasks.DeleteTask(dlg.DeletedValue()));
+        settings.m_nTaskCount = tasks.TaskCount();
         reg.writes.clear();
-        SettingsStore(reg, profile, boxes).SaveSettings(settings);
-        tasks.RewriteTasks(settings.m_nTasksAdded);
+        EXPECT_TRUE(SettingsStore(reg).SaveSettings(settings).Ok());
+        EXPECT_TRUE(tasks.RewriteTasks(settings.m_nTasksAdded).Ok());
     }
     std::string Value(int v) {
         const std::string bytes = reg.Get(kProgramKeyRead, std::to_string(v)).value_or("");
@@ -75,10 +71,9 @@ protected:
     }
 
     FakeRegistry reg;
-    FakeProfile profile;
     FakeMessageBoxes boxes;
     PanelSettings settings;
-    TaskStore tasks{reg, boxes};
+    TaskStore tasks{reg};
     CDeleteTaskDlg dlg{boxes};
 };
 
@@ -105,9 +100,9 @@ TEST_F(DeleteTaskDlgTest, RowsByScheduleAndDeletionCompactsTheList) {
     ClickDelete();
     EXPECT_EQ(dlg.result(), kIdOk);
     EXPECT_FALSE(dlg.isVisible());
-    EXPECT_EQ(dlg.m_nRowCount, 2);
-    EXPECT_EQ(dlg.m_strRows[0], "!");
-    EXPECT_EQ(dlg.m_nDeletedValue, 2);
+    EXPECT_EQ(dlg.RowCount(), 2);
+    EXPECT_EQ(dlg.RowText(0), "!");
+    EXPECT_EQ(dlg.DeletedValue(), 2);
 
     DeleteAndStore();
     EXPECT_EQ(Value(1), kWeekly);
@@ -121,7 +116,7 @@ TEST_F(DeleteTaskDlgTest, HighestValueNumberMovesNothing) {
     Open();
     list()->setCurrentRow(1);  // T, value 3
     ClickDelete();
-    EXPECT_EQ(dlg.m_nDeletedValue, 3);
+    EXPECT_EQ(dlg.DeletedValue(), 3);
     DeleteAndStore();
     EXPECT_EQ(Value(1), kWeekly);
     EXPECT_EQ(Value(2), kDaily);
@@ -143,7 +138,7 @@ TEST_F(DeleteTaskDlgTest, MissingValuesDoNotShiftTheRowsOffTheirTasks) {
     EXPECT_EQ(Rows(), QStringList({"A", "B", "C"}));
     list()->setCurrentRow(1);
     ClickDelete();
-    EXPECT_EQ(dlg.m_nDeletedValue, 3);
+    EXPECT_EQ(dlg.DeletedValue(), 3);
     DeleteAndStore();
     EXPECT_EQ(Value(1), "1110,0_|A");
     EXPECT_EQ(Value(3), "1112,0_|C");
@@ -155,8 +150,8 @@ TEST_F(DeleteTaskDlgTest, TaskNamedLikeTheMarkIsNotMistakenForTheDeletedRow) {
     Open();
     list()->setCurrentRow(1);
     ClickDelete();
-    EXPECT_EQ(dlg.m_nDeletedRow, 1);
-    EXPECT_EQ(dlg.m_nDeletedValue, 2);
+    EXPECT_EQ(dlg.DeletedRow(), 1);
+    EXPECT_EQ(dlg.DeletedValue(), 2);
     DeleteAndStore();
     EXPECT_EQ(Value(1), "1110,0_|!");
     EXPECT_EQ(*reg.Get(kProgramKeyRead, "happen"), std::string("1\0\0", 3));
@@ -170,7 +165,6 @@ TEST_F(DeleteTaskDlgTest, ChineseRowsAreShownAsStored) {
 
 TEST_F(DeleteTaskDlgTest, OneDeletionPerOpening) {
     Store({kDaily, "1111,0_|E", "1112,0_|F"});
-    dlg.SetRows(tasks.DeleteRows());
     int clicks = 0;
     QTimer::singleShot(0, [&] {
         ClickDelete();
@@ -178,22 +172,25 @@ TEST_F(DeleteTaskDlgTest, OneDeletionPerOpening) {
         // A second press cannot reach a dialog that has already closed.
         if (dlg.isVisible()) ClickDelete();
     });
-    EXPECT_EQ(dlg.DoModal(), kIdOk);
+    EXPECT_EQ(dlg.DoModal(tasks.DeleteRows()), 1);
+    EXPECT_EQ(dlg.result(), kIdOk);
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(dlg.m_nRowCount, 2);
-    EXPECT_EQ(std::count(dlg.m_strRows.begin(), dlg.m_strRows.end(), "!"), 1);
+    EXPECT_EQ(dlg.RowCount(), 2);
+    int marked = 0;
+    for (int row = 0; row < kMaxTasks; ++row) marked += dlg.RowText(row) == "!";
+    EXPECT_EQ(marked, 1);
 }
 
 TEST_F(DeleteTaskDlgTest, NoRowsTellsTheUserAndClosesAtOnce) {
     Store({}, 0);
-    dlg.SetRows(tasks.DeleteRows());
-    EXPECT_EQ(dlg.DoModal(), kIdOk);
+    EXPECT_EQ(dlg.DoModal(tasks.DeleteRows()), 0);
+    EXPECT_EQ(dlg.result(), kIdOk);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text,
               Gb("    没有取得数据,可能是没有任务,\n 也可能是调用数据失败,请重新添加任务 "));
     EXPECT_EQ(boxes.shown[0].caption, Gb("守时鸟提示您"));
     EXPECT_EQ(boxes.shown[0].icon, MbIcon::None);
-    EXPECT_EQ(dlg.m_nDeletedValue, 0);
+    EXPECT_EQ(dlg.DeletedValue(), 0);
     EXPECT_FALSE(dlg.isVisible());
 }
 
@@ -205,8 +202,8 @@ TEST_F(DeleteTaskDlgTest, NothingSelectedDeletesNothing) {
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>({Gb(" 没有选项可删除了")}));
     EXPECT_EQ(boxes.shown[0].caption, Gb("请您注意"));
     EXPECT_EQ(dlg.result(), kIdOk);
-    EXPECT_EQ(dlg.m_nRowCount, 2);
-    EXPECT_EQ(dlg.m_nDeletedValue, 0);
+    EXPECT_EQ(dlg.RowCount(), 2);
+    EXPECT_EQ(dlg.DeletedValue(), 0);
 }
 
 TEST_F(DeleteTaskDlgTest, ExitEscapeAndEnterDeleteNothing) {
@@ -221,8 +218,8 @@ TEST_F(DeleteTaskDlgTest, ExitEscapeAndEnterDeleteNothing) {
     QTest::keyClick(list(), Qt::Key_Return);
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(dlg.result(), kIdOk);
-    EXPECT_EQ(dlg.m_nRowCount, 2);
-    EXPECT_EQ(dlg.m_nDeletedValue, 0);
+    EXPECT_EQ(dlg.RowCount(), 2);
+    EXPECT_EQ(dlg.DeletedValue(), 0);
     EXPECT_EQ(Rows().size(), 2);
 
     // Enter on the focused delete button deletes, as a click does.
@@ -233,7 +230,7 @@ TEST_F(DeleteTaskDlgTest, ExitEscapeAndEnterDeleteNothing) {
     auto* remove = ControlAs<QPushButton>(&dlg, kDeleteButtonId);
     remove->setFocus();
     QTest::keyClick(remove, Qt::Key_Return);
-    EXPECT_EQ(dlg.m_nDeletedValue, 1);
+    EXPECT_EQ(dlg.DeletedValue(), 1);
 }
 
 }  // namespace

@@ -19,7 +19,8 @@ TEST(MainPanel, CreationStartsTheSecondHideAndAlignTimers) {
     PanelHarness h;
     h.StoreTasks({Gb("1110,30_|开会")});
     h.Start();
-    EXPECT_EQ(h.timers.calls, (std::vector<Call>{{true, 1, 1000}, {true, 4, 800}, {true, 5, 1000}}));
+    EXPECT_EQ(h.timers.calls,
+              (std::vector<Call>{{true, 1, 1000}, {true, 4, 800}, {true, 5, 1000}}));
 }
 
 TEST(MainPanel, HidesOnTheFirstTickOfTheHideTimer) {
@@ -42,7 +43,7 @@ TEST(MainPanel, TitleShowsTheTimeOfEachSecond) {
     h.clock.Advance(std::chrono::seconds(1));
     h.TickSecond();
     EXPECT_EQ(h.Title(), Gb("超级守时鸟  10:28:58"));
-    EXPECT_EQ(h.panel->m_strTitleTime, "10:28:58");
+    EXPECT_EQ(h.Title().substr(h.Title().size() - 8), "10:28:58");
 }
 
 TEST(MainPanel, TaskCheckStartsOnlyAtTheFirstWholeMinute) {
@@ -57,6 +58,20 @@ TEST(MainPanel, TaskCheckStartsOnlyAtTheFirstWholeMinute) {
     h.timers.Fire(kTimerAlign);  // 10:29:00
     EXPECT_TRUE(h.timers.IsRunning(kTimerTaskCheck));
     EXPECT_EQ(h.timers.running.at(kTimerTaskCheck), 60000);
+    EXPECT_FALSE(h.timers.IsRunning(kTimerAlign));
+}
+
+TEST(MainPanel, AHeldUpAlignTickStillCountsForSecondZero) {
+    PanelHarness h;
+    h.StoreTasks({Gb("1110,30_|开会")});
+    h.Start();
+    h.clock.Advance(std::chrono::seconds(4));  // 10:29:01
+    const auto now = std::chrono::floor<std::chrono::seconds>(h.clock.Now().time_since_epoch());
+    h.timers.Fire(kTimerAlign, TickSeconds{now.count() - 2, 1, 1});  // stands for 10:28:59
+    EXPECT_FALSE(h.timers.IsRunning(kTimerTaskCheck));
+    // Held up past 10:29:00, the next tick covers it and the one after.
+    h.timers.Fire(kTimerAlign, TickSeconds{now.count() - 1, 2, 1});
+    EXPECT_TRUE(h.timers.IsRunning(kTimerTaskCheck));
     EXPECT_FALSE(h.timers.IsRunning(kTimerAlign));
 }
 
@@ -75,9 +90,9 @@ TEST(MainPanel, StartUpShowsTheStoredSettings) {
     EXPECT_TRUE(h.boxes.shown.empty()) << h.boxes.shown.front().text;
     EXPECT_EQ(ToGb(ControlAs<QLabel>(&p, kIdBanner)->text()), "Acme -- Alice");
     EXPECT_EQ(ToGb(ControlAs<QLineEdit>(&p, kIdShutdownTime)->text()), "21:30:0");
-    EXPECT_EQ(p.m_nHour, 21);
-    EXPECT_EQ(p.m_nMinute, 30);
-    EXPECT_EQ(p.m_nSecond, 0);
+    EXPECT_EQ(p.PresetShutdownTime().m_nHour, 21);
+    EXPECT_EQ(p.PresetShutdownTime().m_nMinute, 30);
+    EXPECT_EQ(p.PresetShutdownTime().m_nSecond, 0);
     EXPECT_TRUE(ControlAs<QCheckBox>(&p, kIdChimeOn)->isChecked());
     EXPECT_TRUE(ControlAs<QCheckBox>(&p, kIdChimeSound)->isChecked());
     EXPECT_TRUE(ControlAs<QCheckBox>(&p, kIdChimeSound)->isEnabled());
@@ -87,7 +102,7 @@ TEST(MainPanel, StartUpShowsTheStoredSettings) {
     EXPECT_EQ(ToGb(ControlAs<QLabel>(&p, kIdTaskCountText)->text()), "2");
     EXPECT_EQ(ToGb(ControlAs<QLabel>(&p, kIdRepeatText)->text()), "3");
     EXPECT_EQ(ToGb(ControlAs<QLabel>(&p, kIdDelayText)->text()), "15");
-    EXPECT_EQ(p.m_tasks.m_nDailyCount, 2);
+    EXPECT_EQ(p.Tasks().Tables().m_dailyTasks.count, 2);
 }
 
 TEST(MainPanel, ChimeOffDisablesItsSubordinateBoxes) {
@@ -129,7 +144,7 @@ TEST(MainPanel, FirstRunMarksItselfAndRegistersAutostart) {
     PanelHarness h;
     h.StoreTasks({Gb("1110,30_|开会")});
     h.registry.Remove(kCvKey, "new");
-    Soon([&h] { QTest::keyClick(&h.panel->m_firstPasswordDlg, Qt::Key_Escape); });
+    Soon([&h] { QTest::keyClick(DialogOf<CFirstPasswordDlg>(*h.panel), Qt::Key_Escape); });
     h.Start();
     EXPECT_EQ(h.registry.Get(kCvKey, "new"), Stored("1", 2));
     EXPECT_EQ(h.registry.Get(kRunKeyPath, "ZidezArudiva"), Stored(h.self.path, 128));
@@ -151,7 +166,7 @@ TEST(MainPanel, TrayIconFollowsMonitoringAndTogglesThePanel) {
     EXPECT_EQ(h.tray.tip, Gb("守时鸟正在工作"));
 
     EXPECT_TRUE(p.OnCommand(kCmdPauseMonitoring));
-    EXPECT_EQ(p.m_bMonitoring, 0);
+    EXPECT_FALSE(p.IsMonitoring());
     EXPECT_FALSE(ControlAs<QCheckBox>(&p, kIdMonitoring)->isChecked());
     EXPECT_EQ(h.tray.iconId, 121);
     EXPECT_EQ(h.tray.tip, Gb("守时鸟暂时停止监控"));
@@ -160,7 +175,7 @@ TEST(MainPanel, TrayIconFollowsMonitoringAndTogglesThePanel) {
     EXPECT_TRUE(ControlAs<QCheckBox>(&p, kIdMonitoring)->isChecked());
 
     ControlAs<QCheckBox>(&p, kIdMonitoring)->click();  // the check box itself
-    EXPECT_EQ(p.m_bMonitoring, 0);
+    EXPECT_FALSE(p.IsMonitoring());
     EXPECT_EQ(h.tray.iconId, 121);
 
     h.tray.Press(TrayButton::Left);
@@ -191,7 +206,7 @@ TEST(MainPanel, RightClickOpensTheIconMenuWithItsFirstItemBold) {
     open->hide();
 
     items[5]->trigger();  // " 暂停监控" arrives as a command of the panel
-    EXPECT_EQ(p.m_bMonitoring, 0);
+    EXPECT_FALSE(p.IsMonitoring());
 }
 
 TEST(MainPanel, CloseBoxHidesAndEnterDoesNothing) {

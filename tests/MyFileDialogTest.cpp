@@ -158,9 +158,9 @@ TEST_F(MyFileDialogTest, ChosenPathOrEmptyAfterCancel) {
 TEST_F(MyFileDialogTest, TheAddTaskButtonOpensItAndTakesThePath) {
     testing::FakeRegistry reg;
     testing::FakeMessageBoxes boxes;
-    TaskStore store(reg, boxes);
+    TaskStore store(reg);
     CAddTaskDlg dlg(store, boxes);
-    dlg.OnInitDialog();
+    dlg.OnInitDialog(0);
     const QString program = dir.filePath("runme");
     QTimer::singleShot(0, &dlg, [&] {
         auto* chooser = qobject_cast<CMyFileDialog*>(QApplication::activeModalWidget());
@@ -170,13 +170,13 @@ TEST_F(MyFileDialogTest, TheAddTaskButtonOpensItAndTakesThePath) {
         PressOpen(chooser);
     });
     dlg.OnBrowse();
-    EXPECT_EQ(dlg.m_strProgramPath, program.toStdString());
+    EXPECT_EQ(dlg.ProgramPath(), program.toStdString());
 
     QTimer::singleShot(0, &dlg, [] {
         if (auto* chooser = QApplication::activeModalWidget()) chooser->close();
     });
     dlg.OnBrowse();
-    EXPECT_TRUE(dlg.m_strProgramPath.empty());
+    EXPECT_TRUE(dlg.ProgramPath().empty());
 }
 
 }  // namespace

@@ -35,10 +35,10 @@ void Click(QWidget* dialog, int id) {
 void AnswerPrompt(CMainPanelDlg& p, const char* text) {
     Soon([&p, text] {
         if (text) {
-            Type(&p.m_passwordPrompt, 1000, text);
-            Click(&p.m_passwordPrompt, 1002);
+            Type(DialogOf<CPasswordPromptDlg>(p), 1000, text);
+            Click(DialogOf<CPasswordPromptDlg>(p), 1002);
         } else {
-            Click(&p.m_passwordPrompt, 1097);
+            Click(DialogOf<CPasswordPromptDlg>(p), 1097);
         }
     });
 }
@@ -57,9 +57,9 @@ TEST(PanelCommands, FirstUseStoresThePasswordAndItGuardsThisRunToo) {
     h.registry.Remove(kCvKey, "new");
     CMainPanelDlg& p = h.Build();
     Soon([&p] {
-        Type(&p.m_firstPasswordDlg, 1000, "abc");
-        Type(&p.m_firstPasswordDlg, 1009, "abc");
-        Click(&p.m_firstPasswordDlg, 1097);
+        Type(DialogOf<CFirstPasswordDlg>(p), 1000, "abc");
+        Type(DialogOf<CFirstPasswordDlg>(p), 1009, "abc");
+        Click(DialogOf<CFirstPasswordDlg>(p), 1097);
     });
     p.OnCreate();
     p.OnInitDialog();
@@ -67,7 +67,7 @@ TEST(PanelCommands, FirstUseStoresThePasswordAndItGuardsThisRunToo) {
     EXPECT_EQ(h.registry.Get(kCvKey, "new"), Stored("1", 2));
     EXPECT_EQ(h.profile.Get("option", "clock"), "1");
     EXPECT_EQ(h.profile.Get("option", "color"), "2");
-    EXPECT_EQ(p.m_settings.m_strPassword, "abc");
+    EXPECT_EQ(p.Settings().m_strPassword, "abc");
 }
 
 TEST(PanelCommands, EscapingFirstUseStoresNoPasswordButEndsTheFirstRun) {
@@ -75,7 +75,7 @@ TEST(PanelCommands, EscapingFirstUseStoresNoPasswordButEndsTheFirstRun) {
     h.StoreTasks({Gb("1110,30_|开会")});
     h.registry.Remove(kCvKey, "new");
     CMainPanelDlg& p = h.Build();
-    Soon([&p] { QTest::keyClick(&p.m_firstPasswordDlg, Qt::Key_Escape); });
+    Soon([&p] { QTest::keyClick(DialogOf<CFirstPasswordDlg>(p), Qt::Key_Escape); });
     p.OnInitDialog();
     EXPECT_FALSE(h.registry.Get(kCvKey, "pass").has_value());
     EXPECT_EQ(h.registry.Get(kCvKey, "new"), Stored("1", 2));
@@ -104,7 +104,7 @@ TEST(PanelCommands, ExitWithProtectionAsksAndDoesNotSave) {
     EXPECT_EQ(p.result(), 0);
 
     AnswerPrompt(p, "secretXYZ");  // a longer text is not the password
-    Soon([&p] { Click(&p.m_passwordPrompt, 1097); });
+    Soon([&p] { Click(DialogOf<CPasswordPromptDlg>(p), 1097); });
     p.OnCommand(kCmdExitMenu);
     EXPECT_TRUE(h.tray.shown);
 
@@ -136,13 +136,13 @@ TEST(PanelCommands, ProtectionSwitchAsksOnlyToTurnOff) {
     AnswerPrompt(p, nullptr);
     box->click();
     EXPECT_TRUE(box->isChecked());
-    EXPECT_EQ(p.m_settings.m_bUsePassword, 1);
+    EXPECT_TRUE(p.Settings().m_bUsePassword);
     AnswerPrompt(p, "secret");
     box->click();
     EXPECT_FALSE(box->isChecked());
-    EXPECT_EQ(p.m_settings.m_bUsePassword, 0);
+    EXPECT_FALSE(p.Settings().m_bUsePassword);
     box->click();  // turning on never asks
-    EXPECT_EQ(p.m_settings.m_bUsePassword, 1);
+    EXPECT_TRUE(p.Settings().m_bUsePassword);
 }
 
 TEST(PanelCommands, DeletingATaskCompactsSavesAndRestarts) {
@@ -151,10 +151,10 @@ TEST(PanelCommands, DeletingATaskCompactsSavesAndRestarts) {
     AnswerPrompt(p, "secret");
     // The prompt has closed when the delete dialog opens: pick its first row ("one", value 1).
     QTimer::singleShot(50, &p, [&p] {
-        auto* list = ControlAs<QListWidget>(&p.m_deleteTaskDlg, 1105);
+        auto* list = ControlAs<QListWidget>(DialogOf<CDeleteTaskDlg>(p), 1105);
         ASSERT_NE(list, nullptr);
         list->setCurrentRow(0);
-        Click(&p.m_deleteTaskDlg, 1108);  // one deletion ends the opening
+        Click(DialogOf<CDeleteTaskDlg>(p), 1108);  // one deletion ends the opening
     });
     ControlAs<QPushButton>(&p, kIdDeleteTasks)->click();
     EXPECT_EQ(h.registry.Get(kProgramKey, "happen"), Stored("2", 3));
@@ -170,7 +170,7 @@ TEST(PanelCommands, AddingATaskSavesAndRestarts) {
     h.StoreTasks({Gb("1110,30_|开会")});
     CMainPanelDlg& p = h.Start();
     Soon([&p] {
-        CAddTaskDlg* d = &p.m_addTaskDlg;
+        CAddTaskDlg* d = DialogOf<CAddTaskDlg>(p);
         Click(d, 1095);  // message
         Click(d, 1076);  // every day
         Type(d, 1075, "午饭");
@@ -180,7 +180,7 @@ TEST(PanelCommands, AddingATaskSavesAndRestarts) {
     ControlAs<QPushButton>(&p, kIdAddTasks)->click();
     EXPECT_EQ(h.registry.Get(kProgramKey, "2"), Stored(Gb("1110,30_|午饭"), 100));
     EXPECT_EQ(h.registry.Get(kProgramKey, "happen"), Stored("2", 3));
-    EXPECT_EQ(p.m_settings.m_nTasksAdded, 1);
+    EXPECT_EQ(p.Settings().m_nTasksAdded, 1);
     EXPECT_EQ(h.self.instancesStarted, 1);
     EXPECT_FALSE(h.tray.shown);
 }
@@ -189,7 +189,7 @@ TEST(PanelCommands, LeavingTheAddDialogWithoutSavingChangesNothing) {
     PanelHarness h;
     h.StoreTasks({Gb("1110,30_|开会")});
     CMainPanelDlg& p = h.Start();
-    Soon([&p] { QTest::keyClick(&p.m_addTaskDlg, Qt::Key_Escape); });
+    Soon([&p] { QTest::keyClick(DialogOf<CAddTaskDlg>(p), Qt::Key_Escape); });
     p.OnCommand(kCmdAddTasksMenu);
     EXPECT_EQ(h.self.instancesStarted, 0);
     EXPECT_TRUE(h.tray.shown);
@@ -200,16 +200,32 @@ TEST(PanelCommands, ChangedPasswordIsStoredAndUsed) {
     ProtectedPanel h;
     CMainPanelDlg& p = h.Start();
     Soon([&p] {
-        Type(&p.m_changePasswordDlg, 1025, "secret");
-        Type(&p.m_changePasswordDlg, 1009, "newpw");
-        Type(&p.m_changePasswordDlg, 1026, "newpw");
-        Click(&p.m_changePasswordDlg, 1097);
+        Type(DialogOf<CChangePasswordDlg>(p), 1025, "secret");
+        Type(DialogOf<CChangePasswordDlg>(p), 1009, "newpw");
+        Type(DialogOf<CChangePasswordDlg>(p), 1026, "newpw");
+        Click(DialogOf<CChangePasswordDlg>(p), 1097);
     });
     Click(&p, kIdChangePassword);
     EXPECT_EQ(h.registry.Get(kCvKey, "pass"), Stored("newpw", 11));
-    EXPECT_EQ(p.m_settings.m_strPassword, "newpw");
+    EXPECT_EQ(p.Settings().m_strPassword, "newpw");
     EXPECT_EQ(h.boxes.shown.back().text, Gb(" 密码更新成功,请您记住新密码"));
     EXPECT_EQ(h.boxes.shown.back().caption, Gb("守时鸟提示"));
+    EXPECT_EQ(h.boxes.shown.back().icon, MbIcon::Question);
+    EXPECT_EQ(h.registry.OpenHandles(), 0u);
+
+    // A change that cannot be stored holds for this run, and the user is told so.
+    h.registry.FailSet(kCvKey, "pass");
+    Soon([&p] {
+        auto* dlg = DialogOf<CChangePasswordDlg>(p);
+        Type(dlg, 1025, "newpw");
+        Type(dlg, 1009, "third");
+        Type(dlg, 1026, "third");
+        Click(dlg, 1097);
+    });
+    Click(&p, kIdChangePassword);
+    EXPECT_EQ(p.Settings().m_strPassword, "third");
+    EXPECT_EQ(h.registry.Get(kCvKey, "pass"), Stored("newpw", 11));
+    EXPECT_NE(h.boxes.shown.back().text, Gb(" 密码更新成功,请您记住新密码"));
 }
 
 }  // namespace

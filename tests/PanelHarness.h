@@ -1,6 +1,8 @@
 #pragma once
 // A main panel wired to fakes, with the stored state of an installed program.
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QTimer>
@@ -58,7 +60,8 @@ struct PanelHarness {
         registry.AddKey(kCvKey);
         registry.AddKey(kRunKeyPath);
         registry.Put(kCvKey, "new", Stored("1", 2));
-        for (const char* name : {"Repeat", "DelayTime"}) registry.Put(kProgramKey, name, Stored("0", 3));
+        for (const char* name : {"Repeat", "DelayTime"})
+            registry.Put(kProgramKey, name, Stored("0", 3));
         registry.Put(kProgramKey, "Status", Stored("0", 2));
         clock.SetLocal(2026, 12, 7, 10, 28, 57);
     }
@@ -73,8 +76,8 @@ struct PanelHarness {
 
     /// Builds the panel without creating or starting it.
     CMainPanelDlg& Build() {
-        panel = std::make_unique<CMainPanelDlg>(PanelServices{registry, profile, boxes, clock, timers,
-                                                              sound, launcher, self, tray,
+        panel = std::make_unique<CMainPanelDlg>(PanelServices{registry, profile, boxes, clock,
+                                                              timers, sound, launcher, self, tray,
                                                               autostart, shell});
         return *panel;
     }
@@ -109,6 +112,14 @@ inline std::vector<CReminderDlg*> OpenReminders() {
 inline void Acknowledge(CReminderDlg* reminder) {
     if (!reminder) return;
     if (auto* b = ControlAs<QAbstractButton>(reminder, kReminderThanksId)) b->click();
+}
+
+/// The panel's own dialog of type D (the password prompt, the add-task dialog, ...).
+template <typename D>
+D* DialogOf(QWidget& panel) {
+    D* dialog = panel.findChild<D*>();
+    EXPECT_NE(dialog, nullptr);
+    return dialog;
 }
 
 /// Runs fn once the event loop is reached (inside a modal pop-up, for example).

@@ -191,11 +191,11 @@ TEST(PanelTicks, ChimeSwitchFromTheMenusLeavesTheSubBoxesAlone) {
     CMainPanelDlg& p = h.Start();
     ASSERT_FALSE(ControlAs<QCheckBox>(&p, kIdChimeSound)->isEnabled());
     p.OnCommand(kCmdToggleChime);
-    EXPECT_EQ(p.m_settings.m_bChimeOn, 1);
+    EXPECT_TRUE(p.Settings().m_bChimeOn);
     EXPECT_TRUE(ControlAs<QCheckBox>(&p, kIdChimeOn)->isChecked());
     EXPECT_FALSE(ControlAs<QCheckBox>(&p, kIdChimeSound)->isEnabled());
     p.OnCommand(kCmdToggleChimeMenu);
-    EXPECT_EQ(p.m_settings.m_bChimeOn, 0);
+    EXPECT_FALSE(p.Settings().m_bChimeOn);
     EXPECT_FALSE(ControlAs<QCheckBox>(&p, kIdChimeOn)->isChecked());
     EXPECT_EQ(h.boxes.Texts(),
               (std::vector<std::string>{
@@ -205,10 +205,10 @@ TEST(PanelTicks, ChimeSwitchFromTheMenusLeavesTheSubBoxesAlone) {
 
     ControlAs<QCheckBox>(&p, kIdChimeOn)->click();  // the box itself: no message
     EXPECT_EQ(h.boxes.shown.size(), 2u);
-    EXPECT_EQ(p.m_settings.m_bChimeOn, 1);
+    EXPECT_TRUE(p.Settings().m_bChimeOn);
     EXPECT_TRUE(ControlAs<QCheckBox>(&p, kIdChimeSound)->isEnabled());
     ControlAs<QCheckBox>(&p, kIdChimeSound)->click();
-    EXPECT_EQ(p.m_settings.m_bChimeSound, 1);
+    EXPECT_TRUE(p.Settings().m_bChimeSound);
 }
 
 }  // namespace

@@ -1,174 +1,95 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTest>
 
+#include "PasswordTestSupport.h"
+#include "controls/DialogBuilder.h"
 #include "fakes/FakeMessageBoxes.h"
-#include "fakes/FakeProfile.h"
-#include "fakes/FakeRegistry.h"
 #include "platform/Text.h"
-#include "protection/PasswordRules.h"
-#include "protection/PasswordStore.h"
-#include "shell/SettingsStore.h"
+#include "protection/PasswordGate.h"
+#include "protection/PasswordPromptDlg.h"
+#include "settings/PanelSettings.h"
 
 namespace tocklet {
 namespace {
 
+using testing::Click;
 using testing::FakeMessageBoxes;
-using testing::FakeProfile;
-using testing::FakeRegistry;
+using testing::PromptDriver;
+using testing::Type;
 
-TEST(PasswordAcceptedTest, OnlyTheWholeStoredPasswordPasses) {
-    EXPECT_TRUE(PasswordAccepted("secret", "secret"));
-    // Text after the password makes it a different password.
-    EXPECT_FALSE(PasswordAccepted("secret", "secretXYZ"));
-    EXPECT_FALSE(PasswordAccepted("secret", "secre"));
-    EXPECT_FALSE(PasswordAccepted("secret", "Secret"));
-    EXPECT_FALSE(PasswordAccepted("secret", ""));
-    EXPECT_FALSE(PasswordAccepted("secret", "xsecret"));
-    const std::string chinese = Gb("口令");
-    EXPECT_TRUE(PasswordAccepted(chinese, chinese));
-    EXPECT_FALSE(PasswordAccepted(chinese, chinese.substr(0, 3)));
-}
-
-TEST(PasswordAcceptedTest, NoPasswordStoredLetsEveryInputThrough) {
-    EXPECT_TRUE(PasswordAccepted("", ""));
-    EXPECT_TRUE(PasswordAccepted("", "anything"));
-}
-
-TEST(PasswordChangeAllowedTest, OldMustMatchAndNewMustBeConfirmed) {
-    EXPECT_TRUE(PasswordChangeAllowed("old", "old", "new", "new"));
-    EXPECT_FALSE(PasswordChangeAllowed("old", "Old", "new", "new"));
-    EXPECT_FALSE(PasswordChangeAllowed("old", "oldx", "new", "new"));
-    EXPECT_FALSE(PasswordChangeAllowed("old", "old", "new", "New"));
-    EXPECT_FALSE(PasswordChangeAllowed("old", "old", "new", "ne"));
-    // With no password stored the old one is the empty text, and an empty new one is allowed.
-    EXPECT_TRUE(PasswordChangeAllowed("", "", "", ""));
-    EXPECT_FALSE(PasswordChangeAllowed("", "x", "new", "new"));
-}
-
-TEST(GateTest, AsksOnlyWhileProtectionIsOn) {
-    int asked = 0;
-    auto accept = [&] { return ++asked, 1; };
-    auto refuse = [&] { return ++asked, 0; };
-    EXPECT_TRUE(GateOpen(0, refuse));
-    EXPECT_EQ(asked, 0);
-    EXPECT_TRUE(GateOpen(1, accept));
-    EXPECT_FALSE(GateOpen(1, refuse));
-    EXPECT_EQ(asked, 2);
-}
-
-TEST(SwitchProtectionTest, CheckingNeverAsks) {
-    int asked = 0;
-    std::vector<bool> shown;
-    const int flag = SwitchProtection(
-        true, [&](bool c) { shown.push_back(c); }, [&] { return ++asked, 0; });
-    EXPECT_EQ(flag, 1);
-    EXPECT_EQ(asked, 0);
-    EXPECT_TRUE(shown.empty());
-}
-
-TEST(SwitchProtectionTest, ClearingPutsTheCheckBackAndAsks) {
-    std::vector<bool> shown;
-    bool checkedWhileAsking = false;
-    const int refused = SwitchProtection(
-        false, [&](bool c) { shown.push_back(c); },
-        [&] {
-            checkedWhileAsking = !shown.empty() && shown.back();
-            return 0;
-        });
-    EXPECT_EQ(refused, 1);
-    EXPECT_TRUE(checkedWhileAsking);
-    EXPECT_EQ(shown, std::vector<bool>({true}));
-
-    shown.clear();
-    const int accepted = SwitchProtection(
-        false, [&](bool c) { shown.push_back(c); }, [] { return 1; });
-    EXPECT_EQ(accepted, 0);
-    EXPECT_EQ(shown, std::vector<bool>({true, false}));
-}
-
-class PasswordStoreTest : public ::testing::Test {
+class PasswordGateTest : public ::testing::Test {
 protected:
-    void SetUp() override { reg.AddKey(kCurrentVersionKeyRead); }
-
-    FakeRegistry reg;
     FakeMessageBoxes boxes;
+    CPasswordPromptDlg prompt{boxes};
 };
 
-TEST_F(PasswordStoreTest, FirstPasswordIsWrittenWithTenBytesThroughTheWriteSpelling) {
-    EXPECT_TRUE(StoreFirstPassword(reg, boxes, "abc"));
-    ASSERT_EQ(reg.writes.size(), 1u);
-    EXPECT_EQ(reg.writes[0].key, kCurrentVersionKeyWrite);
-    EXPECT_EQ(reg.writes[0].name, "pass");
-    EXPECT_EQ(reg.writes[0].bytes, std::string("abc\0\0\0\0\0\0\0", 10));
-    EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(reg.OpenHandles(), 0u);
+TEST_F(PasswordGateTest, AskPasswordRunsThePromptModally) {
+    PromptDriver driver(prompt, [](CPasswordPromptDlg& p) {
+        Type(ControlAs<QLineEdit>(&p, kPromptEditId), "口令");
+        QTest::keyClick(ControlAs<QLineEdit>(&p, kPromptEditId), Qt::Key_Enter);
+    });
+    EXPECT_EQ(AskPassword(prompt, Gb("口令")), 1);
+    EXPECT_TRUE(driver.shown);
+    EXPECT_TRUE(prompt.Passed());  // the prompt's own outcome is what AskPassword returned
+
+    PromptDriver refuse(prompt, [](CPasswordPromptDlg& p) { p.reject(); });
+    EXPECT_EQ(AskPassword(prompt, "pw"), 0);
 }
 
-TEST_F(PasswordStoreTest, TenCharacterPasswordIsStoredAndReadBackWhole) {
-    ASSERT_TRUE(StoreFirstPassword(reg, boxes, "0123456789"));
-    EXPECT_EQ(*reg.Get(kCurrentVersionKeyRead, "pass"), "0123456789");
-    ScopedKey key(reg);
-    ASSERT_EQ(reg.OpenKey(RegRoot::LocalMachine, kCurrentVersionKeyRead, kKeyRead, key.Out()),
-              kRegOk);
-    EXPECT_EQ(ReadStringValue(reg, key.Get(), "pass", 11), "0123456789");
+TEST_F(PasswordGateTest, GateAsksOnlyWhileProtectionIsOn) {
+    PanelSettings settings;
+    settings.m_strPassword = "pw";
+    settings.m_bUsePassword = false;
+    {
+        PromptDriver never(prompt, [](CPasswordPromptDlg& p) { p.reject(); });
+        EXPECT_TRUE(PassGate(settings, prompt));
+        EXPECT_FALSE(never.shown);
+    }
+    settings.m_bUsePassword = true;
+    PromptDriver refuse(prompt, [](CPasswordPromptDlg& p) { p.reject(); });
+    EXPECT_FALSE(PassGate(settings, prompt));
+    EXPECT_TRUE(refuse.shown);
 }
 
-TEST_F(PasswordStoreTest, FirstPasswordFailures) {
-    reg.FailOpenForWrite(kCurrentVersionKeyWrite);
-    EXPECT_FALSE(StoreFirstPassword(reg, boxes, "abc"));
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[0].text, Gb("  保存数据失败!  "));
-    EXPECT_EQ(boxes.shown[0].caption, Gb("  守时鸟提示您"));
-    EXPECT_EQ(boxes.shown[1].text, Gb(" 发 生 错 误，请 重 新 确认"));
-    EXPECT_EQ(boxes.shown[1].caption, kAppCaption);
-    EXPECT_TRUE(reg.writes.empty());
+TEST_F(PasswordGateTest, ProtectionSwitch) {
+    PanelSettings settings;
+    settings.m_strPassword = "pw";
+    QCheckBox box;
+    QObject::connect(&box, &QCheckBox::clicked,
+                     [&] { OnUsePasswordClicked(box, settings, prompt); });
 
-    FakeRegistry failing;
-    failing.AddKey(kCurrentVersionKeyRead);
-    failing.FailSet(kCurrentVersionKeyWrite, "pass");
-    FakeMessageBoxes other;
-    EXPECT_FALSE(StoreFirstPassword(failing, other, "abc"));
-    EXPECT_EQ(other.Texts(), std::vector<std::string>({Gb(" 发 生 错 误，请 重 新 确认")}));
-    EXPECT_EQ(failing.OpenHandles(), 0u);
-}
-
-TEST_F(PasswordStoreTest, ChangedPasswordIsWrittenWithElevenBytesThroughTheReadSpelling) {
-    EXPECT_TRUE(SaveChangedPassword(reg, boxes, "0123456789"));
-    ASSERT_EQ(reg.writes.size(), 1u);
-    EXPECT_EQ(reg.writes[0].key, kCurrentVersionKeyRead);
-    EXPECT_EQ(reg.writes[0].name, "pass");
-    EXPECT_EQ(reg.writes[0].bytes, std::string("0123456789\0", 11));
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, Gb(" 密码更新成功,请您记住新密码"));
-    EXPECT_EQ(boxes.shown[0].caption, Gb("守时鸟提示"));
-    EXPECT_EQ(boxes.shown[0].icon, MbIcon::Question);
-    EXPECT_EQ(reg.OpenHandles(), 0u);
-}
-
-TEST_F(PasswordStoreTest, ChangedPasswordThatCannotBeWrittenIsReported) {
-    reg.FailSet(kCurrentVersionKeyRead, "pass");
-    EXPECT_FALSE(WriteChangedPassword(reg, "new"));
-    EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_FALSE(SaveChangedPassword(reg, boxes, "new"));
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_NE(boxes.shown[0].text, Gb(" 密码更新成功,请您记住新密码"));
-
-    FakeRegistry noKey;
-    EXPECT_FALSE(WriteChangedPassword(noKey, "new"));
-}
-
-TEST(FirstUseClockOptionsTest, ColourThenClock) {
-    FakeProfile profile;
-    WriteFirstUseClockOptions(profile);
-    ASSERT_EQ(profile.writes.size(), 2u);
-    EXPECT_EQ(profile.writes[0].section, "option");
-    EXPECT_EQ(profile.writes[0].key, "color");
-    EXPECT_EQ(profile.writes[0].value, "2");
-    EXPECT_EQ(profile.writes[1].section, "option");
-    EXPECT_EQ(profile.writes[1].key, "clock");
-    EXPECT_EQ(profile.writes[1].value, "1");
+    {  // Checking never asks.
+        PromptDriver never(prompt, [](CPasswordPromptDlg& p) { p.reject(); });
+        box.click();
+        EXPECT_FALSE(never.shown);
+        EXPECT_TRUE(box.isChecked());
+        EXPECT_TRUE(settings.m_bUsePassword);
+    }
+    {  // Unchecking asks with the check put back; refused, protection stays on.
+        bool checkedDuringPrompt = false;
+        PromptDriver refuse(prompt, [&](CPasswordPromptDlg& p) {
+            checkedDuringPrompt = box.isChecked();
+            p.reject();
+        });
+        box.click();
+        EXPECT_TRUE(refuse.shown);
+        EXPECT_TRUE(checkedDuringPrompt);
+        EXPECT_TRUE(box.isChecked());
+        EXPECT_TRUE(settings.m_bUsePassword);
+    }
+    {  // Accepted, protection goes off.
+        PromptDriver accept(prompt, [](CPasswordPromptDlg& p) {
+            Type(ControlAs<QLineEdit>(&p, kPromptEditId), "pw");
+            Click(&p, kPromptSubmitId);
+        });
+        box.click();
+        EXPECT_TRUE(accept.shown);
+        EXPECT_FALSE(box.isChecked());
+        EXPECT_FALSE(settings.m_bUsePassword);
+    }
 }
 
 }  // namespace

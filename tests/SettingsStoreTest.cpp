@@ -1,18 +1,19 @@
 #include <gtest/gtest.h>
 
-#include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeProfile.h"
 #include "fakes/FakeRegistry.h"
 #include "platform/Text.h"
-#include "shell/SettingsStore.h"
-#include "tasks/TaskStore.h"
+#include "settings/ClockOptions.h"
+#include "settings/SettingsStore.h"
+#include "settings/ShutdownTime.h"
 
 namespace tocklet {
 namespace {
 
-using testing::FakeMessageBoxes;
 using testing::FakeProfile;
 using testing::FakeRegistry;
+using Step = SettingsFailure::Step;
+using Failures = std::vector<SettingsFailure>;
 
 std::string Bytes(const char* s, std::size_t n) { return std::string(s, n); }
 
@@ -31,10 +32,10 @@ protected:
     }
     static PanelSettings Sample() {
         PanelSettings s;
-        s.m_bChimeOn = 1;
-        s.m_bChimeSound = 1;
-        s.m_bChimeText = 0;
-        s.m_bUsePassword = 1;
+        s.m_bChimeOn = true;
+        s.m_bChimeSound = true;
+        s.m_bChimeText = false;
+        s.m_bUsePassword = true;
         s.m_strShutdownTime = "23:59:59";
         s.m_nTaskCount = 3;
         s.m_nTasksAdded = 2;
@@ -46,12 +47,11 @@ protected:
 
     FakeRegistry reg;
     FakeProfile profile;
-    FakeMessageBoxes boxes;
-    SettingsStore store{reg, profile, boxes};
+    SettingsStore store{reg};
 };
 
 TEST_F(SettingsStoreTest, SaveWritesExactBytesInOrder) {
-    store.SaveSettings(Sample());
+    EXPECT_TRUE(store.SaveSettings(Sample()).Ok());
     std::vector<std::pair<std::string, std::string>> got;
     for (const auto& w : reg.writes) got.emplace_back(w.name, w.bytes);
     const std::vector<std::pair<std::string, std::string>> want = {
@@ -70,9 +70,8 @@ TEST_F(SettingsStoreTest, SaveWritesExactBytesInOrder) {
         EXPECT_EQ(reg.writes[i].key, "SoftWare\\Microsoft\\Windows\\tocklet");
     }
     EXPECT_EQ(reg.writes[8].key, "SoftWare\\Microsoft\\Windows\\CurrentVersion");
-    EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(reg.OpenHandles(), 0u);
-    EXPECT_EQ(store.SaveOptions(Sample()), 1);
+    EXPECT_TRUE(store.SaveOptions(Sample()).Ok());
 }
 
 TEST_F(SettingsStoreTest, ChimeOffIsAZeroByte) {
@@ -82,31 +81,30 @@ TEST_F(SettingsStoreTest, ChimeOffIsAZeroByte) {
     EXPECT_EQ(Program("CloseHour"), std::string(10, '\0'));
 }
 
-TEST_F(SettingsStoreTest, MissingProgramKeyGivesTheFullMessageSequence) {
+TEST_F(SettingsStoreTest, MissingProgramKeyReportsEveryStep) {
     FakeRegistry bare;
     bare.AddKey(kCurrentVersionKeyRead);
-    SettingsStore s(bare, profile, boxes);
+    SettingsStore s(bare);
     PanelSettings p = Sample();
-    s.LoadOptions(p);
-    const std::string damaged = Gb(" 注册表已经损坏");
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(4, damaged));
+    EXPECT_EQ(s.LoadOptions(p).failures, (Failures{{Step::OpenKey, Setting::Repeat},
+                                                   {Step::ReadValue, Setting::Repeat},
+                                                   {Step::ReadValue, Setting::LaunchShow},
+                                                   {Step::ReadValue, Setting::DelayMinutes}}));
     EXPECT_EQ(p.m_nRepeat, 0);
     EXPECT_EQ(p.m_nLaunchShow, 0);
     EXPECT_EQ(p.m_nDelayMinutes, 0);
 
-    boxes.shown.clear();
-    s.SaveSettings(Sample());
-    const std::string saveFailed = Gb("  保存数据失败!  ");
-    EXPECT_EQ(boxes.Texts(),
-              (std::vector<std::string>{saveFailed, "Fail to set clockopenvalue",
-                                        "Fail to set closehour value", "Fail to set happen value",
-                                        "Fail to set happen value", "Fail to set happen value",
-                                        saveFailed, damaged, damaged, damaged}));
-    for (const auto& b : boxes.shown) {
-        EXPECT_EQ(b.caption, kAppCaption);
-        EXPECT_EQ(b.buttons, MbButtons::Ok);
-        EXPECT_EQ(b.icon, MbIcon::None);
-    }
+    EXPECT_EQ(s.SaveSettings(Sample()).failures,
+              (Failures{{Step::OpenKey, Setting::ChimeOn},
+                        {Step::SetValue, Setting::ChimeOn},
+                        {Step::SetValue, Setting::ShutdownTime},
+                        {Step::SetValue, Setting::TaskCount},
+                        {Step::SetValue, Setting::ChimeSound},
+                        {Step::SetValue, Setting::ChimeText},
+                        {Step::OpenKey, Setting::Repeat},
+                        {Step::SetValue, Setting::Repeat},
+                        {Step::SetValue, Setting::LaunchShow},
+                        {Step::SetValue, Setting::DelayMinutes}}));
     // UsePas still reaches the CurrentVersion key.
     EXPECT_EQ(bare.Get(kCurrentVersionKeyRead, "UsePas"), Bytes("1\0\0", 3));
 }
@@ -115,10 +113,10 @@ TEST_F(SettingsStoreTest, EachFailedWriteHasItsOwnMessage) {
     reg.FailSet(kProgramKeyWrite, "CloseHour");
     reg.FailSet(kProgramKeyWrite, "word");
     reg.FailSet(kProgramKeyWrite, "Status");
-    store.SaveSettings(Sample());
-    EXPECT_EQ(boxes.Texts(),
-              (std::vector<std::string>{"Fail to set closehour value", "Fail to set happen value",
-                                        Gb(" 注册表已经损坏")}));
+    EXPECT_EQ(store.SaveSettings(Sample()).failures,
+              (Failures{{Step::SetValue, Setting::ShutdownTime},
+                        {Step::SetValue, Setting::ChimeText},
+                        {Step::SetValue, Setting::LaunchShow}}));
     EXPECT_EQ(Program("DelayTime"), Bytes("60\0", 3));
 }
 
@@ -127,22 +125,20 @@ TEST_F(SettingsStoreTest, LoadOptionsReadsAndBoundsTheOptions) {
     reg.Put(kProgramKeyRead, "Status", Bytes("1\0", 2));
     reg.Put(kProgramKeyRead, "DelayTime", Bytes("45\0", 3));
     PanelSettings p;
-    store.LoadOptions(p);
+    EXPECT_TRUE(store.LoadOptions(p).Ok());
     EXPECT_EQ(p.m_nRepeat, 3);
     EXPECT_EQ(p.m_nLaunchShow, 1);
     EXPECT_EQ(p.m_nDelayMinutes, 45);
-    EXPECT_TRUE(boxes.shown.empty());
 
     // Hand-edited values outside what the sliders offer are brought into range; "Status"
     // missing means minimised, with its message.
     reg.Put(kProgramKeyRead, "Repeat", Bytes("9\0\0", 3));
     reg.Put(kProgramKeyRead, "DelayTime", Bytes("-5\0", 3));
     reg.Remove(kProgramKeyRead, "Status");
-    store.LoadOptions(p);
+    EXPECT_EQ(store.LoadOptions(p).failures, (Failures{{Step::ReadValue, Setting::LaunchShow}}));
     EXPECT_EQ(p.m_nRepeat, 5);
     EXPECT_EQ(p.m_nDelayMinutes, 0);
     EXPECT_EQ(p.m_nLaunchShow, 0);
-    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{Gb(" 注册表已经损坏")}));
 }
 
 TEST_F(SettingsStoreTest, StartupReadTakesEveryValue) {
@@ -166,30 +162,32 @@ TEST_F(SettingsStoreTest, StartupReadTakesEveryValue) {
     EXPECT_EQ(reg.OpenHandles(), 3u);  // kept open for the first-run writes
     store.CloseStartupKeys();
     EXPECT_EQ(reg.OpenHandles(), 0u);
-    EXPECT_TRUE(boxes.shown.empty());
 
     PanelSettings p;
     ApplyStartupValues(v, p);
-    EXPECT_EQ(p.m_bChimeOn, 1);
-    EXPECT_EQ(p.m_bChimeSound, 1);
-    EXPECT_EQ(p.m_bChimeText, 0);
-    EXPECT_EQ(p.m_bUsePassword, 1);
+    EXPECT_TRUE(p.m_bChimeOn);
+    EXPECT_TRUE(p.m_bChimeSound);
+    EXPECT_FALSE(p.m_bChimeText);
+    EXPECT_TRUE(p.m_bUsePassword);
     EXPECT_EQ(p.m_nTaskCount, 12);
     EXPECT_EQ(p.m_strShutdownTime, "21:30:0");
     EXPECT_EQ(p.m_strPassword, "0123456789A");
+    const ShutdownTime time = SplitShutdownTime(p.m_strShutdownTime);
+    EXPECT_EQ(time.m_nHour, 21);
+    EXPECT_EQ(time.m_nMinute, 30);
+    EXPECT_EQ(time.m_nSecond, 0);
 }
 
 TEST_F(SettingsStoreTest, StartupWithoutValuesIsAFirstRunWithDefaults) {
     FakeRegistry bare;
-    SettingsStore s(bare, profile, boxes);
+    SettingsStore s(bare);
     StartupValues v = s.ReadStartup();
     EXPECT_FALSE(v.currentVersionOpened);
-    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{Gb(" 初 始 化 错 误!")}));
     EXPECT_TRUE(IsFirstRun(v));
     PanelSettings p;
-    p.m_bChimeOn = 1;
+    p.m_bChimeOn = true;
     ApplyStartupValues(v, p);
-    EXPECT_EQ(p.m_bChimeOn, 0);
+    EXPECT_FALSE(p.m_bChimeOn);
     EXPECT_EQ(p.m_nTaskCount, 0);
     EXPECT_EQ(p.m_strShutdownTime, "");
     EXPECT_EQ(p.m_strPassword, "");
@@ -221,7 +219,7 @@ TEST_F(SettingsStoreTest, OversizedPasswordIsKeptWholeNotEmpty) {
 
 TEST_F(SettingsStoreTest, FirstRunWritesMarkerAndAutostart) {
     store.ReadStartup();
-    store.FirstRunWrites("/usr/bin/tocklet");
+    EXPECT_TRUE(store.FirstRunWrites("/usr/bin/tocklet").Ok());
     store.CloseStartupKeys();
     ASSERT_EQ(reg.writes.size(), 2u);
     EXPECT_EQ(reg.writes[0].key, "Software\\Microsoft\\Windows\\CurrentVersion");
@@ -230,7 +228,6 @@ TEST_F(SettingsStoreTest, FirstRunWritesMarkerAndAutostart) {
     EXPECT_EQ(reg.writes[1].key, "Software\\Microsoft\\Windows\\CurrentVersion\\Run");
     EXPECT_EQ(reg.writes[1].name, "ZidezArudiva");
     EXPECT_EQ(reg.writes[1].bytes, StoredString("/usr/bin/tocklet", 128));
-    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(SettingsStoreTest, AutostartPathIsNeverStoredCut) {
@@ -238,27 +235,28 @@ TEST_F(SettingsStoreTest, AutostartPathIsNeverStoredCut) {
     const std::string p200 = "/" + std::string(199, 'p');
     store.ReadStartup();
     store.FirstRunWrites(p127);
-    EXPECT_EQ(reg.Get(kRunKey, kAutostartValue), StoredString(p127, 128));
+    EXPECT_EQ(reg.Get(kRunKey, "ZidezArudiva"), StoredString(p127, 128));
     store.FirstRunWrites(p200);
-    EXPECT_EQ(reg.Get(kRunKey, kAutostartValue), p200 + std::string(1, '\0'));
+    EXPECT_EQ(reg.Get(kRunKey, "ZidezArudiva"), p200 + std::string(1, '\0'));
 }
 
 TEST_F(SettingsStoreTest, FirstRunFailuresAreReported) {
     reg.FailOpenForWrite(kCurrentVersionKeyRead);
     store.ReadStartup();
-    store.FirstRunWrites("/bin/t");
-    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{Gb("  错误 !  "), "Fail to set value"}));
+    EXPECT_EQ(store.FirstRunWrites("/bin/t").failures,
+              (Failures{{Step::OpenKey, Setting::FirstRunDone},
+                        {Step::SetValue, Setting::FirstRunDone}}));
     // The autostart entry does not depend on the CurrentVersion key.
-    EXPECT_EQ(reg.Get(kRunKey, kAutostartValue), StoredString("/bin/t", 128));
+    EXPECT_EQ(reg.Get(kRunKey, "ZidezArudiva"), StoredString("/bin/t", 128));
 
-    boxes.shown.clear();
     FakeRegistry r2;
     r2.AddKey(kCurrentVersionKeyRead);
     r2.FailSet(kCurrentVersionKeyRead, "new");
-    SettingsStore s2(r2, profile, boxes);
+    SettingsStore s2(r2);
     s2.ReadStartup();
-    s2.FirstRunWrites("/bin/t");  // no Run key: silently not stored
-    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Fail to set value"}));
+    EXPECT_EQ(
+        s2.FirstRunWrites("/bin/t").failures,  // no Run key: the entry is not stored
+        (Failures{{Step::SetValue, Setting::FirstRunDone}, {Step::SetValue, Setting::Autostart}}));
 }
 
 TEST_F(SettingsStoreTest, TaskCountsUpToTwentySurviveSaveAndRestart) {
@@ -270,40 +268,36 @@ TEST_F(SettingsStoreTest, TaskCountsUpToTwentySurviveSaveAndRestart) {
         PanelSettings s;
         s.m_nTaskCount = n - 1;
         s.m_nTasksAdded = 1;
-        store.SaveSettings(s);
+        EXPECT_TRUE(store.SaveSettings(s).Ok());
         EXPECT_EQ(Program("happen"), StoredString(std::to_string(n), 3));
 
         PanelSettings after;
         ApplyStartupValues(store.ReadStartup(), after);
         store.CloseStartupKeys();
         EXPECT_EQ(after.m_nTaskCount, n);
-        TaskStore tasks(reg, boxes);
-        tasks.LoadTasks(after.m_nTaskCount);
-        EXPECT_EQ(tasks.m_nDailyCount, n);
-        EXPECT_EQ(tasks.m_dailyTasks[static_cast<std::size_t>(n - 1)].Target(),
-                  "t" + std::to_string(n));
     }
-    EXPECT_TRUE(boxes.shown.empty());
 }
 
-TEST_F(SettingsStoreTest, ClockOptionsAndColours) {
-    EXPECT_EQ(store.ReadClockOptions().clock, 0);
-    EXPECT_EQ(store.ReadClockOptions().color, 0);
-    profile.Put("OPTION", "Clock", "1");
-    profile.Put("option", "color", "4");
-    ClockOptions o = store.ReadClockOptions();
-    EXPECT_EQ(o.clock, 1);
-    EXPECT_EQ(o.color, 4);
+TEST_F(SettingsStoreTest, RunFlagAndOwnerNamesHaveTheirBytesAndReportTheirFailures) {
+    reg.AddKey(kConfigKey);
+    EXPECT_TRUE(store.WriteRunFlag().Ok());
+    EXPECT_TRUE(store.WriteOwnerNames(std::string(30, 'o'), Gb("李雷")).Ok());
+    ASSERT_EQ(reg.writes.size(), 3u);
+    EXPECT_EQ(reg.writes[0].key, "Config");
+    EXPECT_EQ(reg.writes[0].name, "run");
+    EXPECT_EQ(reg.writes[0].bytes, Bytes("0\0", 2));
+    EXPECT_EQ(reg.writes[1].key, kCurrentVersionKeyWrite);
+    EXPECT_EQ(reg.writes[1].name, "RegisteredOrganization");
+    EXPECT_EQ(reg.writes[1].bytes, std::string(30, 'o'));  // whole, without its zero byte
+    EXPECT_EQ(reg.writes[2].name, "RegisteredOwner");
+    EXPECT_EQ(reg.writes[2].bytes, StoredString(Gb("李雷"), 16));
 
-    EXPECT_EQ(ClockColorFromNumber(1), 0x0000FFu);
-    EXPECT_EQ(ClockColorFromNumber(2), 0x00FF00u);
-    EXPECT_EQ(ClockColorFromNumber(3), 0xFF0000u);
-    EXPECT_EQ(ClockColorFromNumber(4), 0x00FFFFu);
-    EXPECT_EQ(ClockColorFromNumber(5), 0xFFFF00u);
-    EXPECT_EQ(ClockColorFromNumber(6), 0xFFFFFFu);
-    EXPECT_EQ(ClockColorFromNumber(0), Rgb(0, 255, 0));
-    EXPECT_EQ(ClockColorFromNumber(7), Rgb(0, 255, 0));
-    EXPECT_EQ(ClockColorFromNumber(-1), Rgb(0, 255, 0));
+    FakeRegistry bare;
+    SettingsStore s(bare);
+    EXPECT_EQ(s.WriteRunFlag().failures,
+              (Failures{{Step::OpenKey, Setting::RunFlag}, {Step::SetValue, Setting::RunFlag}}));
+    reg.FailSet(kCurrentVersionKeyWrite, "RegisteredOwner");
+    EXPECT_EQ(store.WriteOwnerNames("", "").failures, (Failures{{Step::SetValue, Setting::Owner}}));
 }
 
 }  // namespace

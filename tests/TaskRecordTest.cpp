@@ -7,14 +7,16 @@ namespace tocklet {
 namespace {
 
 TEST(TaskRecordFormat, WritesTheStoredForm) {
-    EXPECT_EQ(FormatTaskRecord(1, kScheduleDaily, 10, 30, 0, 0, 0, Gb("开会")),
+    EXPECT_EQ(FormatTaskRecord(kActionMessage, kScheduleDaily, 10, 30, 0, 0, 0, Gb("开会")),
               "1110,30_|" + Gb("开会"));
-    EXPECT_EQ(FormatTaskRecord(1, kScheduleDate, 8, 5, 12, 25, 0, "Merry"), "128,5_12.25|Merry");
-    EXPECT_EQ(FormatTaskRecord(0, kScheduleWeekly, 22, 0, 0, 0, 6, "C:\\Tools\\backup.exe"),
-              "0322,0_6|C:\\Tools\\backup.exe");
+    EXPECT_EQ(FormatTaskRecord(kActionMessage, kScheduleDate, 8, 5, 12, 25, 0, "Merry"),
+              "128,5_12.25|Merry");
+    EXPECT_EQ(
+        FormatTaskRecord(kActionProgram, kScheduleWeekly, 22, 0, 0, 0, 6, "C:\\Tools\\backup.exe"),
+        "0322,0_6|C:\\Tools\\backup.exe");
     // No leading zeros: 9:05 is "9,5"; unused date fields leave no trace.
-    EXPECT_EQ(FormatTaskRecord(1, kScheduleDaily, 9, 5, 7, 7, 7, "x"), "119,5_|x");
-    EXPECT_EQ(FormatTaskRecord(1, kScheduleDate, 0, 0, 1, 1, 0, ""), "120,0_1.1|");
+    EXPECT_EQ(FormatTaskRecord(kActionMessage, kScheduleDaily, 9, 5, 7, 7, 7, "x"), "119,5_|x");
+    EXPECT_EQ(FormatTaskRecord(kActionMessage, kScheduleDate, 0, 0, 1, 1, 0, ""), "120,0_1.1|");
 }
 
 TEST(TaskRecordParse, ReadsTheExamples) {
@@ -116,8 +118,8 @@ TEST(TaskRecordParse, StopsAtAZeroByte) {
 TEST(TaskRecordRoundTrip, EveryTimeAndDateSurvives) {
     for (int h = 0; h < 24; ++h) {
         for (int m = 0; m < 60; m += 7) {
-            ParsedTask p = ParseTaskRecord(
-                FormatTaskRecord(1, kScheduleDate, h, m, h % 12 + 1, m % 31 + 1, 0, Gb("开会")));
+            ParsedTask p = ParseTaskRecord(FormatTaskRecord(kActionMessage, kScheduleDate, h, m,
+                                                            h % 12 + 1, m % 31 + 1, 0, Gb("开会")));
             EXPECT_EQ(p.record.nHour, h);
             EXPECT_EQ(p.record.nMinute, m);
             EXPECT_EQ(p.record.nMonth, h % 12 + 1);
@@ -125,9 +127,10 @@ TEST(TaskRecordRoundTrip, EveryTimeAndDateSurvives) {
         }
     }
     for (int w = 1; w <= 7; ++w) {
-        EXPECT_EQ(ParseTaskRecord(FormatTaskRecord(0, kScheduleWeekly, 1, 2, 0, 0, w, "p"))
-                      .record.nWeekday,
-                  w);
+        EXPECT_EQ(
+            ParseTaskRecord(FormatTaskRecord(kActionProgram, kScheduleWeekly, 1, 2, 0, 0, w, "p"))
+                .record.nWeekday,
+            w);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeRegistry.h"
 #include "platform/Text.h"
+#include "tasks/TaskMessages.h"
 #include "tasks/TaskStore.h"
 
 namespace tocklet {
@@ -34,9 +35,20 @@ protected:
         return n;
     }
 
+    /// Appends as the add-task dialog does, showing what it shows; returns the new count.
+    int Append(std::string_view record, int count) {
+        const AppendResult result = store.AppendTask(record, count);
+        ShowNotices(boxes, AppendNotices(result));
+        return result.count;
+    }
+    /// Rewrites as the panel does after a deletion, showing what it shows.
+    void Rewrite(TaskStore& tasks, int added) {
+        ShowNotices(boxes, RewriteNotices(tasks.RewriteTasks(added)));
+    }
+
     FakeRegistry reg;
     FakeMessageBoxes boxes;
-    TaskStore store{reg, boxes};
+    TaskStore store{reg};
 };
 
 const std::string W = "1322,0_6|weekly";
@@ -45,15 +57,15 @@ const std::string T = "128,5_12.25|date";
 
 TEST_F(TaskStoreTest, LoadsTablesInValueNumberOrder) {
     Load({W, D, T, "1910,0_|odd"});
-    EXPECT_EQ(store.m_nTaskCount, 4);
-    EXPECT_EQ(store.m_nDailyCount, 1);
-    EXPECT_EQ(store.m_nDateCount, 1);
-    EXPECT_EQ(store.m_nWeeklyCount, 1);
-    EXPECT_EQ(store.m_dailyTasks[0].Target(), "daily");
-    EXPECT_EQ(store.m_dateTasks[0].nDay, 25);
-    EXPECT_EQ(store.m_weeklyTasks[0].nWeekday, 6);
+    EXPECT_EQ(store.TaskCount(), 4);
+    EXPECT_EQ(store.Tables().m_dailyTasks.count, 1);
+    EXPECT_EQ(store.Tables().m_dateTasks.count, 1);
+    EXPECT_EQ(store.Tables().m_weeklyTasks.count, 1);
+    EXPECT_EQ(store.Tables().m_dailyTasks.tasks[0].Target(), "daily");
+    EXPECT_EQ(store.Tables().m_dateTasks.tasks[0].nDay, 25);
+    EXPECT_EQ(store.Tables().m_weeklyTasks.tasks[0].nWeekday, 6);
     // A record of no schedule stays a record (so a rewrite keeps it) but is in no table.
-    EXPECT_EQ(store.m_strTaskRecords[3], "1910,0_|odd");
+    EXPECT_EQ(store.Record(4), "1910,0_|odd");
     EXPECT_EQ(store.ValueNumberOf(kScheduleDaily, 0), 2);
     EXPECT_EQ(store.ValueNumberOf(kScheduleDate, 0), 3);
     EXPECT_EQ(store.ValueNumberOf(kScheduleWeekly, 0), 1);
@@ -72,10 +84,10 @@ TEST_F(TaskStoreTest, LoadsTablesInValueNumberOrder) {
 
 TEST_F(TaskStoreTest, MissingValueIsSkippedAndRewrittenEmpty) {
     Load({D, "", T});
-    EXPECT_EQ(store.m_nTaskCount, 3);
-    EXPECT_EQ(store.m_nDailyCount + store.m_nDateCount, 2);
-    EXPECT_TRUE(store.m_strTaskRecords[1].empty());
-    store.RewriteTasks(0);
+    EXPECT_EQ(store.TaskCount(), 3);
+    EXPECT_EQ(store.Tables().m_dailyTasks.count + store.Tables().m_dateTasks.count, 2);
+    EXPECT_TRUE(store.Record(2).empty());
+    Rewrite(store, 0);
     ASSERT_EQ(WrittenNames(), (std::vector<std::string>{"1", "2", "3"}));
     EXPECT_EQ(reg.writes[0].key, "SoftWare\\Microsoft\\Windows\\tocklet");
     EXPECT_EQ(reg.writes[0].bytes, Value100(D));
@@ -88,29 +100,31 @@ TEST_F(TaskStoreTest, UnreadableValuesAndKeyLoadNothingSilently) {
     reg.Put(kProgramKeyRead, "2", std::string(150, 'x'));  // too large for the 100-byte buffer
     reg.FailQuery(kProgramKeyRead, "3");
     Load({D, "", T});
-    EXPECT_EQ(store.m_nDailyCount, 1);
-    EXPECT_EQ(store.m_nDateCount, 0);
+    EXPECT_EQ(store.Tables().m_dailyTasks.count, 1);
+    EXPECT_EQ(store.Tables().m_dateTasks.count, 0);
 
     FakeRegistry noKey;
-    TaskStore other(noKey, boxes);
-    other.LoadTasks(2);
-    EXPECT_EQ(other.m_nDailyCount + other.m_nDateCount + other.m_nWeeklyCount, 0);
+    TaskStore other(noKey);
+    EXPECT_FALSE(other.LoadTasks(2));
+    EXPECT_EQ(other.Tables().m_dailyTasks.count + other.Tables().m_dateTasks.count +
+                  other.Tables().m_weeklyTasks.count,
+              0);
     EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(TaskStoreTest, CountIsKeptToWhatTheStoreHolds) {
     for (int v = 1; v <= 22; ++v) reg.Put(kProgramKeyRead, std::to_string(v), Value100(D));
     store.LoadTasks(22);
-    EXPECT_EQ(store.m_nTaskCount, 20);
-    EXPECT_EQ(store.m_nDailyCount, 20);
+    EXPECT_EQ(store.TaskCount(), 20);
+    EXPECT_EQ(store.Tables().m_dailyTasks.count, 20);
     store.LoadTasks(-3);
-    EXPECT_EQ(store.m_nTaskCount, 0);
-    EXPECT_EQ(store.m_nDailyCount, 0);
+    EXPECT_EQ(store.TaskCount(), 0);
+    EXPECT_EQ(store.Tables().m_dailyTasks.count, 0);
 }
 
 TEST_F(TaskStoreTest, AppendWritesTheValueThenTheCount) {
     const std::string rec = "1110,30_|" + Gb("开会");
-    EXPECT_EQ(store.AppendTask(rec, 3), 4);
+    EXPECT_EQ(Append(rec, 3), 4);
     ASSERT_EQ(WrittenNames(), (std::vector<std::string>{"4", "happen"}));
     EXPECT_EQ(reg.writes[0].bytes.size(), 100u);
     EXPECT_EQ(reg.writes[0].bytes, Value100(rec));
@@ -126,7 +140,7 @@ TEST_F(TaskStoreTest, AppendWritesTheValueThenTheCount) {
 
 TEST_F(TaskStoreTest, AppendThatCannotOpenTheKeyKeepsTheCount) {
     reg.FailOpenForWrite(kProgramKeyWrite);
-    EXPECT_EQ(store.AppendTask(D, 2), 2);
+    EXPECT_EQ(Append(D, 2), 2);
     EXPECT_EQ(boxes.Texts(),
               (std::vector<std::string>{Gb("  保存数据失败!  "), "Fail to set value"}));
     EXPECT_EQ(boxes.shown[0].caption, kAppCaption);
@@ -138,17 +152,17 @@ TEST_F(TaskStoreTest, FailedValueWriteNeverCountsAStaleValue) {
     Load({D, T, W, "1110,0_|deleted before"}, 3);
     reg.Put(kProgramKeyRead, "happen", std::string("3\0\0", 3));
     reg.FailSet(kProgramKeyWrite, "4");
-    EXPECT_EQ(store.AppendTask("1111,0_|new", 3), 3);
+    EXPECT_EQ(Append("1111,0_|new", 3), 3);
     EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Fail to set value"}));
     EXPECT_EQ(reg.Get(kProgramKeyRead, "happen"), std::string("3\0\0", 3));
 }
 
 TEST_F(TaskStoreTest, TwentyFirstTaskIsRefused) {
-    EXPECT_EQ(store.AppendTask(D, 19), 20);
+    EXPECT_EQ(Append(D, 19), 20);
     EXPECT_EQ(reg.Get(kProgramKeyRead, "happen"), std::string("20\0", 3));
     reg.writes.clear();
     boxes.shown.clear();
-    EXPECT_EQ(store.AppendTask(D, 20), 20);
+    EXPECT_EQ(Append(D, 20), 20);
     EXPECT_TRUE(reg.writes.empty());
     EXPECT_FALSE(Stored(21).has_value());
     ASSERT_EQ(boxes.shown.size(), 1u);
@@ -159,12 +173,12 @@ TEST_F(TaskStoreTest, TwentyFirstTaskIsRefused) {
 TEST_F(TaskStoreTest, OverlongRecordIsRefusedWhole) {
     const std::string path99 = "0110,0_|/" + std::string(90, 'p');  // 99 bytes
     ASSERT_EQ(path99.size(), 99u);
-    EXPECT_EQ(store.AppendTask(path99, 0), 1);
+    EXPECT_EQ(Append(path99, 0), 1);
     EXPECT_EQ(Stored(1)->substr(0, 99), path99);
     EXPECT_EQ((*Stored(1))[99], '\0');
     reg.writes.clear();
     boxes.shown.clear();
-    EXPECT_EQ(store.AppendTask(path99 + "q", 1), 1);
+    EXPECT_EQ(Append(path99 + "q", 1), 1);
     EXPECT_TRUE(reg.writes.empty());
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption, Gb("守时鸟向您提示"));
@@ -174,8 +188,8 @@ TEST_F(TaskStoreTest, DeleteMovesTheLastRecordIntoTheGap) {
     const std::string a = "1110,0_|a", b = "1111,0_|b", c = "1112,0_|c", d = "1113,0_|d";
     Load({a, b, c, d});
     ASSERT_TRUE(store.DeleteTask(2));
-    EXPECT_EQ(store.m_nTaskCount, 3);
-    store.RewriteTasks(0);
+    EXPECT_EQ(store.TaskCount(), 3);
+    Rewrite(store, 0);
     ASSERT_EQ(WrittenNames(), (std::vector<std::string>{"1", "2", "3"}));
     EXPECT_EQ(*Stored(1), Value100(a));
     EXPECT_EQ(*Stored(2), Value100(d));
@@ -185,16 +199,16 @@ TEST_F(TaskStoreTest, DeleteMovesTheLastRecordIntoTheGap) {
 TEST_F(TaskStoreTest, DeleteLastAndOnly) {
     Load({D, T, W});
     ASSERT_TRUE(store.DeleteTask(3));
-    EXPECT_EQ(store.m_nTaskCount, 2);
-    EXPECT_EQ(store.m_strTaskRecords[0], D);
-    EXPECT_EQ(store.m_strTaskRecords[1], T);
+    EXPECT_EQ(store.TaskCount(), 2);
+    EXPECT_EQ(store.Record(1), D);
+    EXPECT_EQ(store.Record(2), T);
 
-    TaskStore one(reg, boxes);
+    TaskStore one(reg);
     one.LoadTasks(1);
     ASSERT_TRUE(one.DeleteTask(1));
-    EXPECT_EQ(one.m_nTaskCount, 0);
+    EXPECT_EQ(one.TaskCount(), 0);
     reg.writes.clear();
-    one.RewriteTasks(0);
+    Rewrite(one, 0);
     EXPECT_TRUE(reg.writes.empty());
     EXPECT_TRUE(boxes.shown.empty());
 }
@@ -205,8 +219,8 @@ TEST_F(TaskStoreTest, DeletingTheFirstRowFollowsItsValueNumber) {
     const auto rows = store.DeleteRows();
     ASSERT_EQ(rows[0].text, "daily");
     ASSERT_TRUE(store.DeleteTask(rows[0].valueNumber));
-    store.RewriteTasks(0);
-    EXPECT_EQ(store.m_nTaskCount, 2);
+    Rewrite(store, 0);
+    EXPECT_EQ(store.TaskCount(), 2);
     EXPECT_EQ(*Stored(1), Value100(W));
     EXPECT_EQ(*Stored(2), Value100(T));
 }
@@ -217,17 +231,17 @@ TEST_F(TaskStoreTest, MissingValuesNeverCostAnotherTask) {
     Load({a, b, c, ""});
     ASSERT_EQ(store.DeleteRows().size(), 3u);
     ASSERT_TRUE(store.DeleteTask(1));
-    EXPECT_EQ(store.m_nTaskCount, 2);
-    EXPECT_EQ(store.m_strTaskRecords[0], c);
-    EXPECT_EQ(store.m_strTaskRecords[1], b);
+    EXPECT_EQ(store.TaskCount(), 2);
+    EXPECT_EQ(store.Record(1), c);
+    EXPECT_EQ(store.Record(2), b);
 
     // Value 2 missing: deleting the last task also drops the hole before it.
-    TaskStore s2(reg, boxes);
+    TaskStore s2(reg);
     reg.Remove(kProgramKeyRead, "2");
     s2.LoadTasks(3);
     ASSERT_TRUE(s2.DeleteTask(3));
-    EXPECT_EQ(s2.m_nTaskCount, 1);
-    EXPECT_EQ(s2.m_strTaskRecords[0], a);
+    EXPECT_EQ(s2.TaskCount(), 1);
+    EXPECT_EQ(s2.Record(1), a);
 }
 
 TEST_F(TaskStoreTest, DeleteRefusesWhatIsNotTheShownTask) {
@@ -236,23 +250,23 @@ TEST_F(TaskStoreTest, DeleteRefusesWhatIsNotTheShownTask) {
     EXPECT_FALSE(store.DeleteTask(0));
     EXPECT_FALSE(store.DeleteTask(2));  // missing value: no task shown for it
     EXPECT_FALSE(store.DeleteTask(5));
-    EXPECT_EQ(store.m_nTaskCount, 4);
+    EXPECT_EQ(store.TaskCount(), 4);
     // After one deletion, the moved record and the emptied number are no longer what was shown.
     ASSERT_TRUE(store.DeleteTask(1));  // c moves into 1
     EXPECT_FALSE(store.DeleteTask(1));
     EXPECT_FALSE(store.DeleteTask(4));
     ASSERT_TRUE(store.DeleteTask(3));  // b is still where it was loaded
-    EXPECT_EQ(store.m_nTaskCount, 1);
-    EXPECT_EQ(store.m_strTaskRecords[0], c);
+    EXPECT_EQ(store.TaskCount(), 1);
+    EXPECT_EQ(store.Record(1), c);
 }
 
 TEST_F(TaskStoreTest, RewriteKeepsTasksAppendedSinceTheLoad) {
     const std::string a = "1110,0_|a", b = "1111,0_|b", c = "1112,0_|c", d = "1113,0_|d";
     Load({a, b, c});
-    ASSERT_EQ(store.AppendTask(d, 3), 4);
+    ASSERT_EQ(Append(d, 3), 4);
     ASSERT_TRUE(store.DeleteTask(1));
     reg.writes.clear();
-    store.RewriteTasks(1);  // "happen" becomes 2 + 1
+    Rewrite(store, 1);  // "happen" becomes 2 + 1
     ASSERT_EQ(WrittenNames(), (std::vector<std::string>{"1", "2", "3"}));
     EXPECT_EQ(*Stored(1), Value100(c));
     EXPECT_EQ(*Stored(2), Value100(b));
@@ -262,13 +276,28 @@ TEST_F(TaskStoreTest, RewriteKeepsTasksAppendedSinceTheLoad) {
 TEST_F(TaskStoreTest, RewriteReportsFailures) {
     Load({D, T});
     reg.FailSet(kProgramKeyWrite, "2");
-    store.RewriteTasks(0);
+    Rewrite(store, 0);
     EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Fail to set value"}));
     boxes.shown.clear();
     reg.FailOpenForWrite(kProgramKeyWrite);
-    store.RewriteTasks(0);
+    Rewrite(store, 0);
     EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{Gb("  保存数据失败!  ")}));
     EXPECT_EQ(reg.OpenHandles(), 0u);
+}
+
+TEST_F(TaskStoreTest, TaskCountsUpToTwentyLoadWhole) {
+    for (int n = 10; n <= 20; ++n) {
+        for (int v = 1; v <= n; ++v) {
+            reg.Put(kProgramKeyRead, std::to_string(v),
+                    Value100("111," + std::to_string(v) + "_|t" + std::to_string(v)));
+        }
+        ASSERT_TRUE(store.LoadTasks(n));
+        EXPECT_EQ(store.Tables().m_dailyTasks.count, n);
+        EXPECT_EQ(store.Tables().m_dailyTasks.tasks[static_cast<std::size_t>(n - 1)].Target(),
+                  "t" + std::to_string(n));
+        EXPECT_EQ(store.Tables().View().daily.size(), static_cast<std::size_t>(n));
+    }
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 }  // namespace

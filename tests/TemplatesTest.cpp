@@ -107,5 +107,24 @@ TEST(TemplatesTest, ReminderHeaderAndRows) {
     EXPECT_EQ(thanks->caption, "谢谢提醒");
 }
 
+TEST(PasswordTemplatesTest, ControlsInsideTheirDialogs) {
+    for (int id :
+         {kFirstPasswordTemplateId, kChangePasswordTemplateId, kPasswordPromptTemplateId}) {
+        const DialogTemplate* dialog = FindTemplate(id);
+        ASSERT_NE(dialog, nullptr);
+        for (const ControlTemplate& control : dialog->controls) {
+            EXPECT_LE(control.rect.x + control.rect.width, dialog->rect.width) << id;
+            EXPECT_LE(control.rect.y + control.rect.height, dialog->rect.height) << id;
+            if (control.kind == ControlKind::Edit) {
+                EXPECT_TRUE(control.style & ControlStyle::kPassword) << id;
+            }
+        }
+    }
+    EXPECT_FALSE(PasswordPromptTemplate().style & DialogStyle::kCaption);
+    for (const ControlTemplate& control : ChangePasswordTemplate().controls) {
+        EXPECT_NE(control.kind, ControlKind::DefPushButton);
+    }
+}
+
 }  // namespace
 }  // namespace tocklet

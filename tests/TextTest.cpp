@@ -43,5 +43,15 @@ TEST(Text, AtoiLikeFollowsTheCLibrary) {
     EXPECT_EQ(UpToZero(std::string_view("1\0\0", 3)), "1");
 }
 
+TEST(Text, TwoByteRuleRefusesTheEuroSignAndCutCharacters) {
+    EXPECT_TRUE(FollowsTwoByteRule(Gb("开会 ok")));
+    EXPECT_TRUE(FollowsTwoByteRule("\x81\x80"));  // 0x80 as a second byte is fine
+    EXPECT_FALSE(FollowsTwoByteRule("a\x80"));
+    EXPECT_FALSE(FollowsTwoByteRule("a\x81"));  // a lead byte without its second byte
+    EXPECT_EQ(Trim(" \t a b\t "), "a b");
+    EXPECT_EQ(TrimLeft("  a "), "a ");
+    EXPECT_EQ(TrimRight("  a "), "  a");
+}
+
 }  // namespace
 }  // namespace tocklet

@@ -3,26 +3,13 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/MessageBox.h"
 #include "platform/Text.h"
+#include "settings/SettingsTable.h"
 #include "tasks/TaskRecord.h"
 #include "tasks/TaskStore.h"
 
 namespace tocklet {
 namespace {
-
-// Loading never shows a message; anything else the store would say goes to err as text.
-class StreamMessageBoxes final : public MessageBoxes {
-public:
-    explicit StreamMessageBoxes(std::ostream& err) : err_(err) {}
-    int Show(std::string_view text, std::optional<std::string_view>, MbButtons, MbIcon) override {
-        err_ << "tocklet-reg: " << GbToUtf8(text) << '\n';
-        return kIdOk;
-    }
-
-private:
-    std::ostream& err_;
-};
 
 // One field per line: tabs and line breaks inside a target would split it.
 std::string OneLine(std::string text) {
@@ -49,18 +36,21 @@ int RunTasksCommand(Registry& reg, std::ostream& out, std::ostream& err) {
                 << " for reading (status " << st << ")\n";
             return 1;
         }
-        count = AtoiLike(ReadStringValue(reg, key.Get(), kTaskCountValue, kNumberReadBytes));
+        count = AtoiLike(ReadStoredValue(reg, key.Get(), Setting::TaskCount));
     }
     if (count > kMaxTasks) {
         err << "tocklet-reg: \"happen\" says " << count << "; the program loads only values 1 to "
             << kMaxTasks << "\n";
     }
 
-    StreamMessageBoxes boxes(err);
-    TaskStore store(reg, boxes);
-    store.LoadTasks(count);
-    for (int v = 1; v <= store.m_nTaskCount; ++v) {
-        const std::string& record = store.m_strTaskRecords[static_cast<std::size_t>(v - 1)];
+    TaskStore store(reg);
+    if (!store.LoadTasks(count)) {
+        err << "tocklet-reg: cannot read the tasks of HKEY_LOCAL_MACHINE\\" << kProgramKeyRead
+            << "\n";
+        return 1;
+    }
+    for (int v = 1; v <= store.TaskCount(); ++v) {
+        const std::string_view record = store.Record(v);
         out << v;
         if (record.empty()) {
             out << "\tmissing\n";

@@ -11,6 +11,7 @@
 #include <optional>
 #include <sstream>
 
+#include "platform/Files.h"
 #include "platform/RegFile.h"
 #include "platform/Text.h"
 #include "tools/RegValueText.h"
@@ -51,16 +52,10 @@ bool WriteOutput(const std::string& file, const std::string& text, std::ostream&
         err << kTool << "cannot create " << file << ": " << std::strerror(errno) << "\n";
         return false;
     }
-    std::string_view rest(text);
-    while (!rest.empty()) {
-        ssize_t n = ::write(fd, rest.data(), rest.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            err << kTool << "cannot write " << file << ": " << std::strerror(errno) << "\n";
-            ::close(fd);
-            return false;
-        }
-        rest.remove_prefix(static_cast<std::size_t>(n));
+    if (!WriteAll(fd, text)) {
+        err << kTool << "cannot write " << file << ": " << std::strerror(errno) << "\n";
+        ::close(fd);
+        return false;
     }
     if (::close(fd) != 0) {
         err << kTool << "cannot write " << file << ": " << std::strerror(errno) << "\n";

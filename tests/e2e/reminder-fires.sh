@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End to end: the real program, on a private X server, at a chosen wall-clock time (faketime,
-# ten times faster), with a stored message task due in the minute after the first whole one;
+# ten times faster, half a minute before the first whole one so that a slow start-up still
+# sees it), with a stored message task due in the minute after the first whole one;
 # the "Hi" pop-up must appear.
 # Usage: reminder-fires.sh TOCKLET TOCKLET_REG SETUP_REG [SCREENSHOT.png]
 set -euo pipefail
@@ -22,7 +23,7 @@ cat > "$work/inside-x.sh" <<INNER
 set -u
 cd "$work"
 ASAN_OPTIONS=\${ASAN_OPTIONS:-}:verify_asan_link_order=0 \
-    faketime -f '@2026-12-07 10:29:55 x10' "$tocklet" > "$work/app.log" 2>&1 &
+    faketime -f '@2026-12-07 10:29:30 x10' "$tocklet" > "$work/app.log" 2>&1 &
 app=\$!
 for i in \$(seq 1 300); do
     if xdotool search --onlyvisible --name '^Hi\$' >/dev/null 2>&1; then

@@ -34,8 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     if (TaskCanFire(p)) {
-        const std::string again = FormatTaskRecord(t.nAction, p.schedule, t.nHour, t.nMinute,
-                                                   t.nMonth, t.nDay, t.nWeekday, target);
+        const std::string again =
+            FormatTaskRecord(static_cast<Action>(t.nAction), p.schedule, t.nHour, t.nMinute,
+                             t.nMonth, t.nDay, t.nWeekday, target);
         const ParsedTask q = ParseTaskRecord(again);
         Check(q.schedule == p.schedule);
         Check(q.record.nAction == t.nAction);

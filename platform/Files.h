@@ -1,0 +1,53 @@
+#pragma once
+// The program's own files on a POSIX system: writing whole buffers, replacing a file so that a
+// crash leaves the old or the new one, the config home, and private folders.
+
+#include <sys/types.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace tocklet {
+
+/// Writes all of data to fd, going on after interruptions; false on any error.
+bool WriteAll(int fd, std::string_view data);
+
+/// Reads fd to its end, appending to out; false on a read error.
+bool ReadAll(int fd, std::string* out);
+
+/// Points in a replacement: the temporary file is complete and synced; it has replaced the file.
+enum class ReplaceStep { TempSynced, Renamed };
+
+/// Called at each step; returning false fails the replacement there as an I/O error would
+/// (lets tests stand in for a full disk or a crash at that point).
+using ReplaceHook = std::function<bool(ReplaceStep)>;
+
+enum class ReplaceResult {
+    Done,         ///< replaced and the folder synced
+    NotReplaced,  ///< the file is as it was
+    NotDurable,   ///< replaced, but the folder could not be synced: a crash may undo it
+};
+
+/// Replaces the file at path by data: writes "<path>.tmp.XXXXXX" beside it with mode, syncs
+/// it, renames it over path and syncs the folder. The folder must exist. error, when given,
+/// says what failed.
+ReplaceResult ReplaceFile(const std::string& path, std::string_view data, mode_t mode,
+                          std::string* error = nullptr, const ReplaceHook& hook = {});
+
+/// The temporary files ReplaceFile makes for path begin with this name.
+std::string ReplaceTempPrefix(const std::string& path);
+
+/// The user's config home: $XDG_CONFIG_HOME when it holds an absolute path, else
+/// $HOME/.config (the home folder from the password database when HOME is unset); without
+/// trailing slashes.
+std::string ConfigHome();
+
+/// Creates the folder and its missing parents, each with mode 0700 whatever the umask;
+/// folders that exist keep their mode. True when path is a folder afterwards.
+bool MakePrivateFolders(const std::string& path);
+
+/// The folder part of path ("." when there is none, "/" for the root).
+std::string FolderOf(const std::string& path);
+
+}  // namespace tocklet

@@ -1,0 +1,28 @@
+#pragma once
+// The floating clock's options in the INI file: "clock" (shown at start) and "color" (the
+// digit colour's number) of section "option".
+
+#include "controls/Colour.h"
+#include "platform/IniProfile.h"
+
+namespace tocklet {
+
+inline constexpr COLORREF kDefaultClockColor = Rgb(0, 255, 0);
+
+/// The INI clock options, 0 when missing.
+struct ClockOptions {
+    int clock = 0;
+    int color = 0;
+};
+
+/// Reads "clock" and "color".
+ClockOptions ReadClockOptions(Profile& profile);
+
+/// The first-use defaults: "color" = "2", then "clock" = "1". False when either could not be
+/// written.
+bool WriteFirstUseClockOptions(Profile& profile);
+
+/// The clock colour of a colour number 1..6; any other number gives kDefaultClockColor.
+COLORREF ClockColorFromNumber(int number);
+
+}  // namespace tocklet
