@@ -21,13 +21,6 @@ std::string HexByte(unsigned char c) {
     return buf;
 }
 
-std::size_t Utf8SequenceLength(unsigned char lead) {
-    if (lead >= 0xF0 && lead <= 0xF7) return 4;
-    if (lead >= 0xE0) return 3;
-    if (lead >= 0xC0) return 2;
-    return 1;
-}
-
 // The code point of one well-formed UTF-8 character.
 char32_t CodePoint(std::string_view ch) {
     auto lead = static_cast<unsigned char>(ch[0]);
@@ -45,7 +38,7 @@ std::string WhyNotGb(std::string_view utf8) {
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         auto lead = static_cast<unsigned char>(utf8[pos]);
-        std::string_view ch = utf8.substr(pos, Utf8SequenceLength(lead));
+        std::string_view ch = utf8.substr(pos, Utf8CharBytes(lead));
         if (!TryUtf8ToGb(ch)) {
             if (!IsUtf8(ch)) {
                 return "byte " + HexByte(lead) +

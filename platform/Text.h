@@ -41,6 +41,12 @@ std::optional<std::string> TryUtf16ToUtf8(std::string_view utf16);
 /// True when the bytes are well-formed UTF-8.
 bool IsUtf8(std::string_view text);
 
+/// Bytes of the UTF-8 character that starts with lead (1 for a byte that starts none), for
+/// walking UTF-8 text one character at a time.
+constexpr std::size_t Utf8CharBytes(unsigned char lead) {
+    return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+}
+
 /// Code page 936 to UTF-8; a byte sequence that is not valid code page 936 becomes U+FFFD.
 std::string GbToUtf8(std::string_view gb);
 

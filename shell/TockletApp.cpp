@@ -9,7 +9,6 @@
 #include "platform/CanberraSound.h"
 #include "platform/Clock.h"
 #include "platform/ConfigDir.h"
-#include "platform/HiveProblemText.h"
 #include "platform/HiveRegistry.h"
 #include "platform/IniProfile.h"
 #include "platform/ProgramLauncher.h"
@@ -18,8 +17,10 @@
 #include "platform/QtTimers.h"
 #include "platform/QtTrayIcon.h"
 #include "platform/SelfLauncher.h"
+#include "platform/Text.h"
 #include "resources/Images.h"
 #include "shell/MainPanelDlg.h"
+#include "shell/RegistryMessages.h"
 
 namespace tocklet {
 
@@ -30,7 +31,7 @@ bool CTockletApp::InitInstance() {
     if (auto problem = registry.Problem()) {
         // A damaged store is kept for the user to repair; the program runs on without it.
         std::cerr << "tocklet: " << *problem << '\n';
-        boxes.Show(HiveProblemText(registry.Path(), registry.ProblemLine()), std::nullopt,
+        boxes.Show(RegistryProblemMessage(registry.Path(), registry.ProblemLine()), std::nullopt,
                    MbButtons::Ok, MbIcon::Warning);
     }
     IniFileProfile profile((std::filesystem::path(configDir) / kIniFileName).string());

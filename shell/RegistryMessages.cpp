@@ -1,4 +1,4 @@
-#include "platform/HiveProblemText.h"
+#include "shell/RegistryMessages.h"
 
 #include "platform/Text.h"
 
@@ -12,8 +12,7 @@ std::string ShownPath(const std::string& path) {
     std::string out;
     std::size_t pos = 0;
     while (pos < path.size()) {
-        auto lead = static_cast<unsigned char>(path[pos]);
-        std::size_t n = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        const std::size_t n = Utf8CharBytes(static_cast<unsigned char>(path[pos]));
         out += TryUtf8ToGb(std::string_view(path).substr(pos, n)).value_or("?");
         pos += n;
     }
@@ -22,7 +21,7 @@ std::string ShownPath(const std::string& path) {
 
 }  // namespace
 
-std::string HiveProblemText(const std::string& path, int line) {
+std::string RegistryProblemMessage(const std::string& path, int line) {
     if (line > 0) {
         return Gb("注册表文件已损坏：\n") + ShownPath(path) + Gb("\n第 ") + std::to_string(line) +
                Gb(" 行有错。\n\n守时鸟不会改动这个文件，本次运行既不读取也不保存设置。\n"
