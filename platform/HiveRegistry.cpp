@@ -88,6 +88,7 @@ void HiveRegistry::Refresh(Lock lock) {
         hive_ = Hive();
         stamp_.reset();
         problem_ = "The registry file " + path_ + " cannot be read: " + ErrnoText(err);
+        problemLine_ = 0;
         return;
     }
     struct stat st {};
@@ -95,6 +96,7 @@ void HiveRegistry::Refresh(Lock lock) {
         hive_ = Hive();
         stamp_.reset();
         problem_ = "The registry file " + path_ + " is not a readable regular file";
+        problemLine_ = 0;
         ::close(fd);
         return;
     }
@@ -111,6 +113,7 @@ void HiveRegistry::Refresh(Lock lock) {
 
 void HiveRegistry::Load(int fd, const Stamp& stamp) {
     hive_ = Hive();
+    problemLine_ = 0;
     std::string text;
     if (!ReadAll(fd, &text)) {
         stamp_.reset();
@@ -121,6 +124,7 @@ void HiveRegistry::Load(int fd, const Stamp& stamp) {
     std::vector<RegOp> ops;
     RegParseError error;
     if (!ParseRegFile(text, &ops, &error)) {
+        problemLine_ = error.line;
         problem_ = "The registry file " + path_ + " is damaged at line " +
                    std::to_string(error.line) + ": " + error.reason +
                    ". It is left as it is and nothing is read from or written to it until it "

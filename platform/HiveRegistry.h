@@ -47,6 +47,10 @@ public:
     /// nullopt when the file was read (or is missing) at the last look.
     std::optional<std::string> Problem() const { return problem_; }
 
+    /// The line at fault while Problem() names a damaged file; 0 when there is no problem or
+    /// the file could not be read at all.
+    int ProblemLine() const { return problem_ ? problemLine_ : 0; }
+
     /// Applies parsed .reg operations in one locked write; unlike SetValue this creates keys.
     /// On failure nothing is written and error (when given) says why.
     RegStatus Import(const std::vector<RegOp>& ops, std::string* error = nullptr);
@@ -92,6 +96,7 @@ private:
     Hive hive_;
     std::optional<Stamp> stamp_;  // of the file last read; nullopt when it must be read again
     std::optional<std::string> problem_;
+    int problemLine_ = 0;
     std::map<RegKey, OpenHandle> handles_;
     RegKey nextHandle_ = 1;
 };

@@ -3,14 +3,14 @@
 #include <cstdio>
 #include <optional>
 
+#include "platform/RegFileEncoding.h"
 #include "platform/Registry.h"
 #include "platform/Text.h"
 
 namespace tocklet {
 namespace {
 
-constexpr std::string_view kHeader = "REGEDIT4";
-constexpr std::size_t kHexLineWidth = 78;
+constexpr std::string_view kRegedit4Header = "REGEDIT4";
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -67,13 +67,12 @@ public:
     bool Run() {
         std::string_view line;
         if (!NextLine(&line)) return Fail("the file is empty; a .reg file starts with REGEDIT4");
-        if (TrimRight(line) != kHeader) {
+        version5_ = TrimRight(line) == kVersion5Header;
+        if (!version5_ && TrimRight(line) != kRegedit4Header) {
             if (StartsWithNoCase(line, "Windows Registry Editor")) {
-                return Fail(
-                    "this is a version 5 (UTF-16) registry file; only REGEDIT4 files "
-                    "in code page 936 are read");
+                return Fail("only version 5.00 of \"Windows Registry Editor\" files is read");
             }
-            return Fail("the first line must be REGEDIT4");
+            return Fail("the first line must be REGEDIT4 or " + std::string(kVersion5Header));
         }
         while (NextLine(&line)) {
             std::string_view s = TrimLeft(line);
@@ -96,8 +95,10 @@ private:
         return true;
     }
 
-    bool Fail(std::string reason) {
-        error_.line = lineNo_ == 0 ? 1 : lineNo_;
+    bool Fail(std::string reason) { return FailAt(lineNo_ == 0 ? 1 : lineNo_, std::move(reason)); }
+
+    bool FailAt(int line, std::string reason) {
+        error_.line = line;
         error_.reason = std::move(reason);
         return false;
     }
@@ -149,6 +150,7 @@ private:
         if (rest.empty() || rest.front() != '=') return Fail("expected = after the value name");
         rest = Trim(rest.substr(1));
         if (!current_) return Fail("a value line must follow a [key] line");
+        const int valueLine = lineNo_;
 
         RegOp op{RegOp::Kind::SetValue, *current_, std::move(name), {}};
         if (rest == "-") {
@@ -175,6 +177,16 @@ private:
             if (!type) return Fail("hex( must be followed by a type in 1 to 8 hex digits and ):");
             op.value.type = *type;
             if (!HexList(rest.substr(close + 2), &op.value.bytes)) return false;
+            if (version5_ && IsTextType(op.value.type)) {
+                std::string gb;
+                std::string reason;
+                if (!Utf16DataToGb(op.value.bytes, &gb, &reason)) {
+                    return FailAt(valueLine,
+                                  "the hex(" + std::string(rest.substr(4, close - 4)) +
+                                      ") data of a version 5 file is UTF-16LE text: " + reason);
+                }
+                op.value.bytes = std::move(gb);
+            }
         } else {
             return Fail("unknown value form; expected \"text\", hex:, hex(n):, dword: or -");
         }
@@ -254,85 +266,15 @@ private:
     RegParseError& error_;
     std::size_t pos_ = 0;
     int lineNo_ = 0;
+    bool version5_ = false;
     std::optional<std::string> current_;
 };
 
-// Writes name or text between quotes, escaping \ and " where they stand as characters.
-void AppendQuoted(std::string& out, std::string_view text) {
-    out += '"';
-    std::size_t i = 0;
-    while (i < text.size()) {
-        std::size_t n = CharBytes(text, i);
-        if (n == 1 && (text[i] == '\\' || text[i] == '"')) out += '\\';
-        out.append(text.substr(i, n));
-        i += n;
-    }
-    out += '"';
-}
-
-// True when the value is REG_SZ whose bytes read back exactly from the quoted form: printable
-// text with whole characters and no zero byte, then exactly one zero byte.
-bool FitsQuotedForm(const RegValue& v) {
-    if (v.type != kRegSz || v.bytes.empty() || v.bytes.back() != '\0') return false;
-    std::string_view text(v.bytes.data(), v.bytes.size() - 1);
-    for (unsigned char c : text) {
-        if (c < 0x20 || c == 0x7F) return false;
-    }
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 >= text.size()) return false;
-        i += CharBytes(text, i);
-    }
-    return true;
-}
-
-void AppendHexList(std::string& out, std::string line, std::string_view bytes) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    bool itemOnLine = false;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        auto b = static_cast<unsigned char>(bytes[i]);
-        std::string item{kDigits[b >> 4], kDigits[b & 15]};
-        if (i + 1 < bytes.size()) item += ',';
-        if (itemOnLine && line.size() + item.size() > kHexLineWidth) {
-            out += line + "\\\r\n";
-            line = "  ";
-        }
-        line += item;
-        itemOnLine = true;
-    }
-    out += line + "\r\n";
-}
-
-void AppendValue(std::string& out, const NamedValue& nv) {
-    std::string line;
-    if (nv.name.empty()) {
-        line = "@";
-    } else {
-        AppendQuoted(line, nv.name);
-    }
-    line += '=';
-    const RegValue& v = nv.value;
-    if (FitsQuotedForm(v)) {
-        AppendQuoted(line, std::string_view(v.bytes.data(), v.bytes.size() - 1));
-        out += line + "\r\n";
-    } else if (v.type == kRegDword && v.bytes.size() == 4) {
-        std::uint32_t n = 0;
-        for (int i = 3; i >= 0; --i) n = (n << 8) | static_cast<unsigned char>(v.bytes[i]);
-        char buf[16];
-        std::snprintf(buf, sizeof buf, "dword:%08x", static_cast<unsigned>(n));
-        out += line + buf + "\r\n";
-    } else if (v.type == kRegBinary) {
-        AppendHexList(out, line + "hex:", v.bytes);
-    } else {
-        char buf[24];
-        std::snprintf(buf, sizeof buf, "hex(%x):", static_cast<unsigned>(v.type));
-        AppendHexList(out, line + buf, v.bytes);
-    }
-}
-
 }  // namespace
 
-bool ParseRegFile(std::string_view text, std::vector<RegOp>* ops, RegParseError* error) {
+bool ParseRegFile(std::string_view bytes, std::vector<RegOp>* ops, RegParseError* error) {
+    std::string text;
+    if (!DecodeRegFileText(bytes, &text, error)) return false;
     return Parser(text, ops, error).Run();
 }
 
@@ -353,16 +295,6 @@ void ApplyRegOps(Hive& hive, const std::vector<RegOp>& ops) {
                 break;
         }
     }
-}
-
-std::string FormatRegFile(const Hive& hive) {
-    std::string out(kHeader);
-    out += "\r\n";
-    hive.ForEachKey([&](const std::string& path, const std::vector<NamedValue>& values) {
-        out += "\r\n[" + path + "]\r\n";
-        for (const NamedValue& nv : values) AppendValue(out, nv);
-    });
-    return out;
 }
 
 }  // namespace tocklet

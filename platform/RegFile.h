@@ -1,5 +1,5 @@
 #pragma once
-// REGEDIT4 text, the form the registry is kept in on disk and exchanged in:
+// .reg files, the form the registry is kept in on disk and exchanged in:
 //
 //   REGEDIT4
 //
@@ -13,11 +13,17 @@
 //   [-HKEY_LOCAL_MACHINE\Software\Old]         deletes a key with its subkeys
 //   ; comment
 //
-// The file is code page 936 text: a byte of 0x80 or above starts a two-byte character whose
-// second byte is taken as it is, also inside quotes. Inside quotes \\ stands for a backslash
-// and \" for a quote. A hex list continues onto the next line after a trailing backslash.
-// Lines end in CRLF or LF.
+// A REGEDIT4 file is code page 936 text: a byte of 0x80 or above starts a two-byte character
+// whose second byte is taken as it is, also inside quotes. Inside quotes \\ stands for a
+// backslash and \" for a quote. A hex list continues onto the next line after a trailing
+// backslash. Lines end in CRLF or LF.
+//
+// A file starting "Windows Registry Editor Version 5.00" (as regedit writes it: UTF-16LE with a
+// byte-order mark; or UTF-8) has the same lines, and its text is converted to code page 936
+// when read. Its hex(1), hex(2) and hex(7) data are UTF-16LE text and become the code page 936
+// bytes a REGEDIT4 file would hold for the same value, so both forms read to the same bytes.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,9 +48,10 @@ struct RegParseError {
     std::string reason;
 };
 
-/// Parses a whole .reg file into ops; on failure returns false and fills error with the line
-/// and the reason (ops is then incomplete and must not be applied).
-bool ParseRegFile(std::string_view text, std::vector<RegOp>* ops, RegParseError* error);
+/// Parses a whole .reg file, as read from disk, into ops; on failure returns false and fills
+/// error with the line and the reason, naming a character that code page 936 cannot hold
+/// (ops is then incomplete and must not be applied).
+bool ParseRegFile(std::string_view bytes, std::vector<RegOp>* ops, RegParseError* error);
 
 /// Applies ops in order: keys are created with their parents, deleting what does not exist
 /// is no error. Every SetValue follows a CreateKey of its key in a parsed list.
@@ -54,5 +61,11 @@ void ApplyRegOps(Hive& hive, const std::vector<RegOp>& ops);
 /// keys without values. Parsing the result into an empty hive gives back every key and
 /// every value's exact type and bytes.
 std::string FormatRegFile(const Hive& hive);
+
+/// The whole hive as a version 5 file for Windows: UTF-16LE with a byte-order mark, CRLF line
+/// ends, text data as UTF-16LE; parsing it gives back every key and value. nullopt, with error
+/// naming the key or value, when a name or text is not code page 936 text that converts to
+/// UTF-16 and back exactly (FormatRegFile carries those).
+std::optional<std::string> FormatRegFileVersion5(const Hive& hive, std::string* error);
 
 }  // namespace tocklet

@@ -23,6 +23,16 @@ inline constexpr std::uint32_t kKeyWrite = 0x20006;
 inline constexpr std::uint32_t kRegSz = 1;
 inline constexpr std::uint32_t kRegBinary = 3;
 inline constexpr std::uint32_t kRegDword = 4;
+// The other types a .reg file or another tool may store; the program itself never writes them.
+inline constexpr std::uint32_t kRegNone = 0;
+inline constexpr std::uint32_t kRegExpandSz = 2;
+inline constexpr std::uint32_t kRegDwordBigEndian = 5;
+inline constexpr std::uint32_t kRegLink = 6;
+inline constexpr std::uint32_t kRegMultiSz = 7;
+inline constexpr std::uint32_t kRegResourceList = 8;
+inline constexpr std::uint32_t kRegFullResourceDescriptor = 9;
+inline constexpr std::uint32_t kRegResourceRequirementsList = 10;
+inline constexpr std::uint32_t kRegQword = 11;
 
 /// The predefined roots the program names.
 enum class RegRoot { LocalMachine, CurrentUser };

@@ -15,7 +15,7 @@ std::optional<std::string> Convert(const char* to, const char* from, std::string
                                    bool lossy) {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
-        throw std::runtime_error("iconv cannot convert between code page 936 and UTF-8");
+        throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
     }
     std::string out;
     std::vector<char> buf(in.size() * 4 + 16);
@@ -86,6 +86,22 @@ std::string Gb(std::string_view utf8) {
     if (!r) throw std::invalid_argument("text has no code page 936 form");
     return *r;
 }
+
+std::optional<std::string> TryGbToUtf16(std::string_view gb) {
+    auto utf16 = Convert("UTF-16LE", "CP936", gb, false);
+    // Some byte pairs decode to a character that encodes back differently; they would not
+    // survive a trip through UTF-16.
+    if (!utf16 || Convert("CP936", "UTF-16LE", *utf16, false) != std::optional<std::string>(gb)) {
+        return std::nullopt;
+    }
+    return utf16;
+}
+
+std::optional<std::string> TryUtf16ToUtf8(std::string_view utf16) {
+    return Convert("UTF-8", "UTF-16LE", utf16, false);
+}
+
+bool IsUtf8(std::string_view text) { return Convert("UTF-16LE", "UTF-8", text, false).has_value(); }
 
 std::string GbToUtf8(std::string_view gb) { return *Convert("UTF-8", "CP936", gb, true); }
 

@@ -30,6 +30,23 @@ std::optional<std::string> TryUtf8ToGb(std::string_view utf8);
 /// UTF-8 to code page 936 for texts known to be representable (the program's own literals).
 std::string Gb(std::string_view utf8);
 
+/// Code page 936 to UTF-16LE (no byte-order mark); nullopt unless the bytes are code page 936
+/// text that converts back to exactly the same bytes.
+std::optional<std::string> TryGbToUtf16(std::string_view gb);
+
+/// UTF-16LE (no byte-order mark) to UTF-8; nullopt for an odd byte count or a broken
+/// surrogate pair.
+std::optional<std::string> TryUtf16ToUtf8(std::string_view utf16);
+
+/// True when the bytes are well-formed UTF-8.
+bool IsUtf8(std::string_view text);
+
+/// Bytes of the UTF-8 character that starts with lead (1 for a byte that starts none), for
+/// walking UTF-8 text one character at a time.
+constexpr std::size_t Utf8CharBytes(unsigned char lead) {
+    return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+}
+
 /// Code page 936 to UTF-8; a byte sequence that is not valid code page 936 becomes U+FFFD.
 std::string GbToUtf8(std::string_view gb);
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <filesystem>
+#include <iostream>
 
 #include "platform/Autostart.h"
 #include "platform/CanberraSound.h"
@@ -26,6 +27,7 @@
 #include "platform/XdgDefaultApps.h"
 #include "resources/Images.h"
 #include "shell/MainPanelDlg.h"
+#include "shell/RegistryMessages.h"
 
 namespace tocklet {
 
@@ -36,8 +38,9 @@ bool CTockletApp::InitInstance() {
     QtMessageBoxes boxes;
     if (auto problem = registry.Problem()) {
         // A damaged store is kept for the user to repair; the program runs on without it.
-        boxes.Show(TryUtf8ToGb(*problem).value_or(*problem), std::nullopt, MbButtons::Ok,
-                   MbIcon::Warning);
+        std::cerr << "tocklet: " << *problem << '\n';
+        boxes.Show(RegistryProblemMessage(registry.Path(), registry.ProblemLine()), std::nullopt,
+                   MbButtons::Ok, MbIcon::Warning);
     }
     IniFileProfile profile((std::filesystem::path(configDir) / kIniFileName).string());
     SystemClock clock;

@@ -219,6 +219,7 @@ TEST_F(HiveRegistryTest, ADamagedFileIsReportedAndKeptByteForByte) {
     ASSERT_TRUE(reg.Problem());
     EXPECT_NE(reg.Problem()->find(file_), std::string::npos) << *reg.Problem();
     EXPECT_NE(reg.Problem()->find("line 4"), std::string::npos) << *reg.Problem();
+    EXPECT_EQ(reg.ProblemLine(), 4);
     RegKey key = 0;
     EXPECT_EQ(reg.OpenKey(RegRoot::LocalMachine, kProgramPath, kKeyWrite, &key), kRegFileNotFound);
     EXPECT_FALSE(reg.Contents());

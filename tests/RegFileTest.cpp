@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 #include <sstream>
 
@@ -90,7 +91,7 @@ TEST(RegFile, RefusesBadFilesNamingTheLine) {
     std::vector<Case> cases = {
         {"", 1, "empty"},
         {"REGEDIT5\n", 1, "REGEDIT4"},
-        {"Windows Registry Editor Version 5.00\r\n", 1, "version 5"},
+        {"Windows Registry Editor Version 6.00\r\n", 1, "version 5"},
         {"REGEDIT4\n\"v\"=\"1\"\n", 2, "[key]"},
         {head + "[HKLM\\K\n", 4, "]"},
         {head + "[Software\\K]\n", 4, "unknown root"},
@@ -205,6 +206,93 @@ TEST(RegFile, WritesReadableTextOnlyWhereItReadsBackExactly) {
         if (line.size() >= 2 && line.compare(line.size() - 2, 2, "\\\r") == 0) ++continued;
     }
     EXPECT_GT(continued, 10);
+}
+
+}  // namespace
+}  // namespace tocklet
+
+namespace tocklet {
+namespace {
+
+// A file as regedit writes it: UTF-16LE with a byte-order mark and CRLF line ends.
+std::string Utf16File(const std::string& utf8) {
+    std::string crlf;
+    for (char c : utf8) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    std::string out(crlf.size() * 4, '\0');
+    iconv_t cd = iconv_open("UTF-16LE", "UTF-8");
+    char* in = crlf.data();
+    char* to = out.data();
+    std::size_t inLeft = crlf.size();
+    std::size_t outLeft = out.size();
+    EXPECT_NE(iconv(cd, &in, &inLeft, &to, &outLeft), static_cast<std::size_t>(-1));
+    iconv_close(cd);
+    return "\xFF\xFE" + out.substr(0, out.size() - outLeft);
+}
+
+// Two files for the same values: continuation lines, every value form, deletions, Chinese.
+std::string TwinFile(bool version5) {
+    auto v5 = [&](const char* five, const char* four) { return version5 ? five : four; };
+    return std::string(v5("Windows Registry Editor Version 5.00", "REGEDIT4")) +
+           "\n\n[HKEY_LOCAL_MACHINE\\Software\\守时]\n"
+           "; 设置\n\"text\"=\"开会 \\\"a\\\" c:\\\\d\"\n@=\"默认\"\n"
+           "\"happen\"=hex(1):" +
+           v5("30,00,00,00,00,00", "30,00,00") + "\n\"exp\"=hex(2):" +
+           v5("25,00,41,00,25,00,5c,00,\\\n  00,5f,1a,4f,00,00",
+              "25,41,25,5c,\\\n  bf,aa,bb,e1,00") +
+           "\n\"multi\"=hex(7):" +
+           v5("61,00,00,00,00,5f,1a,4f,00,00,00,00", "61,00,bf,aa,bb,e1,00,00") +
+           "\n\"d\"=dword:0000001e\n\"q\"=hex(b):20,00,00,00,00,00,00,00\n\"bin\"=hex:01,\\\n  ff\n"
+           "\"none\"=hex(0):\n\"be\"=hex(5):00,00,01,00\n\"res\"=hex(8):01,02\n\"link\"=hex(6):41\n"
+           "\"gone\"=\"x\"\n\"gone\"=-\n\n[HKEY_LOCAL_MACHINE\\Software\\守时\\Old]\n\"v\"=\"1\"\n"
+           "\n[-HKEY_LOCAL_MACHINE\\Software\\守时\\Old]\n";
+}
+
+TEST(RegFile, Version5FilesReadToTheSameBytesAsTheirRegedit4Twin) {
+    Hive twin = ParseInto(Gb(TwinFile(false)));
+    const std::string key = "HKLM\\Software\\" + Gb("守时");
+    ASSERT_EQ(twin.Values(key)->size(), 12u);
+    EXPECT_FALSE(twin.KeyExists(key + "\\Old"));
+    EXPECT_EQ(ParseInto(Utf16File(TwinFile(true))), twin);
+    EXPECT_EQ(ParseInto(TwinFile(true)), twin);  // UTF-8 as saved by a Linux editor
+    EXPECT_EQ(ParseInto("\xEF\xBB\xBF" + TwinFile(true)), twin);
+
+    // Written as version 5 for Windows, the hive reads back byte for byte.
+    std::string error;
+    std::optional<std::string> v5 = FormatRegFileVersion5(twin, &error);
+    ASSERT_TRUE(v5) << error;
+    EXPECT_EQ(v5->substr(0, 4), std::string("\xFF\xFEW\0", 4));
+    EXPECT_EQ(ParseInto(*v5), twin);
+    // Bytes that are not code page 936 text have no UTF-16 form: refused, naming the value.
+    twin.SetValue(key, "lone", RegValue{kRegSz, "a\xB0"});
+    EXPECT_FALSE(FormatRegFileVersion5(twin, &error));
+    EXPECT_NE(error.find("\"lone\""), std::string::npos) << error;
+}
+
+TEST(RegFile, Version5TextCodePage936CannotHoldIsRefusedWithItsLine) {
+    const std::string head = "Windows Registry Editor Version 5.00\n\n[HKLM\\K]\n";
+    struct Case {
+        std::string file;
+        int line;
+        std::string reason;
+    };
+    std::vector<Case> cases = {
+        {Utf16File(head + "\"a\"=\"ok\"\n\"b\"=\"开会क\"\n"), 5, "\"क\" (U+0915)"},
+        {Utf16File(head + "\"क\"=\"1\"\n"), 4, "U+0915"},
+        {head + "\"a\"=\"😀\"\n", 4, "\"😀\" (U+1F600)"},
+        {head + "\"a\"=\"\xBF\xAA\"\n", 4, "byte 0xBF is not UTF-8"},
+        {head + "\"a\"=hex(2):41,00,\\\n  15,09,00,00\n", 4, "hex(2) data"},
+        {head + "\"a\"=hex(7):41,00,42\n", 4, "odd number of bytes"},
+        {head + "\"a\"=hex(1):3d,d8,00,00\n", 4, "lone surrogate"},
+        {"\xFE\xFF" + head, 1, "big-endian"},
+        {Utf16File(head).substr(0, 9), 1, "half a UTF-16 character"},
+    };
+    for (const Case& c : cases) {
+        RegParseError error = ParseError(c.file);
+        EXPECT_EQ(error.line, c.line) << c.reason;
+        EXPECT_NE(error.reason.find(c.reason), std::string::npos) << error.reason;
+    }
+    // Nothing of a comment is stored, so any character may stand in one.
+    ParseInto(head + "; 😀\n\"a\"=\"1\"\n");
 }
 
 }  // namespace

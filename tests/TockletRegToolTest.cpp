@@ -119,7 +119,7 @@ TEST_F(TockletRegTool, QueryShowsBytesAndTextAndFailsForWhatIsMissing) {
     EXPECT_EQ(r.out,
               "1\tREG_SZ\t14\t313131302c33305f7cbfaabbe100\t1110,30_|开会\n"
               "@\tREG_BINARY\t2\t090a\t\\t\\n\n"
-              "odd\tREG_7\t3\t610062\ta\n");
+              "odd\tREG_MULTI_SZ\t3\t610062\ta\\0b\n");
     EXPECT_EQ(Run({"query", "HKLM\\Software\\T", "@"}).out, "@\tREG_BINARY\t2\t090a\t\\t\\n\n");
 
     Result missingKey = Run({"query", "HKLM\\Software\\Nothing"});
@@ -167,6 +167,27 @@ TEST_F(TockletRegTool, ExportImportedIntoAnEmptyStoreGivesBackEveryByte) {
               Run({"query", "HKLM\\Software\\A"}).out);
     EXPECT_NE(Run({"query", "HKLM\\Software\\A", "z"}, other).out.find("\t5\t6100620000\t"),
               std::string::npos);
+}
+
+TEST_F(TockletRegTool, Version5ExportForWindowsImportsBackAndBadTextIsRefused) {
+    ASSERT_EQ(Run({"import", setup_}).status, 0);
+    std::string v5 = dir_.File("windows.reg");
+    Result exported = Run({"export", "--version5", v5});
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(ReadWholeFile(v5).substr(0, 4), std::string("\xFF\xFEW\0", 4));
+    std::string other = dir_.File("other-config");
+    ASSERT_EQ(Run({"import", v5}, other).status, 0);
+    EXPECT_EQ(ReadWholeFile(other + "/tocklet/registry.reg"), ReadWholeFile(Hive()));
+    EXPECT_NE(Run({"--help"}).out.find("--version5"), std::string::npos);
+
+    std::string bad = dir_.File("bad5.reg");
+    WriteWholeFile(bad,
+                   "Windows Registry Editor Version 5.00\n\n[HKLM\\Software\\New]\n"
+                   "\"a\"=\"开会\"\n\"b\"=\"😀\"\n");
+    Result r = Run({"import", bad}, other);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("line 5: the character \"😀\" (U+1F600)"), std::string::npos) << r.err;
+    EXPECT_EQ(Run({"query", "HKLM\\Software\\New"}, other).status, 1);
 }
 
 TEST_F(TockletRegTool, ADamagedStoreIsReportedAndNeverOverwritten) {

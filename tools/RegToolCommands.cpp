@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -15,6 +14,7 @@
 #include "platform/Files.h"
 #include "platform/RegFile.h"
 #include "platform/Text.h"
+#include "tools/RegValueText.h"
 
 namespace tocklet {
 namespace {
@@ -64,19 +64,6 @@ bool WriteOutput(const std::string& file, const std::string& text, std::ostream&
     return true;
 }
 
-std::string TypeName(std::uint32_t type) {
-    switch (type) {
-        case kRegSz:
-            return "REG_SZ";
-        case kRegBinary:
-            return "REG_BINARY";
-        case kRegDword:
-            return "REG_DWORD";
-        default:
-            return "REG_" + std::to_string(type);
-    }
-}
-
 std::string Hex(std::string_view bytes) {
     static constexpr char kDigits[] = "0123456789abcdef";
     std::string out;
@@ -88,33 +75,10 @@ std::string Hex(std::string_view bytes) {
     return out;
 }
 
-// The text up to the first zero byte in UTF-8, control characters escaped so that each value
-// stays on one tab-separated line (the hex column holds the exact bytes).
-std::string TextColumn(std::string_view bytes) {
-    std::string out;
-    for (char ch : GbToUtf8(UpToZero(bytes))) {
-        auto c = static_cast<unsigned char>(ch);
-        if (c == '\t') {
-            out += "\\t";
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c < 0x20 || c == 0x7F) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02x", c);
-            out += buf;
-        } else {
-            out += ch;
-        }
-    }
-    return out;
-}
-
 void PrintValue(std::ostream& out, const NamedValue& nv) {
     out << (nv.name.empty() ? std::string("@") : GbToUtf8(nv.name)) << '\t'
-        << TypeName(nv.value.type) << '\t' << nv.value.bytes.size() << '\t' << Hex(nv.value.bytes)
-        << '\t' << TextColumn(nv.value.bytes) << '\n';
+        << RegTypeName(nv.value.type) << '\t' << nv.value.bytes.size() << '\t'
+        << Hex(nv.value.bytes) << '\t' << RegValueText(nv.value) << '\n';
 }
 
 }  // namespace
@@ -139,14 +103,26 @@ int RunImportCommand(HiveRegistry& reg, const std::string& file, std::ostream& o
     return 0;
 }
 
-int RunExportCommand(HiveRegistry& reg, const std::string& file, std::ostream& out,
-                     std::ostream& err) {
+int RunExportCommand(HiveRegistry& reg, const std::string& file, RegFileVersion version,
+                     std::ostream& out, std::ostream& err) {
     std::optional<Hive> hive = reg.Contents();
     if (!hive) {
         err << kTool << reg.Problem().value_or("the registry file cannot be read") << "\n";
         return 1;
     }
-    std::string text = FormatRegFile(*hive);
+    std::string text;
+    if (version == RegFileVersion::Regedit4) {
+        text = FormatRegFile(*hive);
+    } else {
+        std::string error;
+        std::optional<std::string> utf16 = FormatRegFileVersion5(*hive, &error);
+        if (!utf16) {
+            err << kTool << "cannot write a version 5 file: " << error << "\n"
+                << kTool << "nothing was exported\n";
+            return 1;
+        }
+        text = std::move(*utf16);
+    }
     if (file != "-") return WriteOutput(file, text, err) ? 0 : 1;
     out << text;
     out.flush();

@@ -1,5 +1,6 @@
 // tocklet-reg: looks at and changes tocklet's registry file from the command line.
 
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -18,14 +19,21 @@ constexpr const char* kUsage =
     "$XDG_CONFIG_HOME/tocklet (~/.config/tocklet when XDG_CONFIG_HOME is unset).\n"
     "\n"
     "Commands:\n"
-    "  import FILE       apply a REGEDIT4 file (- for standard input) in one write; keys it\n"
-    "                    names are created; a bad file is refused with its line number and\n"
-    "                    nothing is written\n"
-    "  export FILE       write the whole registry as a REGEDIT4 file (- for standard output);\n"
-    "                    importing it into an empty registry gives back every byte\n"
+    "  import FILE       apply a .reg file (- for standard input) in one write: REGEDIT4 in\n"
+    "                    code page 936, or \"Windows Registry Editor Version 5.00\" as regedit\n"
+    "                    writes it (UTF-16LE with a byte-order mark) or in UTF-8; keys it names\n"
+    "                    are created; a bad file, or a text with a character code page 936\n"
+    "                    cannot hold, is refused with its line number and nothing is written\n"
+    "  export [--version5] FILE\n"
+    "                    write the whole registry as a REGEDIT4 file (- for standard output);\n"
+    "                    importing it into an empty registry gives back every byte;\n"
+    "                    --version5 writes a version 5 file (UTF-16LE) for regedit on Windows\n"
     "  query KEY [NAME]  one line per value of KEY (HKEY_LOCAL_MACHINE\\... or HKLM\\...),\n"
-    "                    or of the value NAME (@ for the default value): name, type, byte\n"
-    "                    count, bytes in hex, text up to the first zero byte; tab-separated\n"
+    "                    or of the value NAME (@ for the default value): name, type (REG_SZ,\n"
+    "                    REG_EXPAND_SZ, REG_MULTI_SZ, REG_DWORD, REG_QWORD, REG_BINARY, ...),\n"
+    "                    byte count, bytes in hex, and the data as text: a string up to its\n"
+    "                    first zero byte, the strings of a REG_MULTI_SZ joined by \\0, a number\n"
+    "                    as 0x0000001e (30); tab-separated\n"
     "  tasks             the task list as tocklet loads it\n"
     "  --help            this text\n"
     "\n"
@@ -47,6 +55,14 @@ int main(int argc, char** argv) {
         std::cout << kUsage;
         return 0;
     }
+    auto version = tocklet::RegFileVersion::Regedit4;
+    if (command == "export") {
+        auto option = std::find(args.begin() + 1, args.end(), "--version5");
+        if (option != args.end()) {
+            version = tocklet::RegFileVersion::Version5;
+            args.erase(option);
+        }
+    }
     std::size_t operands = args.size() - 1;
     if (command == "import" || command == "export") {
         if (operands != 1) return Misuse(command + " takes one FILE");
@@ -67,7 +83,7 @@ int main(int argc, char** argv) {
     if (command == "import") {
         status = tocklet::RunImportCommand(reg, args[1], std::cout, std::cerr);
     } else if (command == "export") {
-        status = tocklet::RunExportCommand(reg, args[1], std::cout, std::cerr);
+        status = tocklet::RunExportCommand(reg, args[1], version, std::cout, std::cerr);
     } else if (command == "query") {
         status = tocklet::RunQueryCommand(reg, args[1], operands == 2 ? &args[2] : nullptr,
                                           std::cout, std::cerr);
