@@ -23,7 +23,7 @@ cd "$work"
 ini=$XDG_CONFIG_HOME/tocklet/zidezarudiva.ini
 fail() { echo "FAIL: \$*"; cat "$work/app.log"; exit 1; }
 
-# start COLOR [faketime spec]: the program with the clock on in that colour; sets app.
+# start COLOR [FAKETIME_TIME]: the program with the clock on in that colour; sets app.
 start() {
     printf '[option]\nclock=1\ncolor=%s\n' "\$1" > "\$ini"
     if [ -n "\${2:-}" ]; then
