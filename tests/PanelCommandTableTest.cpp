@@ -153,19 +153,6 @@ const std::vector<Row>& Table() {
         {From::Control, kIdSetShutdownTime, kShutdown, true},
         {From::Control, kIdChangePassword, "tocklet::CChangePasswordDlg"},
         {From::Control, kIdUserInfo, "tocklet::CUserInfoDlg"},
-        {From::Control, kIdChimeOn, nullptr, false,
-         [](PanelHarness&, CMainPanelDlg& p) {
-             EXPECT_FALSE(p.Settings().m_bChimeOn);
-             EXPECT_FALSE(ControlById(&p, kIdChimeSound)->isEnabled());
-         }},
-        {From::Control, kIdChimeSound, nullptr, false,
-         [](PanelHarness&, CMainPanelDlg& p) { EXPECT_TRUE(p.Settings().m_bChimeSound); }},
-        {From::Control, kIdChimeText, nullptr, false,
-         [](PanelHarness&, CMainPanelDlg& p) { EXPECT_TRUE(p.Settings().m_bChimeText); }},
-        {From::Control, kIdMonitoring, nullptr, false, kPaused},
-        {From::Control, kIdShowClock, nullptr, false, kClockShown},
-        {From::Control, kIdUsePassword, nullptr, true,
-         [](PanelHarness&, CMainPanelDlg& p) { EXPECT_TRUE(p.Settings().m_bUsePassword); }},
         {From::Control, kIdLaunchNormal, nullptr, false,
          [](PanelHarness&, CMainPanelDlg& p) { EXPECT_EQ(p.Settings().m_nLaunchShow, 1); }},
         {From::Control, kIdLaunchMinimised, nullptr, false,
