@@ -71,7 +71,7 @@ void Offer(CMainPanelDlg& p, PanelHarness& h, From from, int id) {
     if (from == From::Key) {
         p.show();
         p.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&p));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&p, 20000));
         QTest::keyClick(&p, static_cast<Qt::Key>(id), Qt::ControlModifier);
     }
     if (from == From::SliderEnd) QTest::keyClick(ControlAs<QSlider>(&p, id), Qt::Key_End);
