@@ -1,7 +1,7 @@
 #pragma once
 // Qt menus from the menu data. Each action carries its command number (QAction::data) and
 // keeps the text as written: the part after a tab is shown in the shortcut column but binds
-// no key, since the program has no accelerator table.
+// no key by itself; the window that owns the menu binds the keys it serves.
 
 #include <QAction>
 #include <QMenu>

@@ -1,4 +1,9 @@
 // The panel's commands: from its buttons, its menu bar and the notification icon's menu.
+#include <QKeySequence>
+#include <QMenuBar>
+#include <utility>
+
+#include "controls/MenuBuilder.h"
 #include "platform/MessageBox.h"
 #include "platform/SelfLauncher.h"
 #include "platform/Timers.h"
@@ -50,6 +55,18 @@ bool CMainPanelDlg::OnCommand(int command) {
     }
 }
 
+void CMainPanelDlg::BindMenuKeys(QMenuBar& menuBar) {
+    // The menu shows Ctrl+N and Ctrl+D in its own words; the keys do what the items do while
+    // the panel is the active window.
+    const std::pair<int, QKeySequence> keys[] = {
+        {kCmdAddTasksMenu, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {kCmdDeleteTasksMenu, QKeySequence(Qt::CTRL | Qt::Key_D)},
+    };
+    for (const auto& [command, key] : keys) {
+        if (QAction* action = FindCommandAction(&menuBar, command)) action->setShortcut(key);
+    }
+}
+
 void CMainPanelDlg::OnAddTasks() {
     const int count = m_addTaskDlg.DoModal(m_settings.m_nTaskCount);
     m_settings.m_nTasksAdded = count - m_settings.m_nTaskCount;
@@ -73,12 +90,10 @@ void CMainPanelDlg::OnDeleteTasks() {
 }
 
 void CMainPanelDlg::ExitProgram() {
-    if (m_settings.m_bUsePassword) {
-        // Behind the password the program ends without saving what changed since the last save.
-        if (!PassGate(m_settings, m_passwordPrompt)) return;
-    } else {
-        SaveSettings();
-    }
+    if (!PassGate(m_settings, m_passwordPrompt)) return;
+    // Saved behind the password too: otherwise the changes since the last save, protection
+    // switched on in this run among them, would be gone at the next start.
+    SaveSettings();
     RemoveTrayIcon();
     svc_.timers.Kill(kTimerSecond);
     done(kIdOk);

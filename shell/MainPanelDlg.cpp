@@ -84,6 +84,7 @@ void CMainPanelDlg::BuildControls() {
     if (built.menuBar) {
         connect(built.menuBar, &QMenuBar::triggered, this,
                 [this](QAction* action) { OnCommand(CommandOf(action)); });
+        BindMenuKeys(*built.menuBar);
     }
     if (const MenuData* menu = FindMenu(kTrayMenuId); menu && !menu->popups.empty()) {
         trayMenu_ = BuildPopupMenu(menu->popups.front(), this);

@@ -23,6 +23,7 @@
 #include "tasks/TaskStore.h"
 
 class QMenu;
+class QMenuBar;
 class QEventLoop;
 
 namespace tocklet {
@@ -139,7 +140,7 @@ public:
     /// Behind the password: the delete-task dialog; saves, rewrites and restarts after a
     /// deletion.
     void OnDeleteTasks();
-    /// Behind the password: saves (only while protection is off) and ends the program.
+    /// Behind the password: saves the settings and ends the program.
     void ExitProgram();
     /// The change-password dialog and, after a change, the stored password.
     void OnChangePassword();
@@ -203,6 +204,8 @@ private:
     void AttachCustomControls();
     void SetUpMailLink();
     void SetUpToolbar();
+    /// Binds the keys that the menu bar shows beside its items.
+    void BindMenuKeys(QMenuBar& menuBar);
     void ConnectControls();
     void ConnectGuardControls();
     // The start-up sequence, step by step.

@@ -177,7 +177,9 @@ void CMainPanelDlg::OnTrayButton(int button) {
 void CMainPanelDlg::ShowTrayMenu() {
     if (!trayMenu_ || trayMenu_->actions().isEmpty()) return;
     SetDefaultItem(trayMenu_, trayMenu_->actions().front());
-    trayMenu_->popup(QCursor::pos());
+    // Its right edge at the pointer, so it opens toward the screen from an icon at the edge.
+    const QPoint at = QCursor::pos();
+    trayMenu_->popup(QPoint(at.x() - trayMenu_->sizeHint().width(), at.y()));
 }
 
 }  // namespace tocklet

@@ -93,7 +93,7 @@ TEST(PanelCommands, ExitWithoutProtectionSavesFirst) {
     EXPECT_EQ(p.result(), kIdOk);
 }
 
-TEST(PanelCommands, ExitWithProtectionAsksAndDoesNotSave) {
+TEST(PanelCommands, ExitWithProtectionAsksThenSaves) {
     ProtectedPanel h;
     CMainPanelDlg& p = h.Start();
     ControlAs<QCheckBox>(&p, kIdChimeOn)->click();
@@ -108,11 +108,25 @@ TEST(PanelCommands, ExitWithProtectionAsksAndDoesNotSave) {
     p.OnCommand(kCmdExitMenu);
     EXPECT_TRUE(h.tray.shown);
 
+    EXPECT_FALSE(h.registry.Get(kProgramKey, "ClockOpen").has_value());  // refused: no save
+
     AnswerPrompt(p, "secret");
     p.OnCommand(kCmdExitMenu);
     EXPECT_FALSE(h.tray.shown);
     EXPECT_EQ(p.result(), kIdOk);
-    EXPECT_FALSE(h.registry.Get(kProgramKey, "ClockOpen").has_value());
+    EXPECT_EQ(h.registry.Get(kProgramKey, "ClockOpen"), "1");
+}
+
+TEST(PanelCommands, ProtectionSwitchedOnBeforeExitHoldsAtTheNextStart) {
+    PanelHarness h;
+    h.StoreTasks({Gb("1110,30_|开会")});
+    h.registry.Put(kCvKey, "pass", Stored("secret", 11));
+    CMainPanelDlg& p = h.Start();
+    ControlAs<QCheckBox>(&p, kIdUsePassword)->click();
+    AnswerPrompt(p, "secret");
+    p.OnCommand(kCmdExitIconMenu);
+    EXPECT_EQ(p.result(), kIdOk);
+    EXPECT_EQ(h.registry.Get(kCvKey, "UsePas"), Stored("1", 3));
 }
 
 TEST(PanelCommands, SessionEndPassesThePasswordGate) {
