@@ -1,9 +1,8 @@
 #include "clock/FloatClockDlg.h"
 
-#include <QLabel>
-
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 
 #include "clock/GlyphClock.h"

@@ -37,8 +37,8 @@ void ClickMiddle(QWidget* widget) {
     QMouseEvent press(QEvent::MouseButtonPress, middle, global, Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, middle, global, Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, middle, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QApplication::sendEvent(widget, &release);
 }
 
@@ -48,7 +48,8 @@ public:
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) {
-            const auto* shown = widget()->findChild<ShownText*>(QString(), Qt::FindDirectChildrenOnly);
+            const auto* shown =
+                widget()->findChild<ShownText*>(QString(), Qt::FindDirectChildrenOnly);
             const QString text = shown != nullptr ? shown->Text() : QString();
             if (!text.isEmpty()) return text;
         }
@@ -76,8 +77,7 @@ public:
                 button->click();
             else
                 ClickMiddle(widget());
-        }
-        else
+        } else
             QAccessibleWidget::doAction(name);
     }
 };

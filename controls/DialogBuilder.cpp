@@ -202,8 +202,7 @@ void LinkMnemonicLabels(const std::vector<std::pair<QWidget*, const ControlTempl
 // Static texts and links are heard by the text they show, which for a value static (a count,
 // a reminder line) changes while the dialog is open; their template name only says what the
 // text is. Every other control is named by its caption, or else by its template name.
-void NameForScreenReaders(QWidget* widget, const ControlTemplate& control,
-                          const QString& caption) {
+void NameForScreenReaders(QWidget* widget, const ControlTemplate& control, const QString& caption) {
     const QString named = FromUtf8(control.accessibleName);
     if (IsText(control.kind) || control.kind == ControlKind::Hyperlink) {
         widget->setAccessibleDescription(named);

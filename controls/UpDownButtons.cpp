@@ -17,7 +17,8 @@ QToolButton* MakeArrow(Qt::ArrowType arrow, const char* name, QWidget* parent) {
 }  // namespace
 
 UpDownButtons::UpDownButtons(QWidget* parent)
-    : QWidget(parent), m_up(MakeArrow(Qt::UpArrow, "增加", this)),
+    : QWidget(parent),
+      m_up(MakeArrow(Qt::UpArrow, "增加", this)),
       m_down(MakeArrow(Qt::DownArrow, "减少", this)) {
     connect(m_up, &QToolButton::clicked, this, [this] { Q_EMIT Stepped(+1); });
     connect(m_down, &QToolButton::clicked, this, [this] { Q_EMIT Stepped(-1); });

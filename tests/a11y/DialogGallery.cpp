@@ -90,8 +90,8 @@ QJsonObject Describe(const QWidget* window) {
             control["value"] = QJsonArray{bar->minimum(), bar->maximum(), bar->value()};
         controls.append(control);
     }
-    const QString name = window->accessibleName().isEmpty() ? window->windowTitle()
-                                                            : window->accessibleName();
+    const QString name =
+        window->accessibleName().isEmpty() ? window->windowTitle() : window->accessibleName();
     return {{"window", name}, {"rect", Rect(window)}, {"controls", controls}};
 }
 
