@@ -9,31 +9,43 @@ if [[ "${1:-}" != --inside ]]; then
     work=$(mktemp -d)
     xvfb_pid=
     cleanup() {
-        if [[ -n "$xvfb_pid" ]]; then { kill "$xvfb_pid" && wait "$xvfb_pid"; } 2>/dev/null || true; fi
+        stop_server
         rm -rf "$work"
     }
     trap cleanup EXIT
-    # A display number that no other server holds, on this machine or in another session
-    # sharing its network: a server that cannot listen ends at once, and the next number is
-    # tried. The server writes its number once it accepts clients.
-    for _ in $(seq 20); do
-        : >"$work/display"
-        Xvfb ":$((200 + RANDOM % 700))" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
-            3>"$work/display" 2>"$work/xvfb.log" &
-        xvfb_pid=$!
-        for _ in $(seq 300); do
-            [[ -s "$work/display" ]] && break
-            kill -0 "$xvfb_pid" 2>/dev/null || break
-            sleep 0.1
+    # A display number that no other server holds: a server that cannot listen ends at once,
+    # and the next number is tried. The server writes its number once it accepts clients.
+    start_server() {
+        for _ in $(seq 20); do
+            : >"$work/display"
+            Xvfb ":$((200 + RANDOM % 700))" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+                3>"$work/display" 2>"$work/xvfb.log" &
+            xvfb_pid=$!
+            for _ in $(seq 300); do
+                [[ -s "$work/display" ]] && return 0
+                kill -0 "$xvfb_pid" 2>/dev/null || break
+                sleep 0.1
+            done
+            stop_server
         done
-        [[ -s "$work/display" ]] && break
-        { kill "$xvfb_pid" && wait "$xvfb_pid"; } 2>/dev/null || true
+        cat "$work/xvfb.log" >&2
+        echo "no X server started" >&2
+        return 1
+    }
+    stop_server() {
+        if [[ -n "$xvfb_pid" ]]; then { kill "$xvfb_pid" && wait "$xvfb_pid"; } 2>/dev/null || true; fi
         xvfb_pid=
+    }
+    # A gallery that could not reach its display (status 75) gets a new server, twice at most.
+    for attempt in 1 2 3; do
+        start_server
+        status=0
+        DISPLAY=":$(head -n1 "$work/display")" dbus-run-session -- bash "$0" --inside "$work" "$@" ||
+            status=$?
+        stop_server
+        ((status == 75 && attempt < 3)) || exit "$status"
+        echo "the gallery could not start; again on a new X server" >&2
     done
-    [[ -s "$work/display" ]] || { cat "$work/xvfb.log" >&2; echo "no X server started" >&2; exit 1; }
-    export DISPLAY=":$(head -n1 "$work/display")"
-    dbus-run-session -- bash "$0" --inside "$work" "$@"
-    exit $?
 fi
 
 work=$2 gallery=$3 walker=$4
@@ -58,9 +70,15 @@ for _ in $(seq 600); do
     if ! kill -0 "$gallery_pid" 2>/dev/null; then
         echo "the gallery ended before opening its windows:" >&2
         cat "$work/gallery.log" >&2
-        exit 1
+        exit 75
     fi
     sleep 0.1
 done
 grep -qx ready "$work/manifest" || { echo "the gallery opened no windows within 60 s" >&2; exit 1; }
-timeout 240 /usr/bin/python3 "$walker" "$work/manifest"
+status=0
+timeout 180 /usr/bin/python3 "$walker" "$work/manifest" || status=$?
+if ((status != 0)); then
+    echo "-- the gallery said:" >&2
+    tail -n 40 "$work/gallery.log" >&2
+fi
+exit "$status"
