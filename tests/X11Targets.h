@@ -8,6 +8,12 @@
 
 namespace tocklet::testing {
 
+/// How long a helper may take to come up: generous, since the wait ends as soon as it is up
+/// and a machine running many tests at once can be slow to start a program.
+inline constexpr int kStartMs = 30000;
+/// How long a message to another program may take to arrive when one is expected.
+inline constexpr int kArrivalMs = 10000;
+
 /// A program whose standard output the test reads line by line.
 struct HelperProcess {
     HelperProcess(const QString& program, const QStringList& args) { process.start(program, args); }
@@ -26,11 +32,13 @@ struct HelperProcess {
 /// A window titled title (options: see the helper), once it is on the screen.
 struct TargetWindow : HelperProcess {
     explicit TargetWindow(const QString& title, const QString& option = {})
-        : HelperProcess(TOCKLET_X11_TARGET, {title, option}), id(NextLine(5000).toULongLong()) {}
-    /// The close requests that arrive, each within timeoutMs of the last.
-    int CloseRequests(int timeoutMs = 300) {
+        : HelperProcess(TOCKLET_X11_TARGET, {title, option}), id(NextLine(kStartMs).toULongLong()) {}
+    /// The close requests that arrive: the first within firstMs, each further one within 300 ms
+    /// of the last. A test that expects one passes a long firstMs, since a loaded machine may
+    /// take seconds to carry the message; one that expects none keeps the short wait.
+    int CloseRequests(int firstMs = 300) {
         int n = 0;
-        while (NextLine(timeoutMs) == "delete") ++n;
+        for (int wait = firstMs; NextLine(wait) == "delete"; wait = 300) ++n;
         return n;
     }
     WindowId id;
@@ -40,7 +48,7 @@ struct TargetWindow : HelperProcess {
 /// start-up command is a helper that prints when it runs.
 struct WindowManager : HelperProcess {
     WindowManager() : HelperProcess("openbox", {"--startup", TOCKLET_X11_TARGET " up --unmapped"}) {
-        NextLine(5000);
+        NextLine(kStartMs);
     }
 };
 

@@ -1,6 +1,8 @@
 // The desktop's windows on a private X server, bare and under a window manager (openbox).
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+#include <QThread>
 #include <optional>
 
 #include "X11Targets.h"
@@ -10,13 +12,20 @@
 namespace tocklet::testing {
 namespace {
 
+std::vector<TopLevelWindow> NoWindows() { return {}; }
+
 class X11Windows : public ::testing::TestWithParam<bool> {
 protected:
-    // The title listed for window, "(not listed)" when it is not.
-    std::string TitleOf(WindowId window) {
-        const auto list = desktop.List();
-        for (const TopLevelWindow& w : list.value())
-            if (w.id == window) return GbToUtf8(w.title);
+    // The title listed for window, "(not listed)" when it is not; waits up to waitMs for a
+    // window manager that has not yet taken the window into its client list.
+    std::string TitleOf(WindowId window, int waitMs = 0) {
+        QElapsedTimer waited;
+        waited.start();
+        do {
+            const std::vector<TopLevelWindow> list = desktop.List().value_or(NoWindows());
+            for (const TopLevelWindow& w : list)
+                if (w.id == window) return GbToUtf8(w.title);
+        } while (waited.elapsed() < waitMs && (QThread::msleep(20), true));
         return "(not listed)";
     }
 
@@ -30,20 +39,20 @@ TEST_P(X11Windows, ListsShownWindowsWithTheirTitlesAndAsksThemToClose) {
     TargetWindow emoji("😀控制面板"), child("控制面板", "--child");
     TargetWindow menu("控制面板", "--override"), hidden("控制面板", "--unmapped");
     TargetWindow deaf("控制面板", "--no-protocol");
-    EXPECT_EQ(TitleOf(plain.id), "控制面板");
-    EXPECT_EQ(TitleOf(compound.id), "控制面板 ");
-    EXPECT_EQ(TitleOf(emoji.id), "?控制面板");
+    EXPECT_EQ(TitleOf(plain.id, kArrivalMs), "控制面板");
+    EXPECT_EQ(TitleOf(compound.id, kArrivalMs), "控制面板 ");
+    EXPECT_EQ(TitleOf(emoji.id, kArrivalMs), "?控制面板");
     EXPECT_EQ(TitleOf(child.id), "");  // the titled child is no top-level window
     EXPECT_EQ(TitleOf(menu.id), "(not listed)");
     EXPECT_EQ(TitleOf(hidden.id), "(not listed)");
 
     EXPECT_TRUE(desktop.RequestClose(plain.id));
-    EXPECT_EQ(plain.CloseRequests(), 1);
+    EXPECT_EQ(plain.CloseRequests(kArrivalMs), 1);
     EXPECT_FALSE(desktop.RequestClose(deaf.id));
     EXPECT_FALSE(desktop.RequestClose(0x7fffff));  // no such window: an X error, caught
     desktop.BringToFront(deaf.id);
     desktop.Activate(0x7fffff);
-    EXPECT_EQ(TitleOf(deaf.id), "控制面板");
+    EXPECT_EQ(TitleOf(deaf.id, kArrivalMs), "控制面板");
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktop, X11Windows, ::testing::Values(false, true),

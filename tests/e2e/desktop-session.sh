@@ -7,17 +7,15 @@ set -euo pipefail
 [ -n "${TOCKLET_IN_X:-}" ] || TOCKLET_IN_X=1 exec xvfb-run -a -s '-screen 0 1024x700x24' "$0" "$@"
 TOCKLET=$(readlink -f "$1") TOCKLET_REG=$2 SETUP_REG=$3 manager=$4 work=$(mktemp -d) sm=
 trap 'kill $(instances) $sm 2>/dev/null || true; rm -rf "$work"' EXIT
-export HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run TZ=UTC LANG=C.UTF-8
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-printf 'pcm.!default { type null }\n' > "$HOME/.asoundrc"  # silence
-unset QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
+source "$(dirname "$0")/lib.sh"
+e2e_private_home "$work"
 
 # store_registry USE_PASSWORD: first run done, one task (no start-up message), password
 # "secret", protection on (1) or off (0).
 store_registry() {
     rm -rf "$XDG_CONFIG_HOME"
-    "$TOCKLET_REG" import "$SETUP_REG" >/dev/null
-    printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion]\n"new"="1"\n"UsePas"="%s"\n"pass"="secret"\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\tocklet]\n"happen"=hex(1):31,00,00\n"1"="1110,31_|e2e"\n' "$1" | "$TOCKLET_REG" import - >/dev/null
+    e2e_seed_registry "$TOCKLET_REG" "$SETUP_REG" "\"UsePas\"=\"$1\""$'\n"pass"="secret"' \
+        '"1"="1110,31_|e2e"'
 }
 # wait_until SECONDS COMMAND...: true once COMMAND succeeds, tried every 0.1 s.
 wait_until() {

@@ -9,13 +9,9 @@ set -euo pipefail
 tocklet=$1 reg=$2 setup=$3 shots=${4:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run TZ=UTC LANG=C.UTF-8
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-printf 'pcm.!default { type null }\n' > "$HOME/.asoundrc"
-unset QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
-"$reg" import "$setup" >/dev/null
-printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion]\n"new"="1"\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\tocklet]\n"happen"=hex(1):31,00,00\n"1"="1110,30_|e2e"\n' > "$work/task.reg"
-"$reg" import "$work/task.reg" >/dev/null
+source "$(dirname "$0")/lib.sh"
+e2e_private_home "$work"
+e2e_seed_registry "$reg" "$setup" "" '"1"="1110,30_|e2e"'
 
 cat > "$work/inside-x.sh" <<INNER
 set -u

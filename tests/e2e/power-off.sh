@@ -9,17 +9,13 @@ work=$(mktemp -d)
 pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"; }
 trap cleanup EXIT
-export HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run TZ=UTC LANG=C.UTF-8
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
+source "$(dirname "$0")/lib.sh"
 # Every sound goes into a file; close.wav lies in the folder tocklet runs in.
-printf 'pcm.!default { type file slave.pcm "null" file "%s" format "raw" }\n' \
-    "$work/played.raw" > "$HOME/.asoundrc"
+e2e_private_home "$work" "pcm.!default { type file slave.pcm \"null\" file \"$work/played.raw\" format \"raw\" }"
 cp "$(dirname "$setup")/sounds/close.wav" "$work/"
-"$reg" import "$setup" >/dev/null
 # Power off at 10:30:00, back 2 minutes after a cancel; password "pw".
-printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion]\n"new"="1"\n"UsePas"="1"\n"pass"="pw"\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\tocklet]\n"happen"=hex(1):31,00,00\n"1"="111,0_|night"\n"CloseHour"=hex(1):31,30,3a,33,30,3a,30,00,00,00\n"DelayTime"=hex(1):32,00,00\n' > "$work/seed.reg"
-"$reg" import "$work/seed.reg" >/dev/null
+e2e_seed_registry "$reg" "$setup" $'"UsePas"="1"\n"pass"="pw"' \
+    $'"1"="111,0_|night"\n"CloseHour"=hex(1):31,30,3a,33,30,3a,30,00,00,00\n"DelayTime"=hex(1):32,00,00'
 
 dbus-daemon --session --nofork --print-address=1 --address="unix:path=$work/bus" \
     > "$work/bus.address" 2> "$work/bus.log" &

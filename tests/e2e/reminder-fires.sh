@@ -8,15 +8,11 @@ set -euo pipefail
 tocklet=$1 reg=$2 setup=$3 shot=${4:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run TZ=UTC LANG=C.UTF-8
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/lib.sh"
 # Silence: a null ALSA sink, so the reminder sound plays nowhere.
-printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' > "$HOME/.asoundrc"
-unset QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
-
-"$reg" import "$setup" >/dev/null
-printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion]\n"new"="1"\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\tocklet]\n"happen"=hex(1):31,00,00\n"1"="1110,31_|\xbf\xaa\xbb\xe1 e2e"\n' > "$work/task.reg"
-"$reg" import "$work/task.reg" >/dev/null
+e2e_private_home "$work" $'pcm.!default { type null }\nctl.!default { type hw card 0 }'
+# "开会" in code page 936.
+e2e_seed_registry "$reg" "$setup" "" $'"1"="1110,31_|\xbf\xaa\xbb\xe1 e2e"'
 "$reg" tasks
 
 libfaketime=$(dpkg -L libfaketime | grep -m1 '/libfaketimeMT\.so\.1$')  # not the wrapper

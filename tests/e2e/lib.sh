@@ -1,0 +1,21 @@
+# Sourced by the end-to-end scripts: a private home for one run of the real program and the
+# registry a finished installation leaves, so no run touches the user's own.
+
+# e2e_private_home WORK [ALSA_DEFAULT]: HOME, config and runtime folders under WORK, UTC, UTF-8
+# text, no session services inherited; sounds go to ALSA_DEFAULT (default: nowhere).
+e2e_private_home() {
+    export HOME=$1 XDG_CONFIG_HOME=$1/config XDG_RUNTIME_DIR=$1/run TZ=UTC LANG=C.UTF-8
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    unset QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
+    local nowhere='pcm.!default { type null }'
+    printf '%s\n' "${2:-$nowhere}" > "$HOME/.asoundrc"
+}
+
+# e2e_seed_registry TOCKLET_REG SETUP_REG PANEL_VALUES TASK_VALUES: the installer's keys, the
+# first run done, then the given value lines (REGEDIT4, one per line) under the panel's key
+# and under the task key.
+e2e_seed_registry() {
+    "$1" import "$2" >/dev/null
+    printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion]\n"new"="1"\n%s\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\tocklet]\n"happen"=hex(1):31,00,00\n%s\n' \
+        "$3" "$4" | "$1" import - >/dev/null
+}
