@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 
 #include "clock/GlyphClock.h"
@@ -14,7 +15,11 @@ namespace tocklet {
 CFloatClockDlg::CFloatClockDlg(COLORREF digits, const Clock& clock, Timers& faceTimers)
     : QDialog(nullptr), m_clrDigits(digits), clock_(clock), faceTimers_(faceTimers) {
     BuildDialog(FloatClockTemplate(), this);
+    // A window without a title bar, named for screen readers as the panel's check box names it.
+    setAccessibleName(QStringLiteral("实钟"));
     KeepOffTaskbar(this);
+    // The face covers the template's empty text, which has nothing to tell a screen reader.
+    for (QLabel* text : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) text->hide();
 }
 
 CFloatClockDlg::~CFloatClockDlg() {
@@ -32,7 +37,9 @@ void CFloatClockDlg::OnInitDialog() {
     m_clock = new CGlyphClock(clock_, faceTimers_, this);
     m_clock->setObjectName(QString::number(kFloatClockFaceId));
     m_clock->setProperty(kControlIdProperty, kFloatClockFaceId);
+    // Heard by the time it shows; before its first tick, by what it is.
     m_clock->setAccessibleName(QStringLiteral("实钟"));
+    m_clock->setAccessibleDescription(QStringLiteral("实钟"));
     m_clock->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_clock->setLineWidth(1);
     // Clicks on the face belong to the window, so a drag may start anywhere on the clock.

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "controls/AccessibleRole.h"
 #include "controls/QtColour.h"
 #include "platform/Clock.h"
 #include "platform/Timers.h"
@@ -34,6 +35,8 @@ CGlyphClock::CGlyphClock(const Clock& clock, Timers& timers, QWidget* parent)
     timers_.SetHandler([this](int id, const TickSeconds& seconds) { OnTimer(id, seconds); });
     timers_.Set(kFaceTimerId, kFaceTimerMs);
     m_nTimerId = kFaceTimerId;
+    // A screen reader hears the time the face shows, read when it looks.
+    SetAccessibleRole(this, QAccessible::StaticText, [this] { return m_strShown; });
 }
 
 CGlyphClock::~CGlyphClock() {
@@ -71,7 +74,9 @@ void CGlyphClock::OnTimer(int id, const TickSeconds& seconds) {
     // The second the tick stands for: the last one it covers.
     const TimePoint now =
         seconds.count > 0 ? FromEpochSeconds(seconds.At(seconds.count - 1)) : clock_.Now();
-    for (const CellGlyph& draw : FaceGlyphs(clock_.LocalTime(now))) DrawCell(draw.glyph, draw.cell);
+    const std::tm local = clock_.LocalTime(now);
+    for (const CellGlyph& draw : FaceGlyphs(local)) DrawCell(draw.glyph, draw.cell);
+    m_strShown = QString::asprintf("%02d:%02d:%02d", local.tm_hour, local.tm_min, local.tm_sec);
     update(contentsRect());
 }
 

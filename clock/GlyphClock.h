@@ -5,6 +5,7 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QString>
 #include <array>
 
 #include "clock/ClockFace.h"
@@ -58,6 +59,7 @@ private:
     Timers& timers_;
     std::array<QImage, kGlyphCount> m_hGlyphs;
     COLORREF m_clrDigits = Rgb(255, 0, 0);
+    QString m_strShown;  // HH:MM:SS as last drawn, for screen readers
     QSize m_szGlyph;
     int m_nCellWidth = 0;
     int m_nCellHeight = 0;

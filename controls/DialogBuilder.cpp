@@ -199,6 +199,18 @@ void LinkMnemonicLabels(const std::vector<std::pair<QWidget*, const ControlTempl
     }
 }
 
+// Static texts and links are heard by the text they show, which for a value static (a count,
+// a reminder line) changes while the dialog is open; their template name only says what the
+// text is. Every other control is named by its caption, or else by its template name.
+void NameForScreenReaders(QWidget* widget, const ControlTemplate& control, const QString& caption) {
+    const QString named = FromUtf8(control.accessibleName);
+    if (IsText(control.kind) || control.kind == ControlKind::Hyperlink) {
+        widget->setAccessibleDescription(named);
+        return;
+    }
+    widget->setAccessibleName(control.caption.empty() ? named : StripMnemonic(caption));
+}
+
 QRect Place(const ControlTemplate& control, BaseUnits units) {
     const PixelRect pixels = DluToPixels(control.rect, units);
     return QRect(pixels.x, pixels.y, pixels.width, pixels.height);
@@ -268,8 +280,7 @@ BuiltDialog BuildDialog(const DialogTemplate& dialogTemplate, QWidget* dialog,
             widget->setGeometry(place.x(), place.y(), place.width(),
                                 std::min(place.height(), combo->sizeHint().height()));
         }
-        widget->setAccessibleName(control.caption.empty() ? FromUtf8(control.accessibleName)
-                                                          : StripMnemonic(caption));
+        NameForScreenReaders(widget, control, caption);
         if (Has(control.style, ControlStyle::kDisabled)) widget->setEnabled(false);
         widget->show();
         made.emplace_back(widget, &control);

@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QSlider>
 
+#include "controls/AccessibleRole.h"
 #include "controls/UpDownButtons.h"
 
 namespace tocklet {
@@ -76,6 +77,11 @@ public:
 
 }  // namespace
 
+GroupedRadioButton::GroupedRadioButton(QWidget* parent) : QRadioButton(parent) {
+    // Qt names a checkable button that is not auto-exclusive a check box.
+    SetAccessibleRole(this, QAccessible::RadioButton);
+}
+
 Qt::WindowFlags WindowFlagsFor(std::uint32_t style) {
     Qt::WindowFlags flags = Qt::Dialog;
     if (Has(style, DialogStyle::kAppWindow)) flags = Qt::Window;
@@ -103,7 +109,7 @@ QWidget* MakeStandardWidget(const ControlTemplate& control, QWidget* parent) {
         case ControlKind::CheckBox:
             return new QCheckBox(parent);
         case ControlKind::RadioButton:
-            return new QRadioButton(parent);
+            return new GroupedRadioButton(parent);
         case ControlKind::GroupBox:
             return new QGroupBox(parent);
         case ControlKind::Frame: {

@@ -1,6 +1,7 @@
 #pragma once
 // The pieces the dialog builder makes its windows and controls from.
 
+#include <QRadioButton>
 #include <QStyle>
 #include <QWidget>
 #include <cstdint>
@@ -8,6 +9,15 @@
 #include "resources/DialogTemplate.h"
 
 namespace tocklet {
+
+/// A radio button kept exclusive by its group rather than by Qt's auto-exclusivity, yet still
+/// announced to screen readers as a radio button (with its checked state).
+class GroupedRadioButton : public QRadioButton {
+    Q_OBJECT
+
+public:
+    explicit GroupedRadioButton(QWidget* parent = nullptr);
+};
 
 /// Window flags for a template's DialogStyle bits.
 Qt::WindowFlags WindowFlagsFor(std::uint32_t style);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QMouseEvent>
 
+#include "controls/AccessibleRole.h"
 #include "controls/LinkLogic.h"
 #include "controls/QtColour.h"
 #include "platform/DefaultApps.h"
@@ -33,6 +34,8 @@ CLinkLabel::CLinkLabel(LinkServices services, QWidget* parent)
     setAutoFillBackground(false);
     setTextFormat(Qt::PlainText);
     setMouseTracking(true);
+    // Heard as a link by the text it shows, and pressed like a click.
+    SetAccessibleRole(this, QAccessible::Link, [this] { return text(); });
 }
 
 void CLinkLabel::Attach() {

@@ -4,8 +4,9 @@ namespace tocklet {
 
 namespace {
 
-QToolButton* MakeArrow(Qt::ArrowType arrow, QWidget* parent) {
+QToolButton* MakeArrow(Qt::ArrowType arrow, const char* name, QWidget* parent) {
     auto* button = new QToolButton(parent);
+    button->setAccessibleName(QString::fromUtf8(name));
     button->setArrowType(arrow);
     button->setAutoRepeat(true);
     // The buddy edit keeps the focus while the arrows are clicked.
@@ -16,7 +17,9 @@ QToolButton* MakeArrow(Qt::ArrowType arrow, QWidget* parent) {
 }  // namespace
 
 UpDownButtons::UpDownButtons(QWidget* parent)
-    : QWidget(parent), m_up(MakeArrow(Qt::UpArrow, this)), m_down(MakeArrow(Qt::DownArrow, this)) {
+    : QWidget(parent),
+      m_up(MakeArrow(Qt::UpArrow, "增加", this)),
+      m_down(MakeArrow(Qt::DownArrow, "减少", this)) {
     connect(m_up, &QToolButton::clicked, this, [this] { Q_EMIT Stepped(+1); });
     connect(m_down, &QToolButton::clicked, this, [this] { Q_EMIT Stepped(-1); });
 }

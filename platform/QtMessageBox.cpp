@@ -1,5 +1,6 @@
 #include "platform/QtMessageBox.h"
 
+#include <QLabel>
 #include <QMessageBox>
 
 #include "platform/QtText.h"
@@ -30,6 +31,18 @@ QMessageBox::Icon IconOf(MbIcon i) {
     return QMessageBox::NoIcon;
 }
 
+// What the icon says, for screen readers: Qt leaves the icon unnamed.
+const char* IconName(MbIcon i) {
+    switch (i) {
+        case MbIcon::None: return "";
+        case MbIcon::Question: return "询问";
+        case MbIcon::Information: return "信息";
+        case MbIcon::Warning: return "警告";
+        case MbIcon::Error: return "错误";
+    }
+    return "";
+}
+
 int ResultOf(int button) {
     switch (button) {
         case QMessageBox::Ok: return kIdOk;
@@ -47,6 +60,8 @@ int QtMessageBoxes::Show(std::string_view text, std::optional<std::string_view> 
     QMessageBox box(IconOf(icon), FromGb(caption.value_or(kAppCaption)), FromGb(text),
                     ButtonsOf(buttons), parent_);
     box.setAccessibleName(box.windowTitle());
+    if (auto* image = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+        image->setAccessibleName(QString::fromUtf8(IconName(icon)));
     return ResultOf(box.exec());
 }
 

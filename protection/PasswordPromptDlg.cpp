@@ -23,6 +23,8 @@ constexpr int kPromptBackgroundBitmap = 125;
 CPasswordPromptDlg::CPasswordPromptDlg(MessageBoxes& boxes, QWidget* parent)
     : QDialog(parent), boxes_(boxes) {
     BuildDialog(PasswordPromptTemplate(), this);
+    // The box has no title bar; a screen reader still says what it asks for when it opens.
+    setAccessibleName(QStringLiteral("输入密码"));
     // The picture is the background: stretched over the whole box, under every control.
     for (QLabel* label : findChildren<QLabel*>()) {
         if (label->property(kControlKindProperty).toInt() != static_cast<int>(ControlKind::Picture))
