@@ -311,6 +311,8 @@ void CMainPanelDlg::hideEvent(QHideEvent* event) {
 }
 
 void CMainPanelDlg::showEvent(QShowEvent* event) {
+    // Sent before the window is mapped: it appears with the current time in its title.
+    ShowCurrentTitle();
     QDialog::showEvent(event);
     if (auto* animation = ControlAs<QLabel>(this, kIdAnimation); animation && animation->movie()) {
         if (animation->movie()->state() == QMovie::Paused) animation->movie()->setPaused(false);

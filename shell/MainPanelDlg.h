@@ -179,6 +179,9 @@ public:
     /// second, saves the settings, runs the countdown, then postpones as the options say.
     void CheckShutdownTime();
 
+    /// The title the title clock keeps, "超级守时鸟  " and the last tick's time; it is
+    /// written to the window only while the panel is shown.
+    std::string WindowTitleText() const;
     /// The setting fields as they stand now.
     const PanelSettings& Settings() const { return m_settings; }
     /// The task list loaded at start-up.
@@ -219,6 +222,7 @@ private:
     void OnTrayButton(int button);
     void ShowTrayMenu();
     void UpdateWindowTitle();
+    void ShowCurrentTitle();
     /// One second of the one-second tick: the power-off check, then the hourly chime.
     void OnSecond(const std::tm& at);
     void UpdateStatics();
