@@ -1,5 +1,7 @@
 #include "bench/PanelBench.h"
 
+#include <malloc.h>
+
 #include <QTimer>
 #include <cmath>
 
@@ -57,6 +59,11 @@ long ResidentKb() {
         status.ignore(1 << 12, '\n');
     }
     return 0;
+}
+
+long HeapInUseKb() {
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<long>((info.uordblks + info.hblkhd) / 1024);
 }
 
 std::int64_t Quantile(std::vector<std::int64_t> values, double q) {

@@ -91,6 +91,9 @@ struct PanelBench {
 /// Resident memory of this process in kB (VmRSS).
 long ResidentKb();
 
+/// Bytes the allocator has handed out and not taken back, in kB.
+long HeapInUseKb();
+
 /// The q-quantile (0..1) of values, nearest rank; 0 for none.
 std::int64_t Quantile(std::vector<std::int64_t> values, double q);
 
