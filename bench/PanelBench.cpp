@@ -29,6 +29,7 @@ PanelBench::PanelBench(const StoredState& state, WatchedTimers::Watcher watcher)
     registry.Put(kProgramKey, "Repeat", Stored("0", 3));
     registry.Put(kProgramKey, "DelayTime", Stored("0", 3));
     registry.Put(kProgramKey, "Status", Stored("1", 2));
+    registry.Put(kProgramKey, "CloseHour", Stored(state.shutdownTime, 10));
     const std::string on = state.chime ? "1" : "0";
     registry.Put(kProgramKey, "ClockOpen", Stored(on, 1));
     registry.Put(kProgramKey, "music", Stored(on, 2));

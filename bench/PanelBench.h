@@ -61,6 +61,8 @@ private:
 struct StoredState {
     std::vector<std::string> tasks;  ///< code page 936 records
     bool chime = false;              ///< hourly chime with sound and message
+    /// The preset power-off time: one the run does not reach (an empty one means midnight).
+    std::string shutdownTime = "12:0:0";
 };
 
 /// A panel on the system clock and real timers; every other service records.

@@ -26,7 +26,9 @@ namespace {
 
 // Allocator noise allowed between the hourly samples: a leak of one pop-up an hour is more.
 constexpr long kRssSlackKb = 128;
-constexpr long kHeapSlackKb = 32;
+// Qt's glyph caches grow when a pop-up shows a character not shown before (the third pop-up's
+// "task10" brings a digit 1 and about 40 kB); a leak of one pop-up each time is more.
+constexpr long kHeapSlackKb = 64;
 
 struct Planned {
     std::string name;
@@ -77,7 +79,7 @@ int main(int argc, char** argv) {
     std::map<int, int> chimes;                          // hour -> chimes
     std::vector<long> rss;                              // kB at each full hour
     std::vector<long> heap;                             // kB allocated at each full hour
-    bench::PanelBench bench({records, true}, {});
+    bench::PanelBench bench({records, true, "23:0:0"}, {});
     auto now = [&] { return bench.clock.LocalTime(bench.clock.Now()); };
     bench.boxes.whileShown = [&] {
         const std::tm t = now();
