@@ -70,6 +70,18 @@ std::string_view LineBreak(std::string_view text) {
     return (nl != std::string_view::npos && nl > 0 && text[nl - 1] == '\r') ? "\r\n" : "\n";
 }
 
+// True when the name ends with a whole character: a lead byte with nothing after it would
+// take the "=" or "]" written after the name as its second byte.
+bool EndsWithWholeCharacter(std::string_view name) {
+    std::size_t pos = 0;
+    while (pos < name.size()) {
+        const std::size_t n = CharBytes(name, pos);
+        if (n == 1 && IsLeadByte(static_cast<unsigned char>(name[pos]))) return false;
+        pos += n;
+    }
+    return true;
+}
+
 char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 enum class ReadResult { Ok, Missing, Failed };
@@ -96,6 +108,7 @@ bool IsWritableProfileEntry(std::string_view section, std::string_view key,
         return s.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
     };
     if (Trim(section).empty() || Trim(key).empty()) return false;
+    if (!EndsWithWholeCharacter(Trim(section)) || !EndsWithWholeCharacter(Trim(key))) return false;
     if (!oneLine(section) || !oneLine(key) || !oneLine(value)) return false;
     if (FindChar(key, '=') != std::string_view::npos) return false;
     if (FindChar(section, ']') != std::string_view::npos) return false;
@@ -174,8 +187,14 @@ std::string IniSet(std::string_view text, std::string_view section, std::string_
             }
         }
         const Line& after = lines[last];
-        out.append(text.substr(0, after.end));
-        if (after.end == after.contentEnd) out.append(br);  // the text ended without a break
+        if (text[after.end - 1] == '\n') {
+            out.append(text.substr(0, after.end));
+        } else {
+            // The text ended without a line feed, perhaps in a lone carriage return: that line
+            // ends with a whole line break before the new entry.
+            out.append(text.substr(0, after.contentEnd));
+            out.append(br);
+        }
         out.append(entry);
         out.append(br);
         out.append(text.substr(after.end));

@@ -33,8 +33,9 @@ public:
 /// GetInt's reading of a value text found (or not found) in the file.
 int ProfileInt(std::optional<std::string_view> value, int defaultValue);
 
-/// True when the names and value fit on one line of the file: names not empty, no line breaks
-/// or zero bytes anywhere, no "=" in the key and no "]" in the section.
+/// True when the names and value fit on one line of the file: names not empty and ending with
+/// a whole character, no line breaks or zero bytes anywhere, no "=" in the key and no "]" in
+/// the section.
 bool IsWritableProfileEntry(std::string_view section, std::string_view key, std::string_view value);
 
 /// ASCII case-insensitive equality that leaves two-byte characters alone.

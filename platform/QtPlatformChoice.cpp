@@ -70,4 +70,17 @@ QtArguments::QtArguments(int argc, char** argv, const PlatformChoice& choice) {
     pointers_.push_back(nullptr);  // argv[argc] is null, as the C runtime gives it
 }
 
+namespace {
+constexpr const char* kNoSharedMemory = "QT_XCB_NO_MITSHM";
+}  // namespace
+
+SocketPaintingForQt::SocketPaintingForQt() {
+    if (std::getenv(kNoSharedMemory) != nullptr) return;
+    set_ = ::setenv(kNoSharedMemory, "1", 0) == 0;
+}
+
+SocketPaintingForQt::~SocketPaintingForQt() {
+    if (set_) ::unsetenv(kNoSharedMemory);
+}
+
 }  // namespace tocklet

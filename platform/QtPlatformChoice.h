@@ -45,4 +45,21 @@ private:
     int argc_ = 0;
 };
 
+/// While it lives, Qt's X11 connection is told to paint through the connection itself rather
+/// than through shared memory: the program's windows are small, and a shared-memory paint
+/// costs a round trip to the X server (a wake-up of this program) each time the floating
+/// clock turns over, plus a segment kept for every window. Build it before the QApplication
+/// and end it after: programs the tasks start do not inherit the setting. A value the user
+/// set is left alone.
+class SocketPaintingForQt {
+public:
+    SocketPaintingForQt();
+    ~SocketPaintingForQt();
+    SocketPaintingForQt(const SocketPaintingForQt&) = delete;
+    SocketPaintingForQt& operator=(const SocketPaintingForQt&) = delete;
+
+private:
+    bool set_ = false;
+};
+
 }  // namespace tocklet

@@ -68,7 +68,7 @@ void CMainPanelDlg::BindMenuKeys(QMenuBar& menuBar) {
 }
 
 void CMainPanelDlg::OnAddTasks() {
-    const int count = m_addTaskDlg.DoModal(m_settings.m_nTaskCount);
+    const int count = m_addTaskDlg->DoModal(m_settings.m_nTaskCount);
     m_settings.m_nTasksAdded = count - m_settings.m_nTaskCount;
     if (m_settings.m_nTasksAdded > 0) {
         RemoveTrayIcon();
@@ -78,8 +78,8 @@ void CMainPanelDlg::OnAddTasks() {
 }
 
 void CMainPanelDlg::OnDeleteTasks() {
-    if (!PassGate(m_settings, m_passwordPrompt)) return;
-    const int value = m_deleteTaskDlg.DoModal(m_tasks.DeleteRows());
+    if (!PassGate(m_settings, m_passwordPrompt.Get())) return;
+    const int value = m_deleteTaskDlg->DoModal(m_tasks.DeleteRows());
     if (value == 0 || !m_tasks.DeleteTask(value)) return;
     m_settings.m_nTaskCount = m_tasks.TaskCount();
     SaveSettings();
@@ -90,7 +90,7 @@ void CMainPanelDlg::OnDeleteTasks() {
 }
 
 void CMainPanelDlg::ExitProgram() {
-    if (!PassGate(m_settings, m_passwordPrompt)) return;
+    if (!PassGate(m_settings, m_passwordPrompt.Get())) return;
     // Saved behind the password too: otherwise the changes since the last save, protection
     // switched on in this run among them, would be gone at the next start.
     SaveSettings();
@@ -100,7 +100,7 @@ void CMainPanelDlg::ExitProgram() {
 }
 
 void CMainPanelDlg::OnChangePassword() {
-    const std::optional<std::string> fresh = m_changePasswordDlg.DoModal(m_settings.m_strPassword);
+    const std::optional<std::string> fresh = m_changePasswordDlg->DoModal(m_settings.m_strPassword);
     if (!fresh) return;
     m_settings.m_strPassword = *fresh;
     if (WriteChangedPassword(svc_.registry, *fresh).Ok()) {
@@ -112,6 +112,6 @@ void CMainPanelDlg::OnChangePassword() {
     svc_.boxes.Show(Gb(" 新密码没有保存成功,只在本次运行中有效,\n 下次启动后仍须使用原来的密码 "));
 }
 
-bool CMainPanelDlg::OnQueryEndSession() { return PassGate(m_settings, m_passwordPrompt); }
+bool CMainPanelDlg::OnQueryEndSession() { return PassGate(m_settings, m_passwordPrompt.Get()); }
 
 }  // namespace tocklet

@@ -46,23 +46,30 @@ CMainPanelDlg::CMainPanelDlg(PanelServices services, QWidget* parent)
       svc_(services),
       store_(services.registry),
       m_tasks(services.registry),
-      m_firstPasswordDlg(services.registry, services.profile, services.boxes, this),
-      m_passwordPrompt(services.boxes, this),
-      m_changePasswordDlg(services.boxes, this),
-      m_deleteTaskDlg(services.boxes, this),
-      m_addTaskDlg(m_tasks, services.boxes, this),
-      m_userInfoDlg(
-          [this](std::string_view organization, std::string_view owner) {
-              return store_.WriteOwnerNames(organization, owner);
-          },
-          services.boxes, this),
+      m_firstPasswordDlg([this] {
+          return std::make_unique<CFirstPasswordDlg>(svc_.registry, svc_.profile, svc_.boxes, this);
+      }),
+      m_passwordPrompt([this] { return std::make_unique<CPasswordPromptDlg>(svc_.boxes, this); }),
+      m_changePasswordDlg(
+          [this] { return std::make_unique<CChangePasswordDlg>(svc_.boxes, this); }),
+      m_deleteTaskDlg([this] { return std::make_unique<CDeleteTaskDlg>(svc_.boxes, this); }),
+      m_addTaskDlg([this] { return std::make_unique<CAddTaskDlg>(m_tasks, svc_.boxes, this); }),
+      m_userInfoDlg([this] {
+          return std::make_unique<CUserInfoDlg>(
+              [this](std::string_view organization, std::string_view owner) {
+                  return store_.WriteOwnerNames(organization, owner);
+              },
+              svc_.boxes, this);
+      }),
       m_guard(services.windows, services.boxes),
-      m_shutdownTimeDlg(this),
-      m_shutdownWarnDlg(
-          CountdownServices{services.countdownTimers, services.sound, services.boxes,
-                            services.powerOff, [this] { return store_.WriteRunFlag(); },
-                            [this] { return OnQueryEndSession(); }},
-          this) {
+      m_shutdownTimeDlg([this] { return std::make_unique<CShutdownTimeDlg>(this); }),
+      m_shutdownWarnDlg([this] {
+          return std::make_unique<CShutdownWarnDlg>(
+              CountdownServices{svc_.countdownTimers, svc_.sound, svc_.boxes, svc_.powerOff,
+                                [this] { return store_.WriteRunFlag(); },
+                                [this] { return OnQueryEndSession(); }},
+              this);
+      }) {
     BuildControls();
     setWindowIcon(Icon(kProgramIcon));
     svc_.timers.SetHandler([this](int id, const TickSeconds& seconds) { OnTimer(id, seconds); });
@@ -111,7 +118,7 @@ void CMainPanelDlg::ConnectControls() {
     onClick(kIdSetShutdownTime, &CMainPanelDlg::OnSetShutdownTime);
     if (auto* box = ControlAs<QCheckBox>(this, kIdUsePassword)) {
         connect(box, &QCheckBox::clicked, this,
-                [this, box] { OnUsePasswordClicked(*box, m_settings, m_passwordPrompt); });
+                [this, box] { OnUsePasswordClicked(*box, m_settings, m_passwordPrompt.Get()); });
     }
     if (auto* radio = ControlAs<QRadioButton>(this, kIdLaunchMinimised)) {
         connect(radio, &QRadioButton::clicked, this, [this] { m_settings.m_nLaunchShow = 0; });
@@ -199,7 +206,7 @@ void CMainPanelDlg::ReadStoredSettings() {
 }
 
 void CMainPanelDlg::RunFirstUse() {
-    const std::optional<std::string> password = m_firstPasswordDlg.DoModal();
+    const std::optional<std::string> password = m_firstPasswordDlg->DoModal();
     const std::string exe = svc_.self.ExecutablePath();
     ShowNotices(svc_.boxes,
                 FirstRunMessages(store_.FirstRunWrites(TryUtf8ToGb(exe).value_or(exe))));
@@ -312,6 +319,8 @@ void CMainPanelDlg::hideEvent(QHideEvent* event) {
 }
 
 void CMainPanelDlg::showEvent(QShowEvent* event) {
+    // Sent before the window is mapped: it appears with the current time in its title.
+    ShowCurrentTitle();
     QDialog::showEvent(event);
     if (auto* animation = ControlAs<QLabel>(this, kIdAnimation); animation && animation->movie()) {
         if (animation->movie()->state() == QMovie::Paused) animation->movie()->setPaused(false);

@@ -15,6 +15,7 @@
 #include "settings/PanelSettings.h"
 #include "settings/SettingsStore.h"
 #include "settings/ShutdownTime.h"
+#include "shell/OnDemand.h"
 #include "shell/PanelServices.h"
 #include "shutdown/ShutdownTimeDlg.h"
 #include "shutdown/ShutdownWarnDlg.h"
@@ -180,6 +181,9 @@ public:
     /// second, saves the settings, runs the countdown, then postpones as the options say.
     void CheckShutdownTime();
 
+    /// The title the title clock keeps, "超级守时鸟  " and the last tick's time; it is
+    /// written to the window only while the panel is shown.
+    std::string WindowTitleText() const;
     /// The setting fields as they stand now.
     const PanelSettings& Settings() const { return m_settings; }
     /// The task list loaded at start-up.
@@ -222,6 +226,7 @@ private:
     void OnTrayButton(int button);
     void ShowTrayMenu();
     void UpdateWindowTitle();
+    void ShowCurrentTitle();
     /// One second of the one-second tick: the power-off check, then the hourly chime.
     void OnSecond(const std::tm& at);
     void UpdateStatics();
@@ -234,12 +239,12 @@ private:
     SettingsStore store_;
     PanelSettings m_settings;
     TaskStore m_tasks;
-    CFirstPasswordDlg m_firstPasswordDlg;
-    CPasswordPromptDlg m_passwordPrompt;
-    CChangePasswordDlg m_changePasswordDlg;
-    CDeleteTaskDlg m_deleteTaskDlg;
-    CAddTaskDlg m_addTaskDlg;
-    CUserInfoDlg m_userInfoDlg;
+    OnDemand<CFirstPasswordDlg> m_firstPasswordDlg;
+    OnDemand<CPasswordPromptDlg> m_passwordPrompt;
+    OnDemand<CChangePasswordDlg> m_changePasswordDlg;
+    OnDemand<CDeleteTaskDlg> m_deleteTaskDlg;
+    OnDemand<CAddTaskDlg> m_addTaskDlg;
+    OnDemand<CUserInfoDlg> m_userInfoDlg;
     ControlPanelGuard m_guard;
     bool m_bMonitoring = false;
     std::tm m_tmNow{};
@@ -252,8 +257,8 @@ private:
     ShutdownTime m_shutdownTime;
     std::unique_ptr<CFloatClockDlg> m_pFloatClock;
     bool m_bShutdownCountdownOpen = false;  ///< never a second countdown over the first
-    CShutdownTimeDlg m_shutdownTimeDlg;
-    CShutdownWarnDlg m_shutdownWarnDlg;
+    OnDemand<CShutdownTimeDlg> m_shutdownTimeDlg;
+    OnDemand<CShutdownWarnDlg> m_shutdownWarnDlg;
     QMenu* trayMenu_ = nullptr;
     QEventLoop* loop_ = nullptr;
     bool hideWhenShown_ = false;

@@ -23,6 +23,6 @@ void CMainPanelDlg::RunControlPanelGuard() {
     m_guard.RunPass(static_cast<WindowId>(internalWinId()));
 }
 
-void CMainPanelDlg::OnUserInfo() { m_userInfoDlg.DoModal(); }
+void CMainPanelDlg::OnUserInfo() { m_userInfoDlg->DoModal(); }
 
 }  // namespace tocklet

@@ -10,9 +10,9 @@
 namespace tocklet {
 
 void CMainPanelDlg::OnSetShutdownTime() {
-    if (!PassGate(m_settings, m_passwordPrompt)) return;
-    if (m_shutdownTimeDlg.DoModal(m_shutdownTime) != kIdOk) return;
-    m_shutdownTime = m_shutdownTimeDlg.Time();
+    if (!PassGate(m_settings, m_passwordPrompt.Get())) return;
+    if (m_shutdownTimeDlg->DoModal(m_shutdownTime) != kIdOk) return;
+    m_shutdownTime = m_shutdownTimeDlg->Time();
     ShowShutdownTime();
 }
 
@@ -28,7 +28,7 @@ void CMainPanelDlg::CheckShutdownTime() {
     {
         // The ticks go on while the countdown is open; none of them opens another.
         const QScopedValueRollback<bool> open(m_bShutdownCountdownOpen, true);
-        m_shutdownWarnDlg.DoModal();
+        m_shutdownWarnDlg->DoModal();
     }
     if (PostponesShutdown(m_nShutdownRepeats, m_settings.m_nRepeat)) {
         m_shutdownTime = PostponedShutdownTime(m_shutdownTime, m_settings.m_nDelayMinutes);

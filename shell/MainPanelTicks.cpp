@@ -23,6 +23,12 @@
 namespace tocklet {
 namespace {
 
+std::string TitleTimeText(const std::tm& at) {
+    char text[16];
+    std::strftime(text, sizeof text, "%H:%M:%S", &at);
+    return text;
+}
+
 bool IsChecked(QWidget* panel, int id) {
     auto* box = ControlAs<QAbstractButton>(panel, id);
     return box && box->isChecked();
@@ -75,10 +81,18 @@ void CMainPanelDlg::OnSecond(const std::tm& at) {
 }
 
 void CMainPanelDlg::UpdateWindowTitle() {
-    char text[16];
-    std::strftime(text, sizeof text, "%H:%M:%S", &m_tmNow);
-    m_strTitleTime = text;
-    setWindowTitle(FromGb(Gb("超级守时鸟  ") + m_strTitleTime));
+    m_strTitleTime = TitleTimeText(m_tmNow);
+    // Nobody sees the title of a hidden panel, and each write wakes the window system and,
+    // through its answer, this program again: the text is kept and written once shown.
+    if (isVisible()) setWindowTitle(FromGb(WindowTitleText()));
+}
+
+std::string CMainPanelDlg::WindowTitleText() const { return Gb("超级守时鸟  ") + m_strTitleTime; }
+
+void CMainPanelDlg::ShowCurrentTitle() {
+    // The moment it is shown the panel tells the time now, not that of the last tick.
+    setWindowTitle(
+        FromGb(Gb("超级守时鸟  ") + TitleTimeText(svc_.clock.LocalTime(svc_.clock.Now()))));
 }
 
 void CMainPanelDlg::CheckHourlyChime() {

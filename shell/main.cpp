@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <string_view>
 
 #include "platform/ConfigDir.h"
@@ -38,7 +39,9 @@ int main(int argc, char** argv) {
         tocklet::ChooseQtPlatform({argv, argv + argc}, tocklet::ProcessEnv);
     Log(platform.reason);
     tocklet::QtArguments qtArgs(argc, argv, platform);
+    auto socketPainting = std::make_unique<tocklet::SocketPaintingForQt>();
     QApplication app(qtArgs.Argc(), qtArgs.Argv());
+    socketPainting.reset();
     QApplication::setApplicationName(QStringLiteral("tocklet"));
     // The program lives in the notification area; closing a dialog must not end it.
     QApplication::setQuitOnLastWindowClosed(false);

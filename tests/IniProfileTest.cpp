@@ -108,7 +108,14 @@ TEST_F(IniFile, RefusesEntriesThatWouldBreakTheFile) {
     EXPECT_FALSE(ini.WriteString("option", "a=b", "1"));
     EXPECT_FALSE(ini.WriteString("op]tion", "a", "1"));
     EXPECT_FALSE(ini.WriteString("", "a", "1"));
+    // A name ending in a lone lead byte would swallow the "=" or "]" after it (found by
+    // fuzzing: the entry never read back and each write added another line).
+    EXPECT_FALSE(ini.WriteString("option", "\xe9", "1"));
+    EXPECT_FALSE(ini.WriteString("option", "a\xe9 ", "1"));
+    EXPECT_FALSE(ini.WriteString("op\xe9", "a", "1"));
     EXPECT_EQ(ReadFile(), "[option]\nclock=1\n");
+    EXPECT_TRUE(ini.WriteString("\xd1\xa1", "\xe9=", "2"));  // "=" as a second byte
+    EXPECT_EQ(IniLookup(ReadFile(), "\xd1\xa1", "\xe9="), "2");
 }
 
 TEST_F(IniFile, AnUnreadableFileIsNeverReplaced) {
@@ -129,6 +136,15 @@ TEST(IniText, NamesFoldOnlySingleByteLetters) {
     EXPECT_EQ(IniLookup(text, Gb("选项"), Gb("颜色")), "4");
     // A second byte equal to "=" or "]" is part of its character.
     EXPECT_EQ(IniLookup("[a\x81]]\nk\x81==5\n", "a\x81]", "k\x81="), "5");
+}
+
+TEST(IniText, AnEntryAddedAfterALastLineWithoutLineFeedReadsBack) {
+    // Found by fuzzing: after a lone carriage return the new entry joined the header's line.
+    for (const char* text : {"[option]", "[option]\r", "[option]\r\nclock=1\r"}) {
+        const std::string written = IniSet(text, "option", "color", "2");
+        EXPECT_EQ(IniLookup(written, "option", "color"), "2") << text;
+        EXPECT_EQ(IniLookup(written, "option", "clock"), IniLookup(text, "option", "clock"));
+    }
 }
 
 TEST(IniText, FirstSectionOfANameWins) {

@@ -46,6 +46,29 @@ TEST(MainPanel, TitleShowsTheTimeOfEachSecond) {
     EXPECT_EQ(h.Title().substr(h.Title().size() - 8), "10:28:58");
 }
 
+TEST(MainPanel, HiddenPanelKeepsTitleTextAndShowsTheTimeNowWhenShown) {
+    PanelHarness h;
+    h.StoreTasks({Gb("1110,30_|开会")});
+    CMainPanelDlg& panel = h.Start();
+    const QString before = panel.windowTitle();
+    h.TickSecond();
+    h.clock.Advance(std::chrono::seconds(1));
+    h.TickSecond();
+    // Kept, but not written to the hidden window.
+    EXPECT_EQ(h.Title(), Gb("超级守时鸟  10:28:58"));
+    EXPECT_EQ(panel.windowTitle(), before);
+    // Shown three seconds after the last tick: the time now, at once.
+    h.clock.Advance(std::chrono::seconds(3));
+    panel.show();
+    EXPECT_EQ(ToGb(panel.windowTitle()), Gb("超级守时鸟  10:29:01"));
+    h.TickSecond();
+    EXPECT_EQ(ToGb(panel.windowTitle()), Gb("超级守时鸟  10:29:01"));
+    h.clock.Advance(std::chrono::seconds(1));
+    h.TickSecond();
+    EXPECT_EQ(ToGb(panel.windowTitle()), Gb("超级守时鸟  10:29:02"));
+    panel.hide();
+}
+
 TEST(MainPanel, TaskCheckStartsOnlyAtTheFirstWholeMinute) {
     PanelHarness h;
     h.StoreTasks({Gb("1110,30_|开会")});

@@ -85,11 +85,9 @@ struct PanelHarness {
 
     /// Builds the panel without creating or starting it.
     CMainPanelDlg& Build() {
-        panel = std::make_unique<CMainPanelDlg>(PanelServices{registry, profile, boxes, clock,
-                                                              timers, sound, launcher, self, tray,
-                                                              autostart, shell, *desktop,
-                                                              clockTimers, defaultApps, powerOff,
-                                                              countdownTimers});
+        panel = std::make_unique<CMainPanelDlg>(PanelServices{
+            registry, profile, boxes, clock, timers, sound, launcher, self, tray, autostart, shell,
+            *desktop, clockTimers, defaultApps, powerOff, countdownTimers});
         return *panel;
     }
 
@@ -107,7 +105,8 @@ struct PanelHarness {
         timers.Fire(kTimerSecond, TickSeconds{s.count(), 1, 1});
     }
 
-    std::string Title() const { return ToGb(panel->windowTitle()); }
+    /// The title clock's text (the window shows it while the panel is shown).
+    std::string Title() const { return panel->WindowTitleText(); }
 };
 
 /// The reminder pop-ups open now, in no particular order.

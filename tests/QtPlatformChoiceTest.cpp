@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <map>
 
 #include "platform/QtPlatformChoice.h"
@@ -59,6 +60,20 @@ TEST(QtPlatformChoice, TheChosenPlatformGoesAfterTheProgramName) {
     EXPECT_EQ(std::vector<std::string>(args.Argv(), args.Argv() + args.Argc()),
               (std::vector<std::string>{"tocklet", "-platform", "xcb", "-display", ":3"}));
     EXPECT_EQ(args.Argv()[5], nullptr);
+}
+
+TEST(QtPlatformChoice, SocketPaintingIsAskedOnlyWhileQtStartsAndLeavesTheUsersValue) {
+    const char* name = "QT_XCB_NO_MITSHM";
+    ::unsetenv(name);
+    {
+        SocketPaintingForQt painting;
+        EXPECT_STREQ(std::getenv(name), "1");
+    }
+    EXPECT_EQ(std::getenv(name), nullptr);  // programs started later do not inherit it
+    ::setenv(name, "0", 1);
+    { SocketPaintingForQt painting; }
+    EXPECT_STREQ(std::getenv(name), "0");
+    ::unsetenv(name);
 }
 
 }  // namespace

@@ -54,17 +54,24 @@ TEST(UserInfoDlg, OpensFromThePanelWithWholeCharactersAndKeepsCancelledTexts) {
     PanelHarness h;
     h.StoreTasks({"1110,30_|x"});
     CMainPanelDlg& p = h.Start();
-    CUserInfoDlg& dialog = *DialogOf<CUserInfoDlg>(p);
+    // The dialog is built at its first opening and kept for the next.
+    EXPECT_EQ(p.findChild<CUserInfoDlg*>(), nullptr);
+    CUserInfoDlg* opened = nullptr;
     Soon([&] {
+        opened = DialogOf<CUserInfoDlg>(p);
+        CUserInfoDlg& dialog = *opened;
         Type(Edit(&dialog, kUserInfoOwnerId), U("a一二三四五六七八"));
         Type(Edit(&dialog, kUserInfoOrganizationId), U("一二三四五六七八九十一二三四五六"));
         ControlAs<QAbstractButton>(&dialog, kUserInfoCancelId)->click();
     });
     ControlAs<QAbstractButton>(&p, kIdUserInfo)->click();
+    ASSERT_NE(opened, nullptr);
+    CUserInfoDlg& dialog = *opened;
     EXPECT_EQ(dialog.Owner(), Gb("a一二三四五六七"));
     EXPECT_EQ(dialog.Organization(), Gb("一二三四五六七八九十一二三四五"));
     Soon([&] {
         EXPECT_EQ(Edit(&dialog, kUserInfoOwnerId)->text(), U("a一二三四五六七"));
+        EXPECT_EQ(DialogOf<CUserInfoDlg>(p), &dialog);
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     ControlAs<QAbstractButton>(&p, kIdUserInfo)->click();

@@ -136,6 +136,14 @@ int main(int argc, char** argv) {
     panel.show();
     h.clockTimers.Fire(kFaceTimerId);
     QtMessageBoxes boxes(&panel);
+    // The dialogs the panel opens only on a path the gallery does not take (first use of
+    // protection, a gated command, the power-off time), built as the panel builds them.
+    CFirstPasswordDlg firstPassword(h.registry, h.profile, h.boxes, &panel);
+    CPasswordPromptDlg prompt(h.boxes, &panel);
+    CShutdownWarnDlg countdown(
+        CountdownServices{h.countdownTimers, h.sound, h.boxes, h.powerOff,
+                          [] { return SettingsReport{}; }, [] { return true; }},
+        &panel);
     // Long enough to fill all four lines of the reminder.
     const std::string reminder =
         "1110,30_|" + Gb("请带上第三季度的报表和会议记录，下午两点整在三楼大会议室开会，"
@@ -149,10 +157,10 @@ int main(int argc, char** argv) {
         [&] { panel.OnChangePassword(); },
         [&] { panel.OnChangeClockColor(); },
         [&] { panel.OnAbout(); },
-        [&] { panel.findChild<CFirstPasswordDlg*>()->DoModal(); },
-        [&] { panel.findChild<CPasswordPromptDlg*>()->DoModal("abc"); },
+        [&] { firstPassword.DoModal(); },
+        [&] { prompt.DoModal("abc"); },
         [&] { panel.RunTask(ParseTaskRecord(reminder).record); },
-        [&] { panel.findChild<CShutdownWarnDlg*>()->DoModal(); },
+        [&] { countdown.DoModal(); },
         [&] {
             boxes.Show(Gb("您确定要删除这个任务吗?"), Gb("守时鸟提示"), MbButtons::YesNo,
                        MbIcon::Question);

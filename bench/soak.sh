@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Ten hours of the real panel in ten real minutes: build/bench/soak_bench under faketime at 60
+# times the speed, starting at 08:58:30 on Monday 7 December 2026, on a private X server.
+# Prints each task's firings, the chimes and resident memory at each full hour; exits 1 when
+# anything fired other than exactly once in its minute or memory grew after the first hour.
+# Usage: bench/soak.sh [BUILD_DIR] [HOURS (default 10)]
+set -euo pipefail
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=$(cd "${1:-$top/build}" && pwd)
+hours=${2:-10}
+libfaketime=$(dpkg -L libfaketime | grep -m1 '/libfaketimeMT\.so\.1$')
+export TZ=UTC LANG=C.UTF-8
+unset QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
+echo "machine: $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
+FAKETIME='@2026-12-07 08:58:30 x60' LD_PRELOAD=$libfaketime \
+    xvfb-run -a -s '-screen 0 1024x768x24' "$build/bench/soak_bench" "$hours"
