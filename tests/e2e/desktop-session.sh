@@ -17,23 +17,6 @@ store_registry() {
     e2e_seed_registry "$TOCKLET_REG" "$SETUP_REG" "\"UsePas\"=\"$1\""$'\n"pass"="secret"' \
         '"1"="1110,31_|e2e"'
 }
-# wait_until SECONDS COMMAND...: true once COMMAND succeeds, tried every 0.1 s.
-wait_until() {
-    local tries=$(($1 * 10))
-    shift
-    until "$@"; do
-        tries=$((tries - 1)) && [ "$tries" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
-# The pids of this test's tocklet processes: its executable, its runtime folder.
-instances() {
-    for p in /proc/[0-9]*; do
-        [ "$(readlink "$p/exe" 2>/dev/null)" = "$TOCKLET" ] && tr '\0' '\n' < "$p/environ" |
-            grep -qxF "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" && echo "${p#/proc/}"
-    done
-    return 0
-}
 fail() { echo "FAIL: $*"; cat "$work/app.log"; exit 1; }
 later_start_shows_panel() {
     "$TOCKLET" 2> "$work/later.err" || fail "a later start ended with status $?"

@@ -13,14 +13,12 @@ TOCKLET=$(readlink -f "$1") TOCKLET_REG=$2 SETUP_REG=$3
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d)
 trap 'kill $(instances) 2>/dev/null || true; rm -rf "$work"' EXIT
-export HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run TZ=UTC LANG=C.UTF-8
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-printf 'pcm.!default { type null }\n' > "$HOME/.asoundrc"  # silence
-unset QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
-
-"$TOCKLET_REG" import "$SETUP_REG" >/dev/null
-printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion]\n"new"="1"\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\tocklet]\n"ClockOpen"=hex(1):31\n"music"=hex(1):31,00\n"word"=hex(1):31,00,00\n"happen"=hex(1):32,00,00\n"1"="1111,1_|first"\n"2"="1111,1_|second"\n' |
-    "$TOCKLET_REG" import - >/dev/null
+source "$here/lib.sh"
+e2e_private_home "$work"
+# The chime with sound and message, and two reminders; this "happen" (two tasks) replaces
+# the seeded count.
+e2e_seed_registry "$TOCKLET_REG" "$SETUP_REG" "" \
+    $'"ClockOpen"=hex(1):31\n"music"=hex(1):31,00\n"word"=hex(1):31,00,00\n"happen"=hex(1):32,00,00\n"1"="1111,1_|first"\n"2"="1111,1_|second"'
 
 # The local clock of the session starts at 10:59:50 through a time zone of its own (an offset
 # in hours, minutes and seconds), so that both instances share it and the restarted one goes
@@ -36,21 +34,6 @@ run_tocklet() {
         LSAN_OPTIONS=suppressions=${LEAK_SUPPRESSIONS:-$here/lsan.supp} UBSAN_OPTIONS=print_stacktrace=1 "$TOCKLET"
 }
 
-wait_until() {  # SECONDS COMMAND...: true once COMMAND succeeds, tried every 0.1 s
-    local tries=$(($1 * 10))
-    shift
-    until "$@"; do
-        tries=$((tries - 1)) && [ "$tries" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
-instances() {
-    for p in /proc/[0-9]*; do
-        [ "$(readlink "$p/exe" 2>/dev/null)" = "$TOCKLET" ] && tr '\0' '\n' < "$p/environ" 2>/dev/null |
-            grep -qxF "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" && echo "${p#/proc/}"
-    done
-    return 0
-}
 fail() { echo "FAIL: $*"; cat "$work/app.log"; exit 1; }
 window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
 shown() { [ -n "$(window "$1")" ]; }  # looked up again at each try of wait_until

@@ -11,6 +11,27 @@ e2e_private_home() {
     printf '%s\n' "${2:-$nowhere}" > "$HOME/.asoundrc"
 }
 
+# wait_until SECONDS COMMAND...: true once COMMAND succeeds, tried every 0.1 s.
+wait_until() {
+    local tries=$(($1 * 10))
+    shift
+    until "$@"; do
+        tries=$((tries - 1)) && [ "$tries" -gt 0 ] || return 1
+        sleep 0.1
+    done
+}
+
+# instances: the pids of this run's tocklet processes, known by their executable ($TOCKLET)
+# and their runtime folder, so that other runs on the machine are never counted.
+instances() {
+    for p in /proc/[0-9]*; do
+        [ "$(readlink "$p/exe" 2>/dev/null)" = "$TOCKLET" ] &&
+            tr '\0' '\n' < "$p/environ" 2>/dev/null |
+            grep -qxF "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" && echo "${p#/proc/}"
+    done
+    return 0
+}
+
 # e2e_seed_registry TOCKLET_REG SETUP_REG PANEL_VALUES TASK_VALUES: the installer's keys, the
 # first run done, then the given value lines (REGEDIT4, one per line) under the panel's key
 # and under the task key.
