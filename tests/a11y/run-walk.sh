@@ -7,42 +7,18 @@ set -euo pipefail
 
 if [[ "${1:-}" != --inside ]]; then
     work=$(mktemp -d)
-    xvfb_pid=
+    source "$(dirname "$0")/../helpers/xserver.sh"
     cleanup() {
-        stop_server
+        stop_private_x
         rm -rf "$work"
     }
     trap cleanup EXIT
-    # A display number that no other server holds: a server that cannot listen ends at once,
-    # and the next number is tried. The server writes its number once it accepts clients.
-    start_server() {
-        for _ in $(seq 20); do
-            : >"$work/display"
-            Xvfb ":$((200 + RANDOM % 700))" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
-                3>"$work/display" 2>"$work/xvfb.log" &
-            xvfb_pid=$!
-            for _ in $(seq 300); do
-                [[ -s "$work/display" ]] && return 0
-                kill -0 "$xvfb_pid" 2>/dev/null || break
-                sleep 0.1
-            done
-            stop_server
-        done
-        cat "$work/xvfb.log" >&2
-        echo "no X server started" >&2
-        return 1
-    }
-    stop_server() {
-        if [[ -n "$xvfb_pid" ]]; then { kill "$xvfb_pid" && wait "$xvfb_pid"; } 2>/dev/null || true; fi
-        xvfb_pid=
-    }
     # A gallery that could not reach its display (status 75) gets a new server, twice at most.
     for attempt in 1 2 3; do
-        start_server
+        start_private_x
         status=0
-        DISPLAY=":$(head -n1 "$work/display")" dbus-run-session -- bash "$0" --inside "$work" "$@" ||
-            status=$?
-        stop_server
+        dbus-run-session -- bash "$0" --inside "$work" "$@" || status=$?
+        stop_private_x
         ((status == 75 && attempt < 3)) || exit "$status"
         echo "the gallery could not start; again on a new X server" >&2
     done

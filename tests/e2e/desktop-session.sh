@@ -4,7 +4,11 @@
 # user and display, handed over by the restarts after Escape and after adding a task.
 # Usage: desktop-session.sh TOCKLET TOCKLET_REG SETUP_REG TINY_SESSION_MANAGER
 set -euo pipefail
-[ -n "${TOCKLET_IN_X:-}" ] || TOCKLET_IN_X=1 exec xvfb-run -a -s '-screen 0 1024x700x24' "$0" "$@"
+if [ -z "${TOCKLET_IN_X:-}" ]; then
+    source "$(dirname "$0")/../helpers/xserver.sh"
+    export TOCKLET_IN_X=1
+    in_private_x 1024x700x24 "$0" "$@" && exit 0 || exit
+fi
 TOCKLET=$(readlink -f "$1") TOCKLET_REG=$2 SETUP_REG=$3 manager=$4 work=$(mktemp -d) sm=
 trap 'kill $(instances) $sm 2>/dev/null || true; rm -rf "$work"' EXIT
 source "$(dirname "$0")/lib.sh"

@@ -79,4 +79,4 @@ if [ -n "$shots" ]; then
 fi
 exit 0
 INNER
-xvfb-run -a -s '-screen 0 1024x700x24' bash "$work/inside-x.sh"
+in_private_x 1024x700x24 bash "$work/inside-x.sh"

@@ -8,7 +8,11 @@
 # Usage: leak-session.sh TOCKLET TOCKLET_REG SETUP_REG   (TOCKLET from a -DTOCKLET_SANITIZE=ON build)
 # LEAK_SUPPRESSIONS=/dev/null shows what the list hides (a check that leaks are reported).
 set -euo pipefail
-[ -n "${TOCKLET_IN_X:-}" ] || TOCKLET_IN_X=1 exec xvfb-run -a -s '-screen 0 1024x700x24' "$0" "$@"
+if [ -z "${TOCKLET_IN_X:-}" ]; then
+    source "$(dirname "$0")/../helpers/xserver.sh"
+    export TOCKLET_IN_X=1
+    in_private_x 1024x700x24 "$0" "$@" && exit 0 || exit
+fi
 TOCKLET=$(readlink -f "$1") TOCKLET_REG=$2 SETUP_REG=$3
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d)

@@ -78,4 +78,4 @@ closehour | grep -q '31303a33323a30000000' || fail "postponed time not saved: \$
 echo "postponed countdown open, settings saved: \$(closehour)"
 kill \$app
 INNER
-xvfb-run -a -s '-screen 0 1024x700x24' bash "$work/inside-x.sh"
+in_private_x 1024x700x24 bash "$work/inside-x.sh"

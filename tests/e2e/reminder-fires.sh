@@ -34,4 +34,4 @@ for i in \$(seq 1 300); do
 done
 echo "no reminder window within 30 s"; cat "$work/app.log"; kill \$app; exit 1
 INNER
-xvfb-run -a -s '-screen 0 1024x700x24' bash "$work/inside-x.sh"
+in_private_x 1024x700x24 bash "$work/inside-x.sh"

@@ -16,18 +16,10 @@ printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' > "$HOME/
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# run_in_x COMMAND...: runs COMMAND (two minutes at most) on a private Xvfb that picks a free
-# display itself, so tests running at once never share one (unlike xvfb-run -a).
-run_in_x() {
-    : >"$work/display"  # emptied before the loop below looks, not when Xvfb starts
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-    local xvfb=$! status=0
-    for ((i = 0; i < 300; i++)); do [ -s "$work/display" ] && break || sleep 0.1; done
-    [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    DISPLAY=:$(head -1 "$work/display") timeout 120 "$@" || status=$?
-    kill "$xvfb" && wait "$xvfb" 2>/dev/null || true
-    return $status
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../helpers/xserver.sh"
+
+# run_in_x COMMAND...: runs COMMAND (two minutes at most) on a private X server.
+run_in_x() { in_private_x 1024x768x24 timeout 120 "$@"; }
 
 # A registry for a user past the first run: the installer's keys, the first-run marker and
 # the given extra .reg lines for the program key (tasks, settings).
