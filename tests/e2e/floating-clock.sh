@@ -23,8 +23,8 @@ fail() { echo "FAIL: \$*"; cat "$work/app.log"; exit 1; }
 start() {
     printf '[option]\nclock=1\ncolor=%s\n' "\$1" > "\$ini"
     if [ -n "\${2:-}" ]; then
-        ASAN_OPTIONS=\${ASAN_OPTIONS:-}:verify_asan_link_order=0 faketime -f "\$2" "$tocklet" \
-            > "$work/app.log" 2>&1 &
+        ASAN_OPTIONS=\${ASAN_OPTIONS:-}:verify_asan_link_order=0 FAKETIME="\$2" \
+            LD_PRELOAD="$libfaketime" "$tocklet" > "$work/app.log" 2>&1 &
     else
         "$tocklet" > "$work/app.log" 2>&1 &
     fi

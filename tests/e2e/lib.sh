@@ -1,6 +1,7 @@
 # Sourced by the end-to-end scripts: a private home for one run of the real program and the
 # registry a finished installation leaves, so no run touches the user's own; X servers of their own.
 source "$(dirname "${BASH_SOURCE[0]}")/../helpers/xserver.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../helpers/fake-time.sh"
 
 # e2e_private_home WORK [ALSA_DEFAULT]: HOME, config and runtime folders under WORK, UTC, UTF-8
 # text, no session services inherited; sounds go to ALSA_DEFAULT (default: nowhere).

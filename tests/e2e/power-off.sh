@@ -31,8 +31,6 @@ seen_id=$(dbus-send --system --print-reply=literal --dest=org.freedesktop.DBus \
 if [[ $address != "unix:path=$work/bus,"* ]] || [ "ready $seen_id" != "$(cat "$work/login1.out")" ]
 then echo "the system bus address does not lead to the private bus; not starting"; exit 1; fi
 
-# libfaketime itself rather than the faketime wrapper, whose semaphores outlive a killed run.
-libfaketime=$(dpkg -L libfaketime | grep -m1 '/libfaketimeMT\.so\.1$')
 
 cat > "$work/inside-x.sh" <<INNER
 set -u

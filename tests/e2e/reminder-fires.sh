@@ -15,7 +15,6 @@ e2e_private_home "$work" $'pcm.!default { type null }\nctl.!default { type hw ca
 e2e_seed_registry "$reg" "$setup" "" $'"1"="1110,31_|\xbf\xaa\xbb\xe1 e2e"'
 "$reg" tasks
 
-libfaketime=$(dpkg -L libfaketime | grep -m1 '/libfaketimeMT\.so\.1$')  # not the wrapper
 cat > "$work/inside-x.sh" <<INNER
 set -u
 cd "$work"

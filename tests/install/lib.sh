@@ -17,6 +17,7 @@ printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' > "$HOME/
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 source "$(dirname "${BASH_SOURCE[0]}")/../helpers/xserver.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../helpers/fake-time.sh"
 
 # run_in_x COMMAND...: runs COMMAND (two minutes at most) on a private X server.
 run_in_x() { in_private_x 1024x768x24 timeout 120 "$@"; }

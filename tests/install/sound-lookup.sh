@@ -18,7 +18,7 @@ chime_from_elsewhere() {
         > "$HOME/.asoundrc"
     cat > "$work/inside-x.sh" <<INNER
 cd "$work/elsewhere"
-faketime -f '@2026-12-07 10:59:50' "$program" > "$work/app.log" 2>&1 &
+FAKETIME='@2026-12-07 10:59:50' LD_PRELOAD="$libfaketime" "$program" > "$work/app.log" 2>&1 &
 app=\$!
 want=\$(stat -c %s "$work/clock.raw")
 for i in \$(seq 1 600); do
