@@ -113,6 +113,9 @@ std::string ToGbOrQuestionMarks(std::string_view utf8) {
 }  // namespace
 
 struct X11TopLevelWindows::Connection {
+    /// Connects and looks up the atoms; display stays null when the display cannot be had.
+    void Open(const char* displayName);
+
     Display* display = nullptr;
     Window root = 0;
     Atom netClientList = 0;
@@ -194,84 +197,100 @@ struct X11TopLevelWindows::Connection {
 };
 
 X11TopLevelWindows::X11TopLevelWindows(const char* displayName)
-    : x_(std::make_unique<Connection>()) {
-    x_->display = XOpenDisplay(displayName);
-    if (!x_->display) return;
-    Display* d = x_->display;
-    x_->root = DefaultRootWindow(d);
+    : displayName_(displayName ? std::optional<std::string>(displayName) : std::nullopt) {}
+
+void X11TopLevelWindows::Connection::Open(const char* displayName) {
+    display = XOpenDisplay(displayName);
+    if (!display) return;
+    Display* d = display;
+    root = DefaultRootWindow(d);
     auto atom = [d](const char* name) { return XInternAtom(d, name, False); };
-    x_->netClientList = atom("_NET_CLIENT_LIST");
-    x_->netClientListStacking = atom("_NET_CLIENT_LIST_STACKING");
-    x_->netSupportingWmCheck = atom("_NET_SUPPORTING_WM_CHECK");
-    x_->netActiveWindow = atom("_NET_ACTIVE_WINDOW");
-    x_->netWmName = atom("_NET_WM_NAME");
-    x_->utf8String = atom("UTF8_STRING");
-    x_->wmState = atom("WM_STATE");
-    x_->wmProtocols = atom("WM_PROTOCOLS");
-    x_->wmDeleteWindow = atom("WM_DELETE_WINDOW");
+    netClientList = atom("_NET_CLIENT_LIST");
+    netClientListStacking = atom("_NET_CLIENT_LIST_STACKING");
+    netSupportingWmCheck = atom("_NET_SUPPORTING_WM_CHECK");
+    netActiveWindow = atom("_NET_ACTIVE_WINDOW");
+    netWmName = atom("_NET_WM_NAME");
+    utf8String = atom("UTF8_STRING");
+    wmState = atom("WM_STATE");
+    wmProtocols = atom("WM_PROTOCOLS");
+    wmDeleteWindow = atom("WM_DELETE_WINDOW");
 }
 
 X11TopLevelWindows::~X11TopLevelWindows() {
-    if (x_->display) XCloseDisplay(x_->display);
+    if (x_ && x_->display) XCloseDisplay(x_->display);
 }
 
-bool X11TopLevelWindows::CanSeeOtherWindows() { return x_->display != nullptr; }
+// The connection is made at the first question rather than at start: most runs never ask
+// (protection off), and a second connection made at start delays the notification icon.
+X11TopLevelWindows::Connection& X11TopLevelWindows::Connected() {
+    if (!x_) {
+        x_ = std::make_unique<Connection>();
+        x_->Open(displayName_ ? displayName_->c_str() : nullptr);
+    }
+    return *x_;
+}
+
+bool X11TopLevelWindows::CanSeeOtherWindows() { return Connected().display != nullptr; }
 
 std::optional<std::vector<TopLevelWindow>> X11TopLevelWindows::List() {
-    if (!x_->display) return std::nullopt;
-    ErrorTrap trap(x_->display);
-    const bool managed = x_->WindowManagerRuns();
-    const std::optional<std::vector<Window>> candidates = x_->Candidates(managed);
+    Connection& x = Connected();
+    if (!x.display) return std::nullopt;
+    ErrorTrap trap(x.display);
+    const bool managed = x.WindowManagerRuns();
+    const std::optional<std::vector<Window>> candidates = x.Candidates(managed);
     if (!candidates) return std::nullopt;
     std::vector<TopLevelWindow> out;
     for (Window w : *candidates) {
         // Each window alone: one that vanished midway leaves the others listed.
-        ErrorTrap one(x_->display);
-        if (!x_->Shown(w, managed)) continue;
-        TopLevelWindow window{w, x_->Title(w)};
+        ErrorTrap one(x.display);
+        if (!x.Shown(w, managed)) continue;
+        TopLevelWindow window{w, x.Title(w)};
         if (!one.Failed()) out.push_back(std::move(window));
     }
     return out;
 }
 
 bool X11TopLevelWindows::RequestClose(WindowId window) {
-    if (!x_->display) return false;
-    ErrorTrap trap(x_->display);
+    Connection& x = Connected();
+    if (!x.display) return false;
+    ErrorTrap trap(x.display);
     const auto w = static_cast<Window>(window);
     Atom* protocols = nullptr;
     int count = 0;
     bool takesDelete = false;
-    if (XGetWMProtocols(x_->display, w, &protocols, &count) != 0) {
+    if (XGetWMProtocols(x.display, w, &protocols, &count) != 0) {
         takesDelete =
-            std::find(protocols, protocols + count, x_->wmDeleteWindow) != protocols + count;
+            std::find(protocols, protocols + count, x.wmDeleteWindow) != protocols + count;
         XFree(protocols);
     }
     if (!takesDelete) return false;
     XEvent e{};
     e.xclient.type = ClientMessage;
     e.xclient.window = w;
-    e.xclient.message_type = x_->wmProtocols;
+    e.xclient.message_type = x.wmProtocols;
     e.xclient.format = 32;
-    e.xclient.data.l[0] = static_cast<long>(x_->wmDeleteWindow);
+    e.xclient.data.l[0] = static_cast<long>(x.wmDeleteWindow);
     e.xclient.data.l[1] = CurrentTime;
-    XSendEvent(x_->display, w, False, NoEventMask, &e);
+    XSendEvent(x.display, w, False, NoEventMask, &e);
     return !trap.Failed();
 }
 
 void X11TopLevelWindows::BringToFront(WindowId window) {
-    if (!x_->display) return;
-    ErrorTrap trap(x_->display);
+    Connection& x = Connected();
+    if (!x.display) return;
+    ErrorTrap trap(x.display);
     const auto w = static_cast<Window>(window);
-    if (!x_->Viewable(w)) return;
-    XRaiseWindow(x_->display, w);
-    x_->Focus(w);
+    if (!x.Viewable(w)) return;
+    XRaiseWindow(x.display, w);
+    x.Focus(w);
 }
 
 void X11TopLevelWindows::Activate(WindowId window) {
-    if (!x_->display) return;
-    ErrorTrap trap(x_->display);
+    Connection& x = Connected();
+    if (!x.display) return;
+    ErrorTrap trap(x.display);
     const auto w = static_cast<Window>(window);
-    if (x_->Viewable(w)) x_->Focus(w);
+    if (x.Viewable(w)) x.Focus(w);
 }
 
 }  // namespace tocklet

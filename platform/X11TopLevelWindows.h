@@ -6,6 +6,8 @@
 // WM_DELETE_WINDOW to windows that list it in WM_PROTOCOLS.
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "platform/TopLevelWindows.h"
 
@@ -13,8 +15,8 @@ namespace tocklet {
 
 class X11TopLevelWindows final : public TopLevelWindows {
 public:
-    /// Connects to displayName, or to $DISPLAY when it is null; without a reachable display
-    /// nothing can be seen.
+    /// Connects to displayName, or to $DISPLAY when it is null, at the first question; without
+    /// a reachable display nothing can be seen.
     explicit X11TopLevelWindows(const char* displayName = nullptr);
     ~X11TopLevelWindows() override;
 
@@ -26,6 +28,9 @@ public:
 
 private:
     struct Connection;
+    Connection& Connected();
+
+    std::optional<std::string> displayName_;
     std::unique_ptr<Connection> x_;
 };
 

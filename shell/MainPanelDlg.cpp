@@ -70,8 +70,6 @@ CMainPanelDlg::CMainPanelDlg(PanelServices services, QWidget* parent)
                                 [this] { return OnQueryEndSession(); }},
               this);
       }) {
-    BuildControls();
-    setWindowIcon(Icon(kProgramIcon));
     svc_.timers.SetHandler([this](int id, const TickSeconds& seconds) { OnTimer(id, seconds); });
 }
 
@@ -82,6 +80,7 @@ CMainPanelDlg::~CMainPanelDlg() {
 
 void CMainPanelDlg::BuildControls() {
     BuiltDialog built = BuildDialog(MainPanelTemplate(), this, CustomControls());
+    setWindowIcon(Icon(kProgramIcon));
     AttachCustomControls();
     // The panel and its controls share one light-blue ground.
     QPalette ground = palette();
@@ -170,6 +169,10 @@ void CMainPanelDlg::OnCreate() {
 
 void CMainPanelDlg::OnInitDialog() {
     AddTrayIcon();
+    // The controls are built once the icon is on its way to the notification area: building
+    // them loads the font database, the slowest step of the start, and nothing of the panel
+    // is seen before it is shown.
+    BuildControls();
     m_settings.m_clrClock = kDefaultClockColor;
     SetUpMailLink();
     m_settings.m_nTasksAdded = 0;

@@ -107,7 +107,7 @@ public:
 
     /// Starts timers 1, 4 and 5, as the window's creation does.
     void OnCreate();
-    /// The start-up sequence: icon, settings, first run, tasks, options.
+    /// The start-up sequence: icon, controls, settings, first run, tasks, options.
     void OnInitDialog();
     /// Every tick of every panel timer.
     void OnTimer(int id, const TickSeconds& seconds);
