@@ -96,7 +96,7 @@ void DecorateImage(QLabel* label, const ControlTemplate& control, const QRect& p
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         const QString path = AnimationPath(control.resourceId);
         if (!path.isEmpty()) {
-            auto* movie = new QMovie(path, QByteArray(), label);
+            auto* movie = new QMovie(path, QByteArrayLiteral("GIF"), label);
             movie->setCacheMode(QMovie::CacheAll);
             label->setMovie(movie);
             if (Has(control.style, ControlStyle::kAutoPlay)) movie->start();

@@ -29,6 +29,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TOCKLET_HOME_PAGE})
 # Dependencies on the shared libraries the programs link, from dpkg-shlibdeps. Qt's X11
 # platform plugin and image plugins come with libqt6gui6, which that brings in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# libcanberra is loaded at the first sound rather than linked, so dpkg-shlibdeps cannot see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcanberra0")
 # libcanberra alone plays through ALSA only; libcanberra-pulse reaches the desktop's sound
 # server (PulseAudio, or PipeWire through its PulseAudio service). The interface is Chinese and
 # needs a font with Chinese characters. Qt's own dialog texts in Chinese come with the Qt

@@ -1,8 +1,11 @@
 #include "platform/CanberraSound.h"
 
 #include <canberra.h>
+#include <dlfcn.h>
 
 #include <atomic>
+#include <cstring>
+#include <optional>
 #include <system_error>
 
 namespace tocklet {
@@ -10,15 +13,56 @@ namespace {
 
 constexpr const char* kBellEvent = "bell";
 
+// libcanberra is opened with the first sound rather than linked: a program that may not play
+// anything for hours need not load it, its codecs and its database library at start.
+constexpr const char* kCanberraLibrary = "libcanberra.so.0";
+
+struct CanberraApi {
+    decltype(&ca_context_create) create = nullptr;
+    decltype(&ca_context_set_driver) setDriver = nullptr;
+    decltype(&ca_context_change_props) changeProps = nullptr;
+    decltype(&ca_context_play) play = nullptr;
+    decltype(&ca_context_cancel) cancel = nullptr;
+};
+
+template <typename Function>
+bool Bind(void* library, const char* name, Function& function) {
+    void* symbol = dlsym(library, name);
+    // dlsym hands functions out as object pointers; copying the bits is the portable cast.
+    static_assert(sizeof(symbol) == sizeof(function));
+    std::memcpy(&function, &symbol, sizeof(function));
+    return symbol != nullptr;
+}
+
+// The library for the life of the process (its context is never destroyed, see below), or
+// null when it cannot be loaded: then nothing plays, as with a context that cannot be made.
+const CanberraApi* Canberra() {
+    static const std::optional<CanberraApi> api = []() -> std::optional<CanberraApi> {
+        void* library = dlopen(kCanberraLibrary, RTLD_NOW | RTLD_LOCAL);
+        if (library == nullptr) return std::nullopt;
+        CanberraApi a;
+        if (Bind(library, "ca_context_create", a.create) &&
+            Bind(library, "ca_context_set_driver", a.setDriver) &&
+            Bind(library, "ca_context_change_props", a.changeProps) &&
+            Bind(library, "ca_context_play", a.play) &&
+            Bind(library, "ca_context_cancel", a.cancel)) {
+            return a;
+        }
+        return std::nullopt;
+    }();
+    return api ? &*api : nullptr;
+}
+
 // One context for the life of the process: destroying a context unloads its driver while the
 // ALSA driver's playing threads may still be running, which crashes them. The first caller's
 // driver choice holds for the process.
 ca_context* ProcessContext(const std::string& driver) {
     static ca_context* const context = [&]() -> ca_context* {
+        const CanberraApi* ca = Canberra();
         ca_context* c = nullptr;
-        if (ca_context_create(&c) != CA_SUCCESS) return nullptr;
-        if (!driver.empty()) ca_context_set_driver(c, driver.c_str());
-        ca_context_change_props(c, CA_PROP_APPLICATION_NAME, "tocklet", nullptr);
+        if (ca == nullptr || ca->create(&c) != CA_SUCCESS) return nullptr;
+        if (!driver.empty()) ca->setDriver(c, driver.c_str());
+        ca->changeProps(c, CA_PROP_APPLICATION_NAME, "tocklet", nullptr);
         return c;
     }();
     return context;
@@ -78,7 +122,7 @@ void CanberraSound::Run() {
         lock.lock();
     }
     lock.unlock();
-    if (context_ != nullptr) ca_context_cancel(context_, soundId_);
+    if (context_ != nullptr) Canberra()->cancel(context_, soundId_);
 }
 
 void CanberraSound::Play(const SoundPlan& plan) {
@@ -89,15 +133,16 @@ void CanberraSound::Play(const SoundPlan& plan) {
         if (observer_) observer_(plan, plan.source, CA_ERROR_NOTAVAILABLE);
         return;
     }
-    ca_context_cancel(context_, soundId_);
+    const CanberraApi& ca = *Canberra();
+    ca.cancel(context_, soundId_);
     // A file and an event id in one request would play the event, so the bell is a second try.
     if (plan.source == SoundSource::File) {
         int result =
-            ca_context_play(context_, soundId_, CA_PROP_MEDIA_FILENAME, plan.file.c_str(), nullptr);
+            ca.play(context_, soundId_, CA_PROP_MEDIA_FILENAME, plan.file.c_str(), nullptr);
         if (observer_) observer_(plan, SoundSource::File, result);
         if (result == CA_SUCCESS || !plan.bellIfUnplayable) return;
     }
-    int result = ca_context_play(context_, soundId_, CA_PROP_EVENT_ID, kBellEvent, nullptr);
+    int result = ca.play(context_, soundId_, CA_PROP_EVENT_ID, kBellEvent, nullptr);
     if (observer_) observer_(plan, SoundSource::Bell, result);
 }
 

@@ -1,5 +1,6 @@
 #include "shell/MainPanelDlg.h"
 
+#include <QBackingStore>
 #include <QCheckBox>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -15,6 +16,7 @@
 #include "controls/DialogBuilder.h"
 #include "controls/MenuBuilder.h"
 #include "platform/Autostart.h"
+#include "platform/IdleMemory.h"
 #include "platform/QtText.h"
 #include "platform/SelfLauncher.h"
 #include "platform/Text.h"
@@ -319,6 +321,13 @@ void CMainPanelDlg::hideEvent(QHideEvent* event) {
     if (auto* animation = ControlAs<QLabel>(this, kIdAnimation); animation && animation->movie()) {
         animation->movie()->setPaused(true);
     }
+    // The panel is what draws most of the program's text; once it is gone the program sits in
+    // the notification area for hours, and the font pages it touched need not stay its own.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible()) return;
+        if (QBackingStore* store = backingStore()) store->resize(QSize(1, 1));
+        TrimIdleMemory();
+    });
 }
 
 void CMainPanelDlg::showEvent(QShowEvent* event) {
