@@ -5,6 +5,9 @@
 # new one end at once, and the next number is tried. The server writes its number once it
 # takes clients, and a client (xdpyinfo) must then really get through before the display is
 # handed out: a display that answers nobody gets a new server instead of a failing test.
+# -noreset: by default the server resets when its last client leaves, and a client that
+# connects during the reset is turned away; here short-lived clients (xdotool, the check
+# itself) come and go while the program under test starts.
 
 x_server_pid=
 x_server_dir=
@@ -16,7 +19,7 @@ start_private_x() {
     for _ in $(seq 20); do
         number=$((200 + RANDOM % 700))
         : >"$x_server_dir/display"
-        Xvfb ":$number" -displayfd 3 -screen 0 "$screen" -nolisten tcp \
+        Xvfb ":$number" -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset \
             3>"$x_server_dir/display" 2>"$x_server_dir/log" &
         x_server_pid=$!
         if _private_x_answers "$number"; then
