@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstring>
+#include <iostream>
 #include <optional>
 #include <system_error>
 
@@ -39,7 +40,10 @@ bool Bind(void* library, const char* name, Function& function) {
 const CanberraApi* Canberra() {
     static const std::optional<CanberraApi> api = []() -> std::optional<CanberraApi> {
         void* library = dlopen(kCanberraLibrary, RTLD_NOW | RTLD_LOCAL);
-        if (library == nullptr) return std::nullopt;
+        if (library == nullptr) {
+            std::cerr << "tocklet: no sound: " << dlerror() << '\n';
+            return std::nullopt;
+        }
         CanberraApi a;
         if (Bind(library, "ca_context_create", a.create) &&
             Bind(library, "ca_context_set_driver", a.setDriver) &&

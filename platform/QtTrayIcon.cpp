@@ -1,5 +1,8 @@
 #include "platform/QtTrayIcon.h"
 
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
 #include <QSystemTrayIcon>
 
 #include "platform/QtText.h"
@@ -23,6 +26,11 @@ void QtTrayIcon::Add(int iconId, std::string_view tip) {
     }
     Modify(iconId, tip);
     icon_->show();
+    // On X11 the request to dock in the notification area would wait in the connection's
+    // buffer until the program next waits for events, after the panel's controls are built.
+    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+        xcb_flush(x11->connection());
+    }
 }
 
 void QtTrayIcon::Modify(int iconId, std::string_view tip) {

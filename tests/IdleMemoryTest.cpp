@@ -23,13 +23,11 @@ TEST(IdleMemory, KnowsFontFilesByName) {
     };
     for (const Case& c : {Case{"/usr/share/fonts/truetype/wqy/wqy-zenhei.ttc", true},
                           Case{"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", true},
-                          Case{"/x/NotoSansCJK-Regular.OTF", true},
-                          Case{"/x/a.otc", true},
+                          Case{"/x/NotoSansCJK-Regular.OTF", true}, Case{"/x/a.otc", true},
                           Case{"/usr/share/fonts/X11/misc/6x13.pcf.gz", true},
                           Case{"/usr/share/fonts/type1/n019003l.pfb", true},
                           Case{"/usr/lib/x86_64-linux-gnu/libQt6Gui.so.6", false},
-                          Case{"/var/cache/fontconfig/abc-le64.cache-8", false},
-                          Case{"ttf", false},
+                          Case{"/var/cache/fontconfig/abc-le64.cache-8", false}, Case{"ttf", false},
                           Case{"", false}}) {
         EXPECT_EQ(IsFontFile(c.path), c.font) << c.path;
     }
@@ -43,8 +41,9 @@ long ResidentKbOf(const std::string& path) {
     long kb = 0;
     while (std::getline(smaps, line)) {
         const bool header = !line.empty() && line.find(':') > line.find(' ');
-        if (header) inside = line.size() >= path.size() &&
-                             line.compare(line.size() - path.size(), path.size(), path) == 0;
+        if (header)
+            inside = line.size() >= path.size() &&
+                     line.compare(line.size() - path.size(), path.size(), path) == 0;
         if (inside && line.rfind("Rss:", 0) == 0) kb += std::stol(line.substr(4));
     }
     return kb;
