@@ -3,7 +3,9 @@
 #include <malloc.h>
 #include <sys/mman.h>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdint>
 #include <fstream>
 #include <sstream>
@@ -12,16 +14,6 @@
 namespace tocklet {
 
 namespace {
-
-bool EndsWith(std::string_view text, std::string_view end) {
-    if (text.size() < end.size()) return false;
-    for (std::size_t i = 0; i < end.size(); ++i) {
-        const char c = text[text.size() - end.size() + i];
-        const char lower = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-        if (lower != end[i]) return false;
-    }
-    return true;
-}
 
 // One line of /proc/self/maps: "start-end perms offset dev inode   path".
 struct Mapping {
@@ -48,10 +40,11 @@ bool Parse(const std::string& line, Mapping& m) {
 bool IsFontFile(std::string_view path) {
     constexpr std::array<std::string_view, 8> kEndings = {".ttf", ".ttc", ".otf", ".otc",
                                                           ".pfb", ".pfa", ".pcf", ".pcf.gz"};
-    for (std::string_view end : kEndings) {
-        if (EndsWith(path, end)) return true;
-    }
-    return false;
+    std::string lower(path);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return std::any_of(kEndings.begin(), kEndings.end(),
+                       [&lower](std::string_view end) { return lower.ends_with(end); });
 }
 
 std::size_t TrimIdleMemory() {
