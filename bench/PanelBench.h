@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The real main panel on the real clock and Qt timers, for the benches that run it for minutes
 // or hours (under faketime): the services that would reach out of the process (sound, program

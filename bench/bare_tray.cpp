@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The floor tocklet's footprint is measured against: a bare Qt 6 Widgets program doing the
 // same visible work - a notification-area icon, a dialog with Chinese text shown at start and
 // hidden after 800 ms, and its title rewritten every second on the second boundary - with

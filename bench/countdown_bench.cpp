@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The power-off countdown's 300 ticks of 100 ms against the wall clock: how far the 300th tick
 // lands from 30 s after the start (drift), and the widest gap between two ticks. Beside it runs
 // a one-second timer like the panel's, which updates a window title each second and, from its

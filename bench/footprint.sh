@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # Start-to-tray time, memory after start and idle cost of tocklet beside a bare Qt 6 program
 # doing the same visible work (bench/bare_tray.cpp: tray icon, a dialog with Chinese text
 # shown and hidden after 800 ms, its title rewritten every second), measured in the same

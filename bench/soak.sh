@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # Ten hours of the real panel in ten real minutes: build/bench/soak_bench under faketime at 60
 # times the speed, starting at 08:58:30 on Monday 7 December 2026, on a private X server.
 # Prints each task's firings, the chimes and resident memory at each full hour; exits 1 when

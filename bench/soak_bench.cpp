@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // A long day in ten minutes: the real panel on the real clock and timers, run under faketime
 // 60 times fast (bench/soak.sh), with 20 stored tasks - 17 due at different minutes of the
 // run (every day, this date, this weekday; program starts and reminder pop-ups) and 3 that

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # Precision of the one-second tick of the real panel (build/bench/tick_bench) on a private X
 # server, at a faked wall-clock time just before midnight of New Year's Eve (so the run crosses
 # a day and a year), first on an idle machine, then with both cores kept busy by two spinning

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // Precision of the panel's one-second tick: the real panel on the real clock and timers for a
 // given time (run it under faketime to start at any moment), printing how long after its
 // second boundary each tick arrived (p50/p99/max) and which seconds were skipped, doubled or

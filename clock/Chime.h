@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The hourly chime: its texts (code page 936 bytes) and what a one-second tick does for it.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The clock colour dialog: six radio buttons, none checked when it opens, and "选定", which
 // takes the checked colour (green when none is). The caller stores and applies the choice.

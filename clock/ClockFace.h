@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // What the LED face shows: eight equal cells side by side, HH:MM:SS, each cell one glyph image
 // stretched to the cell.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The floating clock: a small frameless window above every other window, near the top edge of
 // the screen, holding the LED face. It has no task-bar entry, no close box and no menu; the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The LED face of the floating clock: HH:MM:SS in eight cells of seven-segment glyph images,
 // redrawn by a one-second timer of its own that keeps to the wall clock's second boundaries.

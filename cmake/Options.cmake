@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # Compile options shared by every target, as INTERFACE targets.
 add_library(tocklet_options INTERFACE)
 target_compile_features(tocklet_options INTERFACE cxx_std_20)

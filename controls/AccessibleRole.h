@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Screen-reader roles for widgets that Qt would announce as something else: a link that is a
 // QLabel underneath, a clock face painted from images, radio buttons kept exclusive by a

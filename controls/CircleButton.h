@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // A round push button: its window is cut to a circle and it draws its own rim pixel by pixel,
 // lit from the upper left, so that it looks like a dome that sinks in when pressed. Its colours

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The round button's drawing maths, free of any window system: one-pixel circles by the
 // midpoint method, rim colours lit from the upper left, and where each ring of the button goes.

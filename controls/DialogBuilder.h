@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Builds a dialog's widgets from its template: caption, window flags, font, fixed client size,
 // the menu bar, and one widget per control at its place, in template order (which is also the

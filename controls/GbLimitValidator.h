@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // A validator that keeps an edit's text within a number of bytes of code page 936, the form the
 // program stores its texts in. A two-byte character is never cut.

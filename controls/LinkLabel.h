@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // A static text that works as a hyperlink: drawn in link colours and underlined, another colour
 // while the pointer is over it, a pointing-hand cursor and a tooltip with its target; a click

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The hyperlink control's rules, free of any window system: its text colour, its size fitted
 // to its text, and the results and messages of opening its target.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Qt menus from the menu data. Each action carries its command number (QAction::data) and
 // keeps the text as written: the part after a tab is shown in the shortcut column but binds

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // A dialog with no default button. Enter presses the push button that has the focus; with the
 // focus anywhere else it ends the dialog with kIdOk, which leaves the outcome flags as they are.

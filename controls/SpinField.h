@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // A number edit driven by a pair of arrow buttons, as the add-task and shutdown time dialogs
 // use it.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The numbers of a wrapping spin, without widgets: its range, a step and the position an
 // edit's text stands for.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Static text in a colour of its own, optionally in a font of its own, drawn straight onto
 // the parent's background (no box is filled behind the letters).

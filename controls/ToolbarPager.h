@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // A strip that hosts one child, normally a toolbar, and scrolls it sideways: when the child is
 // wider than the strip, arrow buttons appear at both ends and move it. The child's width is

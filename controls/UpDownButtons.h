@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // A pair of arrow buttons, one above the other, as an up-down control shows beside its buddy
 // edit. The dialog that owns it decides what a step means (range, wrapping, the edit's text).

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # The Debian package: `cpack -G DEB` in the build folder writes tocklet_<version>_<arch>.deb
 # from the install rules. Configure with -DCMAKE_INSTALL_PREFIX=/usr for a package that installs
 # where Debian programs live; the package uses the prefix the program was configured with, so

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Sound through libcanberra. Playing runs on a worker thread of its own, so neither opening
 // the sound device nor reading the file can hold up the user-interface thread.

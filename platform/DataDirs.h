@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Where the program's data files (the sounds, setup.reg, the read-me) are: found from the
 // executable's own place first, so that a build tree and an install moved to another prefix

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The program's own files on a POSIX system: writing whole buffers, replacing a file so that a
 // crash leaves the old or the new one, the config home, and private folders.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The installer's step for the user who starts the program: on Linux a package cannot create
 // registry keys for every user, so the program creates the user's registry file from the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The registry's contents in memory: a tree of keys addressed by full path from a root
 // ("HKEY_LOCAL_MACHINE\Software\..."), each key holding named values of a type and exact bytes.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The registry kept in one REGEDIT4 file. Every write is durable, atomic and serialized with
 // other processes: it takes an exclusive lock on "<file>.lock", re-reads the file when another

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The program's INI file: sections of "key=value" lines, read as integers and written as
 // strings the way the private-profile functions do it. Section and key names compare without

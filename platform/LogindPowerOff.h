@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Power-off through systemd-logind: PowerOff(interactive = true) of org.freedesktop.login1.Manager
 // at /org/freedesktop/login1 on the system bus (DBUS_SYSTEM_BUS_ADDRESS when set), which is

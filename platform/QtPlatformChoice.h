@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Which Qt platform the program asks for. The Control Panel guard, the always-on-top desktop
 // clock and window placement work through X11, so in a Wayland session the program runs

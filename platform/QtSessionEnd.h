@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The program's part in the desktop session, through Qt's session manager (XSMP with libSM on
 // X11): the session-end question and how the session may restart the program.

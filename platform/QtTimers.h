@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Numbered timers on Qt's event loop. Each timer is a precise single shot re-armed at the start
 // of every tick, before the handler runs: Qt never re-enters a running timer's own slot, but a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The registry as the program sees it: existing keys opened by path under a root, values
 // read and written as exact bytes, Win32-like status codes (0 for success).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // A session manager connection that fails ends quietly: the program keeps running without it.
 #include "platform/SessionManagerErrors.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Text inside the program is code page 936 bytes held in std::string. These helpers
 // convert at the edges (UTF-8 source literals, the terminal, Qt) and walk the bytes

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Keeping a whole-second timer on the wall clock's second boundaries: each tick re-arms for
 // the next due second, so every due second is delivered once, in order, and only after it has

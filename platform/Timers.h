@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Numbered timers of one window, like SetTimer/KillTimer: every tick of every timer goes to
 // one handler, which tells them apart by number. A handler may open a nested modal loop; the

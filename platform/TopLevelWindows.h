@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The desktop's top-level windows as the program sees them: the windows a user can see, each
 // with its title, and the requests the program may make of them.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The desktop's top-level windows on an X11 display, through Xlib on a connection of its own.
 // With a window manager that keeps _NET_CLIENT_LIST the windows are its clients (minimised

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Default applications as freedesktop desktops record them: mimeapps.list files naming desktop
 // entries, with the older defaults.list and the mimeinfo.cache of installed entries after them.

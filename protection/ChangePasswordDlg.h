@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // "更新密码": the old password and the new one twice. "确认" stores nothing itself; the opening
 // returns the new password after a valid change, for the caller to store.

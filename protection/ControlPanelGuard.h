@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Keeps the Control Panel closed while password protection is on: once a second every
 // top-level window titled exactly "控制面板" is asked to close and the user is told that only

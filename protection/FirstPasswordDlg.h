@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // "第一次使用": asks for the password twice on the program's first run and stores it. It also
 // writes the floating clock's first-use defaults, whether or not a password was stored.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Password edit boxes: masked, and limited to a number of bytes of code page 936 the way the
 // stored password counts them.

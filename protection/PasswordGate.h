@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The password gate of the guarded operations and the protection switch of the main panel,
 // on top of the prompt dialog.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The prompt that guards an operation: a caption-less box over a picture, one masked edit,
 // "提交[&J]" (the default button) and "算了吧[&E]". Each opening allows three submissions.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The rules of the settings password, with no window in sight: which typed text a prompt lets
 // through, when a change may be stored, what the protection switch and the gate do.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Where the settings password lives: value "pass" of the CurrentVersion key, plain text in
 // the stored form of every setting (the text, then zero bytes up to a fixed count). The

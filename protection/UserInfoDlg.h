@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // "修改用户信息": rewrites the organisation and owner names of the installation. It only writes;
 // it never shows the stored names. The dialog is reused for every opening and keeps what its

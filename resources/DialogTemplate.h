@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // A dialog template as plain data: the window's size, font, caption and styles, and its
 // controls in template order. Sizes and positions are dialog units, which the builder turns

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Dialog units to pixels. A dialog measures its font once: the horizontal base unit is the
 // rounded average width of the 52 Latin letters, the vertical one the font's text height.

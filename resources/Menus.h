@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Menus, the toolbar's button order and the string table as plain data. Texts are UTF-8;
 // "&x" marks a mnemonic and a tab starts the right-aligned shortcut column of a menu item.

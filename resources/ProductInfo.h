@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // What the program says about itself: its name and version, and where its users reach the
 // project. The address and the home page are set when the program is built (CMake cache

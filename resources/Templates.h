@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The program's dialog templates. Each lives in a Templates*.cpp file of its own as a function
 // returning a static object; FindTemplate (TemplateCatalog.cpp) lists them all. To add a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The About box: the program icon, its name and version, and a framed block with the
 // project's contact lines.
 #include <string>

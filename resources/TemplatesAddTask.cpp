@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The add-task dialog: the action radios in a small frame at the top left, the schedule radios
 // in their group below, date, time and weekday fields on the right, the reminder text across
 // the frame, and the file button and the Save / Next / Exit row underneath.

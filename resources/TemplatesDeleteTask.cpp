@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The delete-task dialog: the stored tasks by their text, one deletion per opening.
 #include "resources/Templates.h"
 

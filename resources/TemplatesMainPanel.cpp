@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The main panel's window: status check boxes on the left, launch and repeat options in the
 // middle, task buttons on the right, the toolbar strip at the top and the counters at the
 // bottom.

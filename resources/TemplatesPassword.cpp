@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The three password windows: the first-use dialog that sets the password, the dialog that
 // changes it, and the caption-less prompt that guards an operation.
 #include "resources/Templates.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The reminder pop-up: the picture on the left, the heading and four text lines on the right,
 // and the acknowledging button under the picture.
 #include "resources/Templates.h"

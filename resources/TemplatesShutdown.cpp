@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The two power-off windows: the small dialog that sets the daily time with three wrapping
 // spins, and the 30-second countdown with its tinted warning, progress bar and two buttons.
 #include "resources/Templates.h"

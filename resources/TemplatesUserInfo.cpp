@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The owner editor: the organisation and owner names of the installation, beside the
 // program's clock icon.
 #include "resources/Templates.h"

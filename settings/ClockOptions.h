@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The floating clock's options in the INI file: "clock" (shown at start) and "color" (the
 // digit colour's number) of section "option".

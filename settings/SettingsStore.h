@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The main panel's stored settings and the other small values the program writes, all through
 // the settings table. Each operation tells what failed and goes on with its next value; the

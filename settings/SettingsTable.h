@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Every value the program keeps, in one table: where it lives, the byte count it is written
 // with, how much of it is read, the range a number read from it is kept within, and its

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The preset power-off time's text form, "hour:minute:second", each part "%d" (e.g. 21:30:0),
 // as value "CloseHour" holds it.

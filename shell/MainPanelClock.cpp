@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The panel's side of the floating clock: showing and hiding it, and its digit colour.
 #include <QCheckBox>
 

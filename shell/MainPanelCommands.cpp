@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The panel's commands: from its buttons, its menu bar and the notification icon's menu.
 #include <QKeySequence>
 #include <QMenuBar>

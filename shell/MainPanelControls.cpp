@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The panel's custom controls (mail link 1016, round password button 1021, toolbar strip 1013)
 // and its help commands: the About box, the read-me, and mail and home page of the project.
 #include <QToolBar>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The main panel: the program's one long-lived window. It owns the settings, the task list,
 // the notification icon and the timers; its timer handler is the heartbeat of the program.

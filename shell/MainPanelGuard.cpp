@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The panel's part in keeping the Control Panel closed, and the owner editor.
 #include <QCheckBox>
 

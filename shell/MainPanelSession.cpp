@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The panel in the desktop session: the session manager's end request and a later start's
 // request to show the panel.
 #include "protection/SessionEndGate.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The panel's part in the daily power-off: setting the time behind the password, showing it,
 // and the check of each second that opens the countdown.
 #include <QScopedValueRollback>

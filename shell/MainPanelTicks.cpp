@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The panel's heartbeat: the timer ticks, the task check, the hourly chime, the notification
 // icon and the commands the panel handles itself.
 #include <QCheckBox>

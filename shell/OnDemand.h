@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // A secondary dialog of the panel that is built at its first opening rather than with the
 // panel: most runs never open most of them, and building one lays out all its text and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Everything outside the process that the main panel talks to, handed in by whoever builds
 // it: the real services in the program, fakes in the tests.

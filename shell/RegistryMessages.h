@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // What the user reads at start when the registry file cannot be used. HiveRegistry::Problem
 // keeps the English detail for standard error and for tocklet-reg.

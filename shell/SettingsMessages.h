@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // What the panel tells the user about its settings operations: for each failure a store
 // reported, the message it shows (default caption), in the order the failures happened.

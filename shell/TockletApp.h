@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The application object: builds the real services and the main panel, runs the panel for
 // the life of the process, and starts a fresh instance after Escape.

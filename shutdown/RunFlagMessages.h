@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // What the countdown tells the user about the run marker it writes before the power-off
 // request ("Config" "run" = "0"): for each failure, in the order they happened, its message.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The daily power-off as the one-second tick sees it: whether a second opens the countdown,
 // and how the preset time moves on once a countdown has closed.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The dialog that sets the daily power-off time: hour, minute and second, each an edit with
 // wrapping up-down arrows, and "确定". It opens on a given time and returns the one chosen.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The 30-second countdown before the power-off: a red heading, three blue lines, a bar that
 // fills in 300 steps of 100 ms on the dialog's own timer, "取消[&C]" and "立即关闭[&R]". It stays

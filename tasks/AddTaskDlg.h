@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The add-task dialog: choose a message or a program, a schedule, a time and the text or
 // file, then "存入" appends the task to the registry at once; "下一个" prepares another one and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // What the add-task dialog decides without widgets: which controls each radio enables, the
 // ranges and first positions of the hour and minute spins, and the record a set of choices

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // "更新任务": the stored tasks by their text; "删除[&D]" deletes the selected one and closes
 // the dialog, so each opening deletes at most one task. The dialog only marks the row; the

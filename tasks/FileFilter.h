@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // A file chooser's filter given as caption|patterns pairs, and what each entry shows on a
 // system whose programs carry no ".exe".

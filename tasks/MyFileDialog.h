@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The file chooser of program tasks: an open-file dialog 150 pixels taller than usual, so its
 // file list shows more entries, with filters given as caption|patterns pairs.

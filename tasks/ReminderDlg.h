@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The pop-up of a due message task: its text in up to four lines under a tinted heading,
 // closed with "谢谢提醒" (or the close box, or Escape).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // One task as stored: "<action><schedule><hour>,<minute>_<date part>|<target>", at most 99 bytes.
 

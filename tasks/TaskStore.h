@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The task list in the program's registry key: value "1" to "N" hold one record string each
 // (100 bytes with zero padding), "happen" holds N (3 bytes). Loaded once into per-schedule

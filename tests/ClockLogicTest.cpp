@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The LED clock's rules: cell sizes, the glyphs of one tick, the digit colours of the radios.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The LED face, the floating clock window and the colour dialog, offscreen with fakes.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The panel's Control Panel guard: real windows of another program on a private X server, and
 // a fake desktop for what a real one will not do on demand.
 #include <gtest/gtest.h>

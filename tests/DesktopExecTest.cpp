@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // Default applications from the desktop's files, their commands cut and split, and the
 // program's own files found by name.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The builder's handling of every control kind, beyond what the program's own templates use.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // A stand-in for systemd-logind on a private bus, for tests: owns org.freedesktop.login1 and
 // serves PowerOff(b) of org.freedesktop.login1.Manager at /org/freedesktop/login1 by
 // appending "PowerOff true" (or false) to a record file. It powers nothing off.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The registry file under several processes: writers that die mid-write and writers that
 // run at the same time.
 

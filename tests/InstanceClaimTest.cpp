@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // One instance per user and display: claiming the slot or handing it over; display names.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The hyperlink's rules: colours, fitting to its text, and what opening failures say.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The main panel's start-up, timers, notification icon and keys, driven through fakes.
 #include <gtest/gtest.h>
 

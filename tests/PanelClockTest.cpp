@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The floating clock from the panel: start-up, check box 1053, icon menu 32798 and 32805.
 #include <gtest/gtest.h>
 

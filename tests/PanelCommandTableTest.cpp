@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // Every command of the panel, from every place that offers it (menu bar, toolbar, icon menu,
 // controls, keys), reaches its handler; the guarded ones ask for the password first.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The panel's guarded and restarting commands: first use, exit, session end, adding and
 // deleting tasks, the protection switch and the password change.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The panel's mail link, round button and toolbar, and its help commands.
 #include <gtest/gtest.h>
 

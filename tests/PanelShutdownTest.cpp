@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The panel's part in the power-off: the time set behind the password from its three
 // commands, and the check of each second with its save, postponement and held-up chime.
 #include <gtest/gtest.h>

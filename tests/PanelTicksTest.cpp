@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The panel's minute task check and one-second chime: what fires, in which order, and that
 // the ticks go on while a pop-up opened by a tick stands open.
 #include <gtest/gtest.h>

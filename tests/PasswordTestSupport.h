@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Helpers of the password dialog tests: typing into edits, clicking by number, and acting on
 // the prompt from inside its modal loop.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The message the user reads at start when the registry file cannot be used.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The messages the panel shows for the settings store's reports, in the order it shows them.
 #include <gtest/gtest.h>
 

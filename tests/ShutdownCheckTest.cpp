@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The countdowns and postponements a run sees over two days when every countdown is cancelled.
 #include <gtest/gtest.h>
 

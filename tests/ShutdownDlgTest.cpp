@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The shutdown time dialog's spins and endings; the countdown's ticks, sounds, run marker,
 // session-end gate and power-off request.
 #include <gtest/gtest.h>

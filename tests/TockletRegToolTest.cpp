@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // Runs the built tocklet-reg with its own config folder and checks what it prints and stores.
 
 #include <fcntl.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Typing into widgets the way an input method delivers characters: one key event per
 // character, carrying its text (a surrogate pair stays one character).

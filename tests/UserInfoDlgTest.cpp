@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The owner editor: what "发送[&S]" stores and says, its byte limits, and its texts between
 // openings from the panel.
 #include <gtest/gtest.h>

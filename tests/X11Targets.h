@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // Other programs on the test's X server, each running while its object lives: windows of the
 // x11-target helper (tests/helpers/X11Target.cpp) and a window manager.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // The desktop's windows on a private X server, bare and under a window manager (openbox).
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // How `tocklet-reg query` shows a value: its type by the name regedit gives it, and its data
 // as a line of UTF-8 text.

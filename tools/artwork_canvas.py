@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 """Drawing and image writing for tools/make-artwork.py, with the Python standard library only.
 
 Shapes are signed distance functions (negative inside, in pixels) painted with one pixel of

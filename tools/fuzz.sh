@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # Builds the libFuzzer targets with clang (AddressSanitizer and UndefinedBehaviorSanitizer)
 # and runs each for the given time on its seed corpus in tests/fuzz/corpus/<name>.
 # Usage: tools/fuzz.sh [SECONDS_EACH (default 600)] [TARGET...]

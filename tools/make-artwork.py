@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 """Draws tocklet's icons, bitmaps and animation into resources/images/.
 
 Only the Python standard library is used: shapes are signed distance functions (negative

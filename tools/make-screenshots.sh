@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # Remakes the screenshots in docs/ from a build in build/: the main panel just after start,
 # a reminder pop-up fired by a stored task, and the floating clock in each of its six colours.
 set -euo pipefail

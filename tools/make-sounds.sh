@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # Synthesises tocklet's two sounds with sox into resources/sounds/ (or the folder given):
 #   clock.wav  a soft two-tone chime (reminders and the hourly chime), about 1 s
 #   close.wav  four short warning beeps (the power-off countdown), about 1 s

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # Installs what is missing, builds tocklet, creates its registry keys on first use (as an
 # installer would) and runs it.
 set -euo pipefail

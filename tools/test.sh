@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # Installs what is missing, builds tocklet twice (plain, then with AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs every test in both builds.
 set -euo pipefail

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // Opens every window of the program at once, each through the panel's own handler where it
 // has one, over fakes of every outside service: the panel with its floating clock, then each
 // dialog modally above the last. Once the last one is open it prints, for each window, one line

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # Runs the dialog gallery on an X server and a session bus of its own, with the accessibility
 # bus and Qt's bridge switched on, and walks every window it opens as a screen reader would.
 # usage: run-walk.sh GALLERY WALKER

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 """Walks every window of the dialog gallery through the accessibility bus, as a screen reader
 does, and checks each control against the gallery's manifest: it is there with the expected
 role, it has a name or a text, it says what it shows, and a value control gives its value and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // A tiny XSMP session manager for the end-to-end tests: listens on local ICE sockets, prints
 // "SESSION_MANAGER=<ids>" and a line for each message of its one client; on SIGUSR1 asks it to
 // save itself for a log-out (interact style argv[1]: any, errors or none), grants interaction

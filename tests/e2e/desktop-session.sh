@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # End to end on a private X server: the real program in a session run by a tiny XSMP session
 # manager, which asks for a log-out and records what tocklet sends; then one instance per
 # user and display, handed over by the restarts after Escape and after adding a task.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # End to end: the real program on a private X server with a window manager, INI "clock" 1 and
 # "color" 4. The clock must appear at (395, 0) above a maximised window with yellow digits, and
 # a drag from (400, 10) to (500, 60) must move it by (100, 50).

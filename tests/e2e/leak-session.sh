@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # One whole session of the real program, built with AddressSanitizer, under LeakSanitizer on a
 # private X server: start just before a full hour (chime with sound and message), two
 # reminders due at one minute, a task added through the add-task dialog (the program restarts

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # Sourced by the end-to-end scripts: a private home for one run of the real program and the
 # registry a finished installation leaves, so no run touches the user's own; X servers of their own.
 source "$(dirname "${BASH_SOURCE[0]}")/../helpers/xserver.sh"

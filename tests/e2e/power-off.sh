@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # End to end: the real program's power-off under Xvfb and openbox at a faked time (ten times
 # faster), protection on; the system bus is a private dbus-daemon, proved so before tocklet
 # starts, on which a fake logind records PowerOff calls.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # End to end: the real program, on a private X server, at a chosen wall-clock time (faketime,
 # ten times faster, half a minute before the first whole one so that a slow start-up still
 # sees it), with a stored message task due in the minute after the first whole one;

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // An in-memory INI profile: section and key names compare case-insensitively, reads follow
 // the real profile's rules, writes are recorded in order and can be made to fail.

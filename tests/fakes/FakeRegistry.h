@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // An in-memory registry for tests. Keys exist only when the test creates them; key paths and
 // value names compare case-insensitively; values keep their exact bytes. Every successful write

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // A desktop of listed windows; records every request in order ("front 1", "close 7",
 // "active 1"). A window asked to close leaves the list.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // Feeds arbitrary INI text and an arbitrary entry to the INI reader and writer. Reading never
 // leaves the text; an entry the writer accepts reads back as written, and so does the text
 // after writing it again.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // Feeds arbitrary UTF-16LE text to the version 5 reader, behind the byte-order mark and the
 // header line regedit writes, so that every input reaches the conversion of its lines and of
 // its hex(1), hex(2) and hex(7) data. Whatever it accepts must read to the same hive as the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // Feeds arbitrary bytes to the REGEDIT4 reader. Whatever it accepts must write out and read
 // back to the same hive; whatever it refuses must name a line of the input and a reason.
 

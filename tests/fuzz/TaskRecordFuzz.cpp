@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // Feeds arbitrary bytes to the task record parser: it must stay inside its buffers, keep the
 // target within 99 bytes without splitting a character, and a task it reads as firing must
 // come back unchanged when formatted and parsed again.

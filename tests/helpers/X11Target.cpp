@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // A window for the window-list and guard tests: x11-target TITLE [option]. Prints its window
 // id once shown and "delete" at each WM_DELETE_WINDOW, which ends it unless it refuses.
 // Options: --refuse, --no-protocol (takes no WM_DELETE_WINDOW), --wm-name-only (the title only

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # Runs a command on a private X server (Xvfb) with Qt on it, as xvfb-run does, but on a display
 # of its own that a client has reached before the command starts (see xserver.sh).
 set -uo pipefail

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # Sourced by the scripts that need an X server of their own (Xvfb).
 #
 # The server gets a display number in a range that desktop sessions and xvfb-run leave alone,

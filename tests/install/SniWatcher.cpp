@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
 // A stand-in StatusNotifierItem host: owns org.kde.StatusNotifierWatcher on the session bus,
 // says a host is there, and prints "registered <service> <path>" for each item that registers.
 

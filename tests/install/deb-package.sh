@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # `cpack -G DEB` builds the Debian package from the install rules: it holds every installed
 # file under the configured prefix, depends on the shared libraries the programs link, and
 # recommends what makes sound reach the desktop's sound server.

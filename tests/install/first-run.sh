@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # The installed program's first run for a new user, started from an unrelated folder under
 # Xvfb: the user's registry file is created from the installed setup.reg before the start-up
 # sequence reads it, the first-use password dialog opens, and once a password is chosen the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # `cmake --install` into a temporary prefix puts every file in its freedesktop place under
 # that prefix, the desktop entry and AppStream metadata pass Debian's validators, and the man
 # pages render without warnings.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # Shared set-up of the installed-program tests (sourced after setting $build): the build
 # installed into a temporary prefix, a user of its own with a fresh config folder and silence.
 set -euo pipefail

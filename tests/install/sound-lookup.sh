@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # The installed program (its prefix moved away from the configured one) and the build tree's,
 # each started from an empty folder as an autostart entry would, chime on the full hour with
 # clock.wav from their own data folder: what ALSA is given must be clock.wav's samples.

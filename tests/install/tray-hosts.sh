@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
 # The icon reaches a StatusNotifierItem host (a stand-in watcher on a private bus records it;
 # its tip is read over D-Bus) and, with none, docks into trayer's XEmbed tray; the panel hides.
 # Usage: tray-hosts.sh BUILD_DIR APP_ID SNI_WATCHER
