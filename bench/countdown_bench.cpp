@@ -17,7 +17,7 @@
 #include "platform/PowerOff.h"
 #include "platform/QtTimers.h"
 #include "platform/Sound.h"
-#include "shutdown/ShutdownWarnDlg.h"
+#include "shutdown/ui/ShutdownWarnDlg.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include "bench/PanelBench.h"
 #include "clock/Chime.h"
 #include "controls/DialogBuilder.h"
-#include "tasks/ReminderDlg.h"
+#include "tasks/ui/ReminderDlg.h"
 #include "tasks/TaskRecord.h"
 
 using namespace tocklet;

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 #include "clock/Chime.h"
 
-#include "platform/Text.h"
+#include "store/Text.h"
 
 namespace tocklet {
 

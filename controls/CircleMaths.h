@@ -4,7 +4,7 @@
 // The round button's drawing maths, free of any window system: one-pixel circles by the
 // midpoint method, rim colours lit from the upper left, and where each ring of the button goes.
 
-#include "controls/Colour.h"
+#include "settings/Colour.h"
 
 namespace tocklet {
 

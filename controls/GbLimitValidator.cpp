@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/QtText.h"
-#include "platform/Text.h"
+#include "store/Text.h"
 
 namespace tocklet {
 namespace {

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "platform/Text.h"
+#include "store/Text.h"
 
 namespace tocklet {
 namespace {

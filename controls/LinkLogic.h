@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "controls/Colour.h"
+#include "settings/Colour.h"
 
 namespace tocklet {
 

@@ -5,7 +5,7 @@
 
 #include <QColor>
 
-#include "controls/Colour.h"
+#include "settings/Colour.h"
 
 namespace tocklet {
 

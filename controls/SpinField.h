@@ -6,7 +6,7 @@
 
 #include <QObject>
 
-#include "controls/SpinRange.h"
+#include "settings/SpinRange.h"
 
 class QLineEdit;
 

@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <optional>
 
-#include "controls/Colour.h"
+#include "settings/Colour.h"
 
 namespace tocklet {
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 #include "platform/Autostart.h"
 
-#include "platform/Files.h"
+#include "store/Files.h"
 
 namespace tocklet {
 namespace {

@@ -10,9 +10,9 @@
 #include <cstring>
 
 #include "platform/DataDirs.h"
-#include "platform/Files.h"
-#include "platform/HiveRegistry.h"
-#include "platform/RegFile.h"
+#include "store/Files.h"
+#include "store/HiveRegistry.h"
+#include "store/RegFile.h"
 
 namespace tocklet {
 namespace {

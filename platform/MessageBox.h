@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/Text.h"
+#include "store/Text.h"
 
 namespace tocklet {
 

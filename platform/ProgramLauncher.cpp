@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "platform/Spawn.h"
-#include "platform/Text.h"
+#include "store/Text.h"
 
 namespace tocklet {
 

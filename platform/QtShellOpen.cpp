@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QRegularExpression>
 
-#include "platform/Text.h"
+#include "store/Text.h"
 
 namespace tocklet {
 

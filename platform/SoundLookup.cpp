@@ -3,7 +3,7 @@
 #include "platform/SoundLookup.h"
 
 #include "platform/DataDirs.h"
-#include "platform/Text.h"
+#include "store/Text.h"
 
 namespace tocklet {
 

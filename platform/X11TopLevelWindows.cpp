@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/Text.h"
+#include "store/Text.h"
 
 namespace tocklet {
 

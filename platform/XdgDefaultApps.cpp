@@ -8,8 +8,8 @@
 #include <fstream>
 #include <system_error>
 
-#include "platform/Files.h"
-#include "platform/Text.h"
+#include "store/Files.h"
+#include "store/Text.h"
 
 namespace tocklet {
 namespace {

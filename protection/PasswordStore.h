@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-#include "platform/Registry.h"
+#include "store/Registry.h"
 #include "settings/SettingsTable.h"
 
 namespace tocklet {

@@ -4,8 +4,8 @@
 // The floating clock's options in the INI file: "clock" (shown at start) and "color" (the
 // digit colour's number) of section "option".
 
-#include "controls/Colour.h"
-#include "platform/IniProfile.h"
+#include "settings/Colour.h"
+#include "store/IniProfile.h"
 #include "settings/SettingsTable.h"
 
 namespace tocklet {

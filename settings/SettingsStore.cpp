@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "platform/Text.h"
+#include "store/Text.h"
 
 namespace tocklet {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Registry.h"
+#include "store/Registry.h"
 #include "settings/PanelSettings.h"
 #include "settings/SettingsTable.h"
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 
-#include "platform/Text.h"
+#include "store/Text.h"
 
 namespace tocklet {
 namespace {

@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/Registry.h"
+#include "store/Registry.h"
 
 namespace tocklet {
 

@@ -3,8 +3,8 @@
 // The panel's side of the floating clock: showing and hiding it, and its digit colour.
 #include <QCheckBox>
 
-#include "clock/ClockColorDlg.h"
-#include "clock/FloatClockDlg.h"
+#include "clock/ui/ClockColorDlg.h"
+#include "clock/ui/FloatClockDlg.h"
 #include "controls/DialogBuilder.h"
 #include "settings/ClockOptions.h"
 #include "shell/MainPanelDlg.h"

@@ -9,10 +9,10 @@
 #include "platform/MessageBox.h"
 #include "platform/SelfLauncher.h"
 #include "platform/Timers.h"
-#include "protection/PasswordGate.h"
+#include "protection/ui/PasswordGate.h"
 #include "protection/PasswordStore.h"
 #include "shell/MainPanelDlg.h"
-#include "tasks/TaskMessages.h"
+#include "tasks/ui/TaskMessages.h"
 
 namespace tocklet {
 

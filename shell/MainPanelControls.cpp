@@ -15,7 +15,7 @@
 #include "platform/DataDirs.h"
 #include "platform/MessageBox.h"
 #include "platform/ShellOpen.h"
-#include "platform/Text.h"
+#include "store/Text.h"
 #include "resources/Menus.h"
 #include "resources/ProductInfo.h"
 #include "shell/AboutDlg.h"

@@ -14,17 +14,17 @@
 #include <QSlider>
 #include <QTimer>
 
-#include "clock/FloatClockDlg.h"
+#include "clock/ui/FloatClockDlg.h"
 #include "controls/DialogBuilder.h"
 #include "controls/MenuBuilder.h"
 #include "platform/Autostart.h"
 #include "platform/IdleMemory.h"
 #include "platform/QtText.h"
 #include "platform/SelfLauncher.h"
-#include "platform/Text.h"
+#include "store/Text.h"
 #include "platform/Timers.h"
 #include "platform/TrayIcon.h"
-#include "protection/PasswordGate.h"
+#include "protection/ui/PasswordGate.h"
 #include "resources/Images.h"
 #include "resources/Menus.h"
 #include "resources/Templates.h"

@@ -9,20 +9,20 @@
 #include <memory>
 #include <string>
 
-#include "protection/ChangePasswordDlg.h"
-#include "protection/ControlPanelGuard.h"
-#include "protection/FirstPasswordDlg.h"
-#include "protection/PasswordPromptDlg.h"
-#include "protection/UserInfoDlg.h"
+#include "protection/ui/ChangePasswordDlg.h"
+#include "protection/ui/ControlPanelGuard.h"
+#include "protection/ui/FirstPasswordDlg.h"
+#include "protection/ui/PasswordPromptDlg.h"
+#include "protection/ui/UserInfoDlg.h"
 #include "settings/PanelSettings.h"
 #include "settings/SettingsStore.h"
 #include "settings/ShutdownTime.h"
 #include "shell/OnDemand.h"
 #include "shell/PanelServices.h"
-#include "shutdown/ShutdownTimeDlg.h"
-#include "shutdown/ShutdownWarnDlg.h"
-#include "tasks/AddTaskDlg.h"
-#include "tasks/DeleteTaskDlg.h"
+#include "shutdown/ui/ShutdownTimeDlg.h"
+#include "shutdown/ui/ShutdownWarnDlg.h"
+#include "tasks/ui/AddTaskDlg.h"
+#include "tasks/ui/DeleteTaskDlg.h"
 #include "tasks/TaskStore.h"
 
 class QMenu;

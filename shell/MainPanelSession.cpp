@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 // The panel in the desktop session: the session manager's end request and a later start's
 // request to show the panel.
-#include "protection/SessionEndGate.h"
+#include "protection/ui/SessionEndGate.h"
 #include "shell/MainPanelDlg.h"
 
 namespace tocklet {

@@ -5,7 +5,7 @@
 #include <QScopedValueRollback>
 
 #include "platform/MessageBox.h"
-#include "protection/PasswordGate.h"
+#include "protection/ui/PasswordGate.h"
 #include "shell/MainPanelDlg.h"
 #include "shutdown/ShutdownCheck.h"
 

@@ -14,12 +14,12 @@
 #include "platform/ProgramLauncher.h"
 #include "platform/QtText.h"
 #include "platform/Sound.h"
-#include "platform/Text.h"
+#include "store/Text.h"
 #include "platform/Timers.h"
 #include "platform/TrayIcon.h"
 #include "shell/MainPanelDlg.h"
 #include "tasks/ProgramPath.h"
-#include "tasks/ReminderDlg.h"
+#include "tasks/ui/ReminderDlg.h"
 #include "tasks/TaskDue.h"
 
 namespace tocklet {

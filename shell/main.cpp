@@ -9,7 +9,7 @@
 #include <memory>
 #include <string_view>
 
-#include "platform/ConfigDir.h"
+#include "store/ConfigDir.h"
 #include "platform/DataDirs.h"
 #include "platform/FirstRunHive.h"
 #include "platform/InstanceClaim.h"

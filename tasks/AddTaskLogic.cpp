@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "platform/Text.h"
+#include "store/Text.h"
 #include "tasks/TaskRecord.h"
 
 namespace tocklet {

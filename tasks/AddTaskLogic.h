@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "controls/SpinRange.h"
+#include "settings/SpinRange.h"
 #include "tasks/TaskRecord.h"
 
 namespace tocklet {

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 #include "tasks/ReminderLines.h"
 
-#include "platform/Text.h"
+#include "store/Text.h"
 
 namespace tocklet {
 

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/Registry.h"
+#include "store/Registry.h"
 #include "settings/SettingsTable.h"
 #include "tasks/TaskDue.h"
 #include "tasks/TaskRecord.h"

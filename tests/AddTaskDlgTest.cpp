@@ -18,9 +18,9 @@
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeRegistry.h"
 #include "platform/QtText.h"
-#include "platform/Registry.h"
-#include "platform/Text.h"
-#include "tasks/AddTaskDlg.h"
+#include "store/Registry.h"
+#include "store/Text.h"
+#include "tasks/ui/AddTaskDlg.h"
 #include "tasks/TaskStore.h"
 
 // Texts in failure messages as text, not as code units.

@@ -7,9 +7,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "clock/ClockColorDlg.h"
-#include "clock/FloatClockDlg.h"
-#include "clock/GlyphClock.h"
+#include "clock/ui/ClockColorDlg.h"
+#include "clock/ui/FloatClockDlg.h"
+#include "clock/ui/GlyphClock.h"
 #include "controls/DialogBuilder.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeTimers.h"

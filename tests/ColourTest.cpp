@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 #include <gtest/gtest.h>
 
-#include "controls/Colour.h"
+#include "settings/Colour.h"
 
 namespace tocklet {
 namespace {

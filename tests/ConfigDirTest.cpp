@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "HiveTestSupport.h"
-#include "platform/ConfigDir.h"
+#include "store/ConfigDir.h"
 
 namespace tocklet {
 namespace {

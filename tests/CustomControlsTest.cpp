@@ -18,7 +18,7 @@
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeShellOpen.h"
 #include "platform/QtText.h"
-#include "platform/Text.h"
+#include "store/Text.h"
 #include "resources/Menus.h"
 
 namespace tocklet::testing {

@@ -10,10 +10,10 @@
 #include "controls/DialogBuilder.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeRegistry.h"
-#include "platform/Text.h"
+#include "store/Text.h"
 #include "resources/Templates.h"
 #include "settings/SettingsStore.h"
-#include "tasks/DeleteTaskDlg.h"
+#include "tasks/ui/DeleteTaskDlg.h"
 #include "tasks/TaskStore.h"
 
 namespace tocklet {

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "TempDir.h"
-#include "platform/Files.h"
+#include "store/Files.h"
 
 namespace tocklet {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "TempDir.h"
 #include "platform/FirstRunHive.h"
-#include "platform/HiveRegistry.h"
+#include "store/HiveRegistry.h"
 
 namespace tocklet {
 namespace {

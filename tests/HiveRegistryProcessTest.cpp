@@ -13,8 +13,8 @@
 #include <random>
 
 #include "HiveTestSupport.h"
-#include "platform/HiveRegistry.h"
-#include "platform/Text.h"
+#include "store/HiveRegistry.h"
+#include "store/Text.h"
 
 namespace tocklet {
 namespace {

@@ -8,8 +8,8 @@
 #include <unistd.h>
 
 #include "HiveTestSupport.h"
-#include "platform/HiveRegistry.h"
-#include "platform/Text.h"
+#include "store/HiveRegistry.h"
+#include "store/Text.h"
 
 namespace tocklet {
 namespace {

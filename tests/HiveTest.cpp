@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 #include <gtest/gtest.h>
 
-#include "platform/Hive.h"
-#include "platform/Registry.h"
+#include "store/Hive.h"
+#include "store/Registry.h"
 
 namespace tocklet {
 namespace {

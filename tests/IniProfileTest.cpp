@@ -10,8 +10,8 @@
 #include <sstream>
 
 #include "fakes/FakeProfile.h"
-#include "platform/IniProfile.h"
-#include "platform/Text.h"
+#include "store/IniProfile.h"
+#include "store/Text.h"
 
 namespace tocklet {
 namespace {

@@ -17,8 +17,8 @@
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeRegistry.h"
 #include "platform/MessageBox.h"
-#include "tasks/AddTaskDlg.h"
-#include "tasks/MyFileDialog.h"
+#include "tasks/ui/AddTaskDlg.h"
+#include "tasks/ui/MyFileDialog.h"
 #include "tasks/TaskStore.h"
 
 // Texts in failure messages as text, not as code units.

@@ -8,9 +8,9 @@
 #include <QTest>
 
 #include "PanelHarness.h"
-#include "clock/ClockColorDlg.h"
-#include "clock/FloatClockDlg.h"
-#include "clock/GlyphClock.h"
+#include "clock/ui/ClockColorDlg.h"
+#include "clock/ui/FloatClockDlg.h"
+#include "clock/ui/GlyphClock.h"
 
 namespace tocklet::testing {
 namespace {

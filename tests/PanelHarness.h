@@ -29,9 +29,9 @@
 #include "fakes/FakeTopLevelWindows.h"
 #include "fakes/FakeTrayIcon.h"
 #include "platform/QtText.h"
-#include "platform/Text.h"
+#include "store/Text.h"
 #include "shell/MainPanelDlg.h"
-#include "tasks/ReminderDlg.h"
+#include "tasks/ui/ReminderDlg.h"
 
 namespace tocklet::testing {
 

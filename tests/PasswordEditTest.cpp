@@ -10,8 +10,8 @@
 #include "controls/DialogBuilder.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "platform/QtText.h"
-#include "platform/Text.h"
-#include "protection/PasswordPromptDlg.h"
+#include "store/Text.h"
+#include "protection/ui/PasswordPromptDlg.h"
 
 namespace tocklet {
 namespace {

@@ -9,9 +9,9 @@
 #include "PasswordTestSupport.h"
 #include "controls/DialogBuilder.h"
 #include "fakes/FakeMessageBoxes.h"
-#include "platform/Text.h"
-#include "protection/PasswordGate.h"
-#include "protection/PasswordPromptDlg.h"
+#include "store/Text.h"
+#include "protection/ui/PasswordGate.h"
+#include "protection/ui/PasswordPromptDlg.h"
 #include "settings/PanelSettings.h"
 
 namespace tocklet {

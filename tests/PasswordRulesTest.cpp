@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Text.h"
+#include "store/Text.h"
 #include "protection/PasswordRules.h"
 
 namespace tocklet {

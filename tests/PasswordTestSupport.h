@@ -13,7 +13,7 @@
 
 #include "controls/DialogBuilder.h"
 #include "TypeText.h"
-#include "protection/PasswordPromptDlg.h"
+#include "protection/ui/PasswordPromptDlg.h"
 
 namespace tocklet::testing {
 

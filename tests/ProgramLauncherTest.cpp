@@ -17,7 +17,7 @@
 #include "TempDir.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/SelfLauncher.h"
-#include "platform/Text.h"
+#include "store/Text.h"
 
 namespace tocklet {
 namespace {

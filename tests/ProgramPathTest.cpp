@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 #include <gtest/gtest.h>
 
-#include "platform/Text.h"
+#include "store/Text.h"
 #include "tasks/ProgramPath.h"
 
 namespace tocklet {

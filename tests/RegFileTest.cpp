@@ -5,9 +5,9 @@
 
 #include <sstream>
 
-#include "platform/RegFile.h"
-#include "platform/Registry.h"
-#include "platform/Text.h"
+#include "store/RegFile.h"
+#include "store/Registry.h"
+#include "store/Text.h"
 
 namespace tocklet {
 namespace {

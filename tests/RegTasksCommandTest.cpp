@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "fakes/FakeRegistry.h"
-#include "platform/Text.h"
+#include "store/Text.h"
 #include "tasks/TaskStore.h"
 #include "tools/RegTasksCommand.h"
 

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 #include <gtest/gtest.h>
 
-#include "platform/Registry.h"
-#include "platform/Text.h"
+#include "store/Registry.h"
+#include "store/Text.h"
 #include "tools/RegValueText.h"
 
 namespace tocklet {

@@ -3,7 +3,7 @@
 // The message the user reads at start when the registry file cannot be used.
 #include <gtest/gtest.h>
 
-#include "platform/Text.h"
+#include "store/Text.h"
 #include "shell/RegistryMessages.h"
 
 namespace tocklet {

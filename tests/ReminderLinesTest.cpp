@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/Text.h"
+#include "store/Text.h"
 #include "tasks/ReminderLines.h"
 
 namespace tocklet {

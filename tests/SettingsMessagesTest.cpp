@@ -5,7 +5,7 @@
 
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeRegistry.h"
-#include "platform/Text.h"
+#include "store/Text.h"
 #include "shell/SettingsMessages.h"
 
 namespace tocklet {

@@ -4,7 +4,7 @@
 
 #include "fakes/FakeProfile.h"
 #include "fakes/FakeRegistry.h"
-#include "platform/Text.h"
+#include "store/Text.h"
 #include "settings/ClockOptions.h"
 #include "settings/SettingsStore.h"
 #include "settings/ShutdownTime.h"

@@ -4,8 +4,8 @@
 
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeRegistry.h"
-#include "platform/Text.h"
-#include "tasks/TaskMessages.h"
+#include "store/Text.h"
+#include "tasks/ui/TaskMessages.h"
 #include "tasks/TaskStore.h"
 
 namespace tocklet {

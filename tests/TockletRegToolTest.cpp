@@ -10,7 +10,7 @@
 #include <cstring>
 
 #include "HiveTestSupport.h"
-#include "platform/Text.h"
+#include "store/Text.h"
 
 extern char** environ;
 

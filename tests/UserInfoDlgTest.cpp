@@ -9,7 +9,7 @@
 
 #include "PanelHarness.h"
 #include "TypeText.h"
-#include "protection/UserInfoDlg.h"
+#include "protection/ui/UserInfoDlg.h"
 #include "settings/SettingsStore.h"
 
 namespace tocklet::testing {

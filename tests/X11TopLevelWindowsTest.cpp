@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "X11Targets.h"
-#include "platform/Text.h"
+#include "store/Text.h"
 #include "platform/X11TopLevelWindows.h"
 
 namespace tocklet::testing {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/Text.h"
+#include "store/Text.h"
 #include "settings/SettingsTable.h"
 #include "tasks/TaskRecord.h"
 #include "tasks/TaskStore.h"

@@ -5,7 +5,7 @@
 
 #include <ostream>
 
-#include "platform/Registry.h"
+#include "store/Registry.h"
 
 namespace tocklet {
 

@@ -13,9 +13,9 @@
 #include <optional>
 #include <sstream>
 
-#include "platform/Files.h"
-#include "platform/RegFile.h"
-#include "platform/Text.h"
+#include "store/Files.h"
+#include "store/RegFile.h"
+#include "store/Text.h"
 #include "tools/RegValueText.h"
 
 namespace tocklet {

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "platform/HiveRegistry.h"
+#include "store/HiveRegistry.h"
 
 namespace tocklet {
 

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <string_view>
 
-#include "platform/Registry.h"
-#include "platform/Text.h"
+#include "store/Registry.h"
+#include "store/Text.h"
 
 namespace tocklet {
 namespace {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/Hive.h"
+#include "store/Hive.h"
 
 namespace tocklet {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/ConfigDir.h"
-#include "platform/HiveRegistry.h"
+#include "store/ConfigDir.h"
+#include "store/HiveRegistry.h"
 #include "tools/RegTasksCommand.h"
 #include "tools/RegToolCommands.h"
 

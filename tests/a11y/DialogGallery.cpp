@@ -26,7 +26,7 @@
 #include <vector>
 
 #include "PanelHarness.h"
-#include "clock/GlyphClock.h"
+#include "clock/ui/GlyphClock.h"
 #include "controls/LinkLabel.h"
 #include "platform/QtMessageBox.h"
 #include "tasks/TaskRecord.h"

@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/IniProfile.h"
-#include "platform/Text.h"
+#include "store/IniProfile.h"
+#include "store/Text.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/RegFile.h"
-#include "platform/RegFileEncoding.h"
+#include "store/RegFile.h"
+#include "store/RegFileEncoding.h"
 
 namespace {
 

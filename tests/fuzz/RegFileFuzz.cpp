@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/RegFile.h"
+#include "store/RegFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tocklet;

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "platform/Text.h"
+#include "store/Text.h"
 #include "tasks/TaskRecord.h"
 
 namespace {

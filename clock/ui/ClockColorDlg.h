@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
+#pragma once
+// The clock colour dialog: six radio buttons, none checked when it opens, and "选定", which
+// takes the checked colour (green when none is). The caller stores and applies the choice.
+
+#include <QDialog>
+#include <optional>
+
+#include "settings/Colour.h"
+
+namespace tocklet {
+
+inline constexpr int kClockColorChooseId = 1001;
+inline constexpr int kClockColorFirstRadio = 1003;
+inline constexpr int kClockColorLastRadio = 1008;
+
+/// The colour number (as INI "color" stores it) of a radio button; 2, green, for any other id.
+int ClockColorNumberOfRadio(int radioId);
+
+class CClockColorDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CClockColorDlg(QWidget* parent = nullptr);
+
+    /// Runs the dialog modally: the colour number taken by "选定"; nothing after Escape or the
+    /// close box.
+    std::optional<int> DoModal();
+
+    /// "选定": takes the checked colour and ends the dialog with kIdOk.
+    void OnChoose();
+
+    /// The colour "选定" took, as its number stands for it.
+    COLORREF ChosenColor() const { return m_clrChosen; }
+
+private:
+    COLORREF m_clrChosen;
+    int m_nChosen;
+};
+
+}  // namespace tocklet

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
+#include "protection/ui/ControlPanelGuard.h"
+
+#include <algorithm>
+
+#include "store/Text.h"
+
+namespace tocklet {
+
+std::string ControlPanelTitle() { return Gb("控制面板"); }
+
+void ControlPanelGuard::RunPass(WindowId panel) {
+    if (!windows_.CanSeeOtherWindows()) return;
+    std::set<WindowId> asked;
+    for (;;) {
+        const auto list = windows_.List();
+        if (!list) {
+            if (errorOpen_) return;
+            errorOpen_ = true;
+            boxes_.Show(Gb(" 内部发生错误!"));
+            errorOpen_ = false;
+            return;
+        }
+        // The whole title, not a part of it: "控制面板 " and "打开控制面板" are other windows.
+        const auto next = std::find_if(list->begin(), list->end(), [&](const TopLevelWindow& w) {
+            return w.title == title_ && !asked.count(w.id) && !openMessages_.count(w.id);
+        });
+        if (next == list->end()) return;
+        asked.insert(next->id);
+        CloseControlPanel(next->id, panel);
+    }
+}
+
+void ControlPanelGuard::CloseControlPanel(WindowId window, WindowId panel) {
+    openMessages_.insert(window);
+    windows_.BringToFront(panel);
+    windows_.RequestClose(window);
+    windows_.Activate(panel);
+    boxes_.Show(Gb("  非管理员不能进入控制面板 "));
+    openMessages_.erase(window);
+}
+
+void ControlPanelGuard::SayIfBlind() {
+    if (windows_.CanSeeOtherWindows()) return;
+    boxes_.Show(Gb("  这个桌面会话不让守时鸟看到其他程序的窗口(没有 X11 的 Wayland 会话),\n"
+                   "  所以密码保护打开时也无法关闭控制面板。\n"
+                   "  要让守时鸟关闭控制面板，请在 X11 或 XWayland 下运行它。  "),
+                Gb("守时鸟提示"), MbButtons::Ok, MbIcon::Warning);
+}
+
+}  // namespace tocklet

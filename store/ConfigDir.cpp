@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
+#include "store/ConfigDir.h"
+
+#include "store/Files.h"
+
+namespace tocklet {
+
+std::string ConfigDir() {
+    std::string dir = ConfigHome() + "/tocklet";
+    MakePrivateFolders(dir);
+    return dir;
+}
+
+std::string HiveFilePath() { return ConfigDir() + "/registry.reg"; }
+
+}  // namespace tocklet
