@@ -31,8 +31,8 @@ TEST(ControlPanelGuard, ClosesExactTitlesOnlyOnceProtectionIsOn) {
     EXPECT_EQ(a.CloseRequests() + b.CloseRequests(), 0);  // protection off touches nothing
     ControlAs<QAbstractButton>(&p, kIdUsePassword)->click();
     h.TickSecond();
-    EXPECT_EQ(a.CloseRequests(kArrivalMs), 1);
-    EXPECT_EQ(b.CloseRequests(kArrivalMs), 1);
+    EXPECT_EQ(a.CloseRequests(), 1);
+    EXPECT_EQ(b.CloseRequests(), 1);
     EXPECT_EQ(blank.CloseRequests() + prefixed.CloseRequests() + latin.CloseRequests(), 0);
     EXPECT_EQ(h.boxes.Texts(), std::vector<std::string>(2, kNoAdmin));
 }
@@ -47,10 +47,10 @@ TEST(ControlPanelGuard, RefusingWindowIsAskedAgainOnlyAfterItsMessageWasAnswered
         while (n < 3 && ++n) h.TickSecond();
     };
     h.TickSecond();
-    EXPECT_EQ(stubborn.CloseRequests(kArrivalMs), 1);
+    EXPECT_EQ(stubborn.CloseRequests(), 1);
     EXPECT_EQ(h.boxes.shown.size(), 1u);
     h.TickSecond();
-    EXPECT_EQ(stubborn.CloseRequests(kArrivalMs), 1);
+    EXPECT_EQ(stubborn.CloseRequests(), 1);
     EXPECT_EQ(h.boxes.Texts(), std::vector<std::string>(2, kNoAdmin));
 }
 

@@ -4,7 +4,10 @@
 // Other programs on the test's X server, each running while its object lives: windows of the
 // x11-target helper (tests/helpers/X11Target.cpp) and a window manager.
 
+#include <QDeadlineTimer>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 #include "platform/TopLevelWindows.h"
 
@@ -18,7 +21,12 @@ inline constexpr int kArrivalMs = 10000;
 
 /// A program whose standard output the test reads line by line.
 struct HelperProcess {
-    HelperProcess(const QString& program, const QStringList& args) { process.start(program, args); }
+    HelperProcess(
+        const QString& program, const QStringList& args,
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+        process.setProcessEnvironment(environment);
+        process.start(program, args);
+    }
     ~HelperProcess() {
         process.kill();
         process.waitForFinished();
@@ -28,29 +36,53 @@ struct HelperProcess {
         while (!process.canReadLine() && process.waitForReadyRead(timeoutMs)) continue;
         return QString::fromUtf8(process.readLine()).trimmed();
     }
+    bool Running() const { return process.state() != QProcess::NotRunning; }
     QProcess process;
 };
 
 /// A window titled title (options: see the helper), once it is on the screen.
 struct TargetWindow : HelperProcess {
     explicit TargetWindow(const QString& title, const QString& option = {})
-        : HelperProcess(TOCKLET_X11_TARGET, {title, option}), id(NextLine(kStartMs).toULongLong()) {}
-    /// The close requests that arrive: the first within firstMs, each further one within 300 ms
-    /// of the last. A test that expects one passes a long firstMs, since a loaded machine may
-    /// take seconds to carry the message; one that expects none keeps the short wait.
-    int CloseRequests(int firstMs = 300) {
+        : HelperProcess(TOCKLET_X11_TARGET, {title, option}),
+          id(NextLine(kStartMs).toULongLong()) {}
+    /// The close requests that have reached the window since the last count, counting those
+    /// sent by calls that have returned: the helper answers a mark only once the X server has
+    /// handed it everything sent before. A window that closed has no more to report.
+    int CloseRequests() {
+        if (Running()) process.write("mark\n");
         int n = 0;
-        for (int wait = firstMs; NextLine(wait) == "delete"; wait = 300) ++n;
+        while (NextLine(kArrivalMs) == "delete") ++n;
         return n;
     }
     WindowId id;
 };
 
-/// openbox once it has started up whole (a window mapped earlier may never be managed): its
-/// start-up command is a helper that prints when it runs.
+/// openbox once it has started up whole: its start-up command, run once it manages windows,
+/// is a helper that prints its window id. openbox writes messages of its own to the same output
+/// before that (a missing menu file, while it is still starting), and a window mapped before
+/// its event loop runs may be left unmanaged, so only the helper's line counts. Its log goes to
+/// a cache folder of its own rather than the user's.
 struct WindowManager : HelperProcess {
-    WindowManager() : HelperProcess("openbox", {"--startup", TOCKLET_X11_TARGET " up --unmapped"}) {
-        NextLine(kStartMs);
+    WindowManager()
+        : HelperProcess("openbox",
+                        {"--sm-disable", "--startup", TOCKLET_X11_TARGET " up --unmapped"},
+                        PrivateCache()) {
+        const QDeadlineTimer deadline(kStartMs);
+        bool up = false;
+        while (!up && !deadline.hasExpired() && (Running() || process.canReadLine())) {
+            NextLine(static_cast<int>(deadline.remainingTime())).toULongLong(&up);
+        }
+    }
+
+private:
+    static QProcessEnvironment PrivateCache() {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CACHE_HOME", CacheFolder().path());
+        return environment;
+    }
+    static const QTemporaryDir& CacheFolder() {
+        static const QTemporaryDir dir;
+        return dir;
     }
 };
 
