@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The tocklet developers
+// The timers on Qt's event loop with a wall clock the test sets: where its seconds fall is the
+// test's choice, so nothing depends on the machine's clock or on how fast the loop runs. Where
+// a check needs "the loop went on long enough", a precise single shot armed after a timer's
+// wake proves it: Qt fires expired timers in the order of their deadlines.
 #include <gtest/gtest.h>
 
 #include <QEventLoop>
@@ -9,6 +13,7 @@
 
 #include "fakes/FakeClock.h"
 #include "platform/QtTimers.h"
+#include "platform/TimerSchedule.h"
 
 namespace tocklet {
 namespace {
@@ -17,7 +22,7 @@ struct Seen {
     int id;
     int depth;  ///< nested loops open when the tick arrived
     TickSeconds seconds;
-    std::int64_t atMs;
+    std::int64_t clockMs;  ///< the wall clock when it arrived
 };
 
 // Opens a nested loop, as a modal dialog does, until done() or a generous limit.
@@ -34,8 +39,14 @@ void RunNested(Done done) {
     loop.exec();
 }
 
+// Calls what after ms, on a precise timer: it fires after every timer due before it.
+template <class What>
+void After(int ms, const QObject& context, What what) {
+    QTimer::singleShot(ms, Qt::PreciseTimer, &context, what);
+}
+
 TEST(QtTimers, TicksOfTheSameAndOtherTimersArriveInsideANestedLoop) {
-    SystemClock clock;
+    testing::FakeClock clock;
     std::vector<Seen> seen;
     int depth = 0;
     bool nestedDone = false;
@@ -69,35 +80,69 @@ TEST(QtTimers, TicksOfTheSameAndOtherTimersArriveInsideANestedLoop) {
     EXPECT_GE(nested8, 3);
 }
 
+// Where the clock goes after each tick of a one-second timer, seconds since the epoch in ms.
+// Late in a second, the next tick is due 25 ms later; a jump of three seconds is a loop held
+// up; a place just before the next boundary makes the timer's wake come early.
+struct Step {
+    std::int64_t clockAfterMs;
+    TickSeconds expected;  ///< what the tick covers
+};
+const Step kSteps[] = {
+    {102'990, {101, 1, 1}},  // its first tick opens a nested loop; the others come inside it
+    {105'990, {102, 1, 1}},  // held up until late in 105
+    {105'995, {103, 3, 1}},  // 103 to 105 in one tick; then the clock stays before 106
+    {106'995, {106, 1, 1}},  // once a wake has come early, the test moves the clock to 106.000
+};
+
 TEST(QtTimers, SecondTimerCoversEachWallSecondOnceEvenInsideANestedLoop) {
-    SystemClock clock;
+    QObject context;
+    testing::FakeClock clock;
+    clock.SetMs(101'000 - kAlignOffsetMs);  // the first tick is aimed 2 x 15 ms from now
     std::vector<Seen> seen;
     int depth = 0;
+    bool firstTickAtTheBoundary = false, heldUntilTheSecondBegan = false;
     QtTimers timers(clock);
     timers.SetHandler([&](int id, const TickSeconds& s) {
         seen.push_back({id, depth, s, EpochMs(clock.Now())});
+        if (seen.size() > std::size(kSteps)) return;
+        clock.SetMs(kSteps[seen.size() - 1].clockAfterMs);
+        if (seen.size() == 3) {
+            // The timer's next wake was armed before this handler ran, 25 ms from the clock it
+            // read; this single shot comes after it, and no tick may have come in between.
+            After(40, context, [&] {
+                heldUntilTheSecondBegan = seen.size() == 3;
+                clock.SetMs(106'000);
+            });
+        }
         if (seen.size() == 1) {
             ++depth;
-            RunNested([&] { return seen.size() >= 3; });
+            RunNested([&] { return seen.size() >= std::size(kSteps); });
             --depth;
         }
     });
     timers.Set(1, 1000);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return seen.size() >= 4; }, 20000));
+    clock.SetMs(101'990);
+    After(3 * kAlignOffsetMs, context, [&] { firstTickAtTheBoundary = !seen.empty(); });
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return seen.size() >= std::size(kSteps) && depth == 0; }, 20000));
     timers.Kill(1);
-    ASSERT_GE(seen.size(), 4u);
-    EXPECT_GT(seen[1].depth, 0) << "the second tick came inside the first tick's loop";
-    std::int64_t expected = seen[0].seconds.first;
-    bool someTickEarlyInItsSecond = false;
-    for (const auto& x : seen) {
+
+    EXPECT_TRUE(firstTickAtTheBoundary) << "aimed just after the next boundary, not a second on";
+    EXPECT_TRUE(heldUntilTheSecondBegan) << "a wake before the due second delivers nothing";
+    ASSERT_EQ(seen.size(), std::size(kSteps));
+    std::int64_t expected = 101;
+    for (std::size_t i = 0; i < seen.size(); ++i) {
+        const Seen& x = seen[i];
+        EXPECT_EQ(x.seconds.first, kSteps[i].expected.first) << "tick " << i;
+        EXPECT_EQ(x.seconds.count, kSteps[i].expected.count) << "tick " << i;
         EXPECT_EQ(x.seconds.step, 1);
-        for (std::int64_t i = 0; i < x.seconds.count; ++i) {
-            EXPECT_EQ(x.seconds.At(i), expected++) << "no second skipped or repeated";
-            EXPECT_LE(x.seconds.At(i) * 1000, x.atMs) << "never before the second began";
+        EXPECT_EQ(x.depth > 0, i > 0) << "tick " << i << " inside the first tick's loop";
+        for (std::int64_t k = 0; k < x.seconds.count; ++k) {
+            EXPECT_EQ(x.seconds.At(k), expected++) << "no second skipped or repeated";
+            EXPECT_LE(x.seconds.At(k) * 1000, x.clockMs) << "never before the second began";
         }
-        someTickEarlyInItsSecond |= x.atMs % 1000 < 500;
     }
-    EXPECT_TRUE(someTickEarlyInItsSecond) << "ticks aim just after the second boundary";
+    EXPECT_EQ(seen.back().clockMs, 106'000) << "delivered as soon as its second began";
 }
 
 TEST(QtTimers, FollowsTheClockItIsGiven) {
@@ -119,21 +164,29 @@ TEST(QtTimers, FollowsTheClockItIsGiven) {
 }
 
 TEST(QtTimers, KillInsideItsOwnTickStopsIt) {
-    SystemClock clock;
-    int fired = 0;
+    testing::FakeClock clock;
+    int fired = 0, later = 0;
     QtTimers timers(clock);
     timers.SetHandler([&](int id, const TickSeconds&) {
+        if (id == 5) {
+            ++later;
+            return;
+        }
         ++fired;
         timers.Kill(id);
     });
     timers.Set(4, 20);
     ASSERT_TRUE(QTest::qWaitFor([&] { return fired > 0; }, 10000));
-    QTest::qWait(200);
+    // Timer 4 was re-armed for 20 ms before its handler killed it; a 20 ms timer set now is
+    // due after that, so once it has ticked, a tick of timer 4 would have come first.
+    timers.Set(5, 20);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return later > 0; }, 10000));
+    timers.Kill(5);
     EXPECT_EQ(fired, 1);
 }
 
 TEST(QtTimers, SetAgainRestartsWithTheNewInterval) {
-    SystemClock clock;
+    testing::FakeClock clock;
     std::vector<int> fired;
     QtTimers timers(clock, [&](int id, const TickSeconds&) { fired.push_back(id); });
     timers.Set(9, 20);
