@@ -11,6 +11,7 @@
 # With CLOCK=1 in the environment tocklet shows the floating clock from the start.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$top/tests/lib/home.sh"
 build=$(cd "${1:-$top/build}" && pwd)
 series=${2:-2}
 shift $(($# < 2 ? $# : 2)) || true
@@ -19,13 +20,12 @@ tool=${DESKTOP_FOOTPRINT:-$top/../shared/tools/desktop-footprint.sh}
 
 # A home with an installed, already set-up tocklet holding two tasks, so the run measures
 # the everyday start (no first-run or empty-list message).
-seed=$(mktemp -d)
-rows=$(mktemp)
-trap 'rm -rf "$seed" "$rows"' EXIT
+make_work
+seed=$work/seed rows=$work/rows
+mkdir -p "$seed"
 export XDG_CONFIG_HOME=$seed/.config
-"$build/tools/tocklet-reg" import "$top/resources/setup.reg" >/dev/null
-printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion]\n"new"="1"\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\tocklet]\n"happen"=hex(1):32,00,00\n"1"="1110,30_|meeting"\n"2"="1322,0_6|backup"\n' |
-    "$build/tools/tocklet-reg" import - >/dev/null
+seed_registry "$build/tools/tocklet-reg" "$top/resources/setup.reg" "" \
+    $'"happen"=hex(1):32,00,00\n"1"="1110,30_|meeting"\n"2"="1322,0_6|backup"'
 printf 'pcm.!default { type null }\n' > "$seed/.asoundrc"
 if [ "${CLOCK:-0}" = 1 ]; then
     printf '[option]\nclock=1\ncolor=2\n' > "$XDG_CONFIG_HOME/tocklet/zidezarudiva.ini"

@@ -8,11 +8,12 @@
 # Usage: bench/soak.sh [BUILD_DIR] [HOURS (default 10)]
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$top/tests/lib/x.sh"
+source "$top/tests/lib/faketime.sh"
 build=$(cd "${1:-$top/build}" && pwd)
 hours=${2:-10}
-libfaketime=$(dpkg -L libfaketime | grep -m1 '/libfaketimeMT\.so\.1$')
 export TZ=UTC LANG=C.UTF-8
 unset QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
 echo "machine: $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
-FAKETIME='@2026-12-07 08:58:30 x60' LD_PRELOAD=$libfaketime \
-    xvfb-run -a -s '-screen 0 1024x768x24' "$build/bench/soak_bench" "$hours"
+start_private_x
+(exec_at_time '@2026-12-07 08:58:30 x60' "$build/bench/soak_bench" "$hours")

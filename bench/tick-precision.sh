@@ -9,18 +9,19 @@
 # Usage: bench/tick-precision.sh [BUILD_DIR] [SECONDS_EACH (default 600)] [idle|busy|both]
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$top/tests/lib/x.sh"
+source "$top/tests/lib/faketime.sh"
 build=$(cd "${1:-$top/build}" && pwd)
 seconds=${2:-600}
 phases=${3:-both}
-libfaketime=$(dpkg -L libfaketime | grep -m1 '/libfaketimeMT\.so\.1$')
 export TZ=UTC LANG=C.UTF-8
 unset QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
-spinners=()
-trap '[ ${#spinners[@]} -eq 0 ] || kill "${spinners[@]}" 2>/dev/null' EXIT
 
+# The bench measures its ticks for SECONDS of real time: an interval by nature.
 run() {
-    FAKETIME='@2026-12-31 23:55:00' LD_PRELOAD=$libfaketime \
-        xvfb-run -a -s '-screen 0 1024x768x24' "$build/bench/tick_bench" "$seconds" || true
+    start_private_x
+    (exec_at_time '@2026-12-31 23:55:00' "$build/bench/tick_bench" "$seconds") || true
+    stop_private_x
 }
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)"
 if [ "$phases" != busy ]; then
@@ -28,6 +29,9 @@ if [ "$phases" != busy ]; then
     run
 fi
 [ "$phases" != idle ] || exit 0
-for _ in 1 2; do (while :; do :; done) & spinners+=($!); done
+for _ in 1 2; do
+    (while :; do :; done) &
+    stop_at_exit $!
+done
 echo "both cores busy (two spinning shells; load before them $(cut -d' ' -f1-3 /proc/loadavg)):"
 run

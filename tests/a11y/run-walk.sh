@@ -6,53 +6,33 @@
 # usage: run-walk.sh GALLERY WALKER
 # Every wait ends as soon as what it waits for arrives; the limits are for a loaded machine.
 set -euo pipefail
-
-if [[ "${1:-}" != --inside ]]; then
-    work=$(mktemp -d)
-    source "$(dirname "$0")/../helpers/xserver.sh"
-    cleanup() {
-        stop_private_x
-        rm -rf "$work"
-    }
-    trap cleanup EXIT
-    # A gallery that could not reach its display (status 75) gets a new server, twice at most.
-    for attempt in 1 2 3; do
-        start_private_x
-        status=0
-        dbus-run-session -- bash "$0" --inside "$work" "$@" || status=$?
-        stop_private_x
-        ((status == 75 && attempt < 3)) || exit "$status"
-        echo "the gallery could not start; again on a new X server" >&2
-    done
-fi
-
-work=$2 gallery=$3 walker=$4
-launcher_pid= gallery_pid=
-stop() {
-    for pid in $gallery_pid $launcher_pid; do
-        { kill "$pid" && wait "$pid"; } 2>/dev/null || true
-    done
-    return 0
-}
-trap stop EXIT
+source "$(dirname "$0")/../lib/x.sh"
+gallery=$1 walker=$2
+make_work
+fail_logs+=("$work/gallery.log" "$work/launcher.log")
 mkdir -p -m 700 "$work/config" "$work/runtime"
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 
+start_private_x
+start_private_bus session-bus
+export DBUS_SESSION_BUS_ADDRESS=$bus_address
+# The accessibility bus, known to Qt's bridge through org.a11y.Bus on the session bus: the
+# gallery starts once that name has an owner, or its bridge would find no bus to join.
 /usr/libexec/at-spi-bus-launcher --launch-immediately 2>"$work/launcher.log" &
-launcher_pid=$!
+stop_at_exit $!
+a11y_bus_up() {
+    dbus-send --session --print-reply=literal --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true
+}
+wait_until a11y_bus_up || fail "the accessibility bus did not start"
+
 "$gallery" >"$work/manifest" 2>"$work/gallery.log" &
 gallery_pid=$!
-for _ in $(seq 600); do
-    grep -qx ready "$work/manifest" && break
-    if ! kill -0 "$gallery_pid" 2>/dev/null; then
-        echo "the gallery ended before opening its windows:" >&2
-        cat "$work/gallery.log" >&2
-        exit 75
-    fi
-    sleep 0.1
-done
-grep -qx ready "$work/manifest" || { echo "the gallery opened no windows within 60 s" >&2; exit 1; }
+stop_at_exit "$gallery_pid"
+ready_or_ended() { grep -qx ready "$work/manifest" || ended "$gallery_pid"; }
+wait_until ready_or_ended || fail "the gallery opened no windows within $WAIT_LIMIT s"
+grep -qx ready "$work/manifest" || fail "the gallery ended before opening its windows"
 status=0
 timeout 180 /usr/bin/python3 "$walker" "$work/manifest" || status=$?
 if ((status != 0)); then

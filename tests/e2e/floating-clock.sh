@@ -3,82 +3,92 @@
 # SPDX-FileCopyrightText: 2026 The tocklet developers
 # End to end: the real program on a private X server with a window manager, INI "clock" 1 and
 # "color" 4. The clock must appear at (395, 0) above a maximised window with yellow digits, and
-# a drag from (400, 10) to (500, 60) must move it by (100, 50).
+# a drag from (400, 10) to (500, 60) must move it by (100, 50), on the release only.
 # With SHOT_DIR it then also photographs the clock in each of the six colours
 # (SHOT_DIR/clock-color1.png ... clock-color6.png), at 09:05:07 on a faked clock.
 # Usage: floating-clock.sh TOCKLET TOCKLET_REG SETUP_REG [SHOT_DIR]
 set -euo pipefail
+source "$(dirname "$0")/../lib/home.sh"
+source "$(dirname "$0")/../lib/faketime.sh"
 tocklet=$1 reg=$2 setup=$3 shots=${4:-}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-source "$(dirname "$0")/lib.sh"
-e2e_private_home "$work"
-e2e_seed_registry "$reg" "$setup" "" '"1"="1110,30_|e2e"'
-
-cat > "$work/inside-x.sh" <<INNER
-set -u
-cd "$work"
+make_work
+private_home "$work"
+fail_logs+=("$work/app.log")
+seed_registry "$reg" "$setup" "" '"1"="1110,30_|e2e"'
 ini=$XDG_CONFIG_HOME/tocklet/zidezarudiva.ini
-fail() { echo "FAIL: \$*"; cat "$work/app.log"; exit 1; }
+cd "$work"
 
-# start COLOR [FAKETIME_TIME]: the program with the clock on in that colour; sets app.
+# start COLOR [FAKETIME_SPEC]: the program with the clock on in that colour; sets app.
 start() {
-    printf '[option]\nclock=1\ncolor=%s\n' "\$1" > "\$ini"
-    if [ -n "\${2:-}" ]; then
-        ASAN_OPTIONS=\${ASAN_OPTIONS:-}:verify_asan_link_order=0 FAKETIME="\$2" \
-            LD_PRELOAD="$libfaketime" "$tocklet" > "$work/app.log" 2>&1 &
+    printf '[option]\nclock=1\ncolor=%s\n' "$1" >"$ini"
+    if [ -n "${2:-}" ]; then
+        exec_at_time "$2" "$tocklet" >"$work/app.log" 2>&1 &
     else
-        "$tocklet" > "$work/app.log" 2>&1 &
+        "$tocklet" >"$work/app.log" 2>&1 &
     fi
-    app=\$!
+    app=$!
+    stop_at_exit "$app"
 }
 
-# The clock window's absolute position as "x,y" once it is mapped (empty after 10 s).
+# The clock window's absolute position as "x,y"; empty until it is there.
 clock_at() {
-    for i in \$(seq 1 100); do
-        local line=\$(xwininfo -root -tree | grep '("tocklet" "tocklet")  135x25' | head -1)
-        if [ -n "\$line" ]; then
-            echo "\$line" | sed -E 's/.* \+(-?[0-9]+)\+(-?[0-9]+)\$/\1,\2/'
-            return
-        fi
-        sleep 0.1
-    done
+    xwininfo -root -tree | grep -m1 '("tocklet" "tocklet")  135x25' |
+        sed -E 's/.* \+(-?[0-9]+)\+(-?[0-9]+)$/\1,\2/'
 }
+clock_is_at() { [ "$(clock_at)" = "$1" ]; }
 
-openbox > "$work/wm.log" 2>&1 & sleep 1
-xlogo -geometry 300x200+0+0 > /dev/null 2>&1 & sleep 1
-wmctrl -r xlogo -b add,maximized_vert,maximized_horz; sleep 0.5
+# What the screen shows of the clock's place at (395, 0): a checksum, and the colours there.
+face_sum() { xwd -root -silent | convert xwd:- -crop 135x25+395+0 +repage rgb:- | md5sum; }
+face_has() {
+    xwd -root -silent | convert xwd:- -crop 135x25+395+0 +repage -format %c histogram:info:- |
+        grep -qi "$1"
+}
+# next_tick: the face shows another time (or the clock left its place), so the program has
+# gone on by one tick of its face.
+next_tick() {
+    face_before=$(face_sum)
+    wait_until face_changed || fail "the clock's face stopped"
+}
+face_changed() { ! clock_is_at 395,0 || [ "$(face_sum)" != "$face_before" ]; }
+
+start_private_x 1024x700x24
+start_window_manager
+xlogo -geometry 300x200+0+0 >/dev/null 2>&1 &
+stop_at_exit $!
+wait_until shown '^xlogo$' || fail "no xlogo window"
+wmctrl -r xlogo -b add,maximized_vert,maximized_horz
+maximised() {
+    local state
+    state=$(xprop -id "$(window '^xlogo$')" _NET_WM_STATE)
+    [[ $state == *MAXIMIZED_VERT* && $state == *MAXIMIZED_HORZ* ]]
+}
+wait_until maximised || fail "xlogo was not maximised"
 
 start 4
-at=\$(clock_at)
-[ "\$at" = "395,0" ] || fail "clock at '\$at', not 395,0"
-sleep 1.5  # the digits come with the face's first tick
-xwd -root -silent | convert xwd:- -crop 135x25+395+0 +repage "$work/clock.png"
-convert "$work/clock.png" -format %c histogram:info:- | grep -qi '#FFFF00' ||
-    fail "no yellow digits on top at 395,0"
+wait_until clock_is_at 395,0 || fail "clock at '$(clock_at)', not 395,0"
+# The digits come with the face's first tick.
+wait_until face_has '#FFFF00' || fail "no yellow digits on top at 395,0"
 echo "clock at 395,0 above the maximised window, yellow digits"
 
-xdotool mousemove 400 10 mousedown 1 mousemove 450 30 mousemove 500 60
-sleep 0.3
-at=\$(clock_at)
-[ "\$at" = "395,0" ] || fail "clock followed the pointer before the release: \$at"
+xdotool mousemove --sync 400 10 mousedown 1 mousemove --sync 450 30 mousemove --sync 500 60
+# Two ticks of the face later the program has long had the motion: the clock must not follow.
+next_tick
+next_tick
+clock_is_at 395,0 || fail "clock followed the pointer before the release: $(clock_at)"
 xdotool mouseup 1
-sleep 0.5
-at=\$(clock_at)
-[ "\$at" = "495,50" ] || fail "dragged clock at '\$at', not 495,50"
+wait_until clock_is_at 495,50 || fail "dragged clock at '$(clock_at)', not 495,50"
 echo "drag from 400,10 to 500,60 moved it to 495,50"
-kill \$app; wait \$app 2>/dev/null || true
+stop_process "$app"
 
 if [ -n "$shots" ]; then
+    digits=(- '#FF0000' '#00FF00' '#0000FF' '#FFFF00' '#00FFFF' '#FFFFFF')
     for colour in 1 2 3 4 5 6; do
-        start \$colour '@2026-12-07 09:05:05'
-        [ "\$(clock_at)" = "395,0" ] || fail "no clock in colour \$colour"
-        sleep 2.2
-        xwd -root -silent | convert xwd:- -crop 135x25+395+0 +repage "$shots/clock-color\$colour.png"
-        kill \$app; wait \$app 2>/dev/null || true
+        # The first tick shows the second after the start: 09:05:07.
+        start $colour '@2026-12-07 09:05:06'
+        wait_until clock_is_at 395,0 || fail "no clock in colour $colour"
+        wait_until face_has "${digits[colour]}" || fail "no digits in colour $colour"
+        picture_of "$shots/clock-color$colour.png" -root -- -crop 135x25+395+0 +repage
+        stop_process "$app"
     done
     echo "wrote $shots/clock-color1.png ... clock-color6.png"
 fi
-exit 0
-INNER
-in_private_x 1024x700x24 bash "$work/inside-x.sh"

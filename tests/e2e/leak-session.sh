@@ -10,20 +10,17 @@
 # Usage: leak-session.sh TOCKLET TOCKLET_REG SETUP_REG   (TOCKLET from a -DTOCKLET_SANITIZE=ON build)
 # LEAK_SUPPRESSIONS=/dev/null shows what the list hides (a check that leaks are reported).
 set -euo pipefail
-if [ -z "${TOCKLET_IN_X:-}" ]; then
-    source "$(dirname "$0")/../helpers/xserver.sh"
-    export TOCKLET_IN_X=1
-    in_private_x 1024x700x24 "$0" "$@" && exit 0 || exit
-fi
-TOCKLET=$(readlink -f "$1") TOCKLET_REG=$2 SETUP_REG=$3
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-work=$(mktemp -d)
-trap 'kill $(instances) 2>/dev/null || true; rm -rf "$work"' EXIT
-source "$here/lib.sh"
-e2e_private_home "$work"
+source "$here/../lib/home.sh"
+TOCKLET=$(readlink -f "$1") TOCKLET_REG=$2 SETUP_REG=$3
+make_work
+private_home "$work"
+fail_logs+=("$work/app.log")
+end_instances() { kill $(instances) 2>/dev/null || true; }
+at_exit end_instances
 # The chime with sound and message, and two reminders; this "happen" (two tasks) replaces
 # the seeded count.
-e2e_seed_registry "$TOCKLET_REG" "$SETUP_REG" "" \
+seed_registry "$TOCKLET_REG" "$SETUP_REG" "" \
     $'"ClockOpen"=hex(1):31\n"music"=hex(1):31,00\n"word"=hex(1):31,00,00\n"happen"=hex(1):32,00,00\n"1"="1111,1_|first"\n"2"="1111,1_|second"'
 
 # The local clock of the session starts at 10:59:50 through a time zone of its own (an offset
@@ -39,59 +36,63 @@ run_tocklet() {
     TZ=$zone ASAN_OPTIONS=detect_leaks=1:log_path=$work/asan \
         LSAN_OPTIONS=suppressions=${LEAK_SUPPRESSIONS:-$here/lsan.supp} UBSAN_OPTIONS=print_stacktrace=1 "$TOCKLET"
 }
-
-fail() { echo "FAIL: $*"; cat "$work/app.log"; exit 1; }
-window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
-shown() { [ -n "$(window "$1")" ]; }  # looked up again at each try of wait_until
-gone() { [ -z "$(window "$1")" ]; }
-running() { [ -n "$(instances)" ]; }
-press() {  # NAME KEY: focus the window titled NAME and press KEY in it
-    local w
-    w=$(window "$1") && [ -n "$w" ] && xdotool windowfocus --sync "$w" key "$2"
+# later_start: a second start, which shows the running one's panel and ends.
+later_start() {
+    run_tocklet 2>/dev/null &
+    reap $! || true
 }
 step() { echo "leak session: $*"; }
+# menu_key KEY: the panel's 时间参数设置 menu (Alt+F) opened, then KEY pressed in it.
+menu_key() {
+    local mark panel
+    mark=$(x_events_mark)
+    panel=$(wait_shown "$panel_title")
+    press "$panel" alt+f
+    wait_until popup_since "$mark" || fail "no menu"
+    xdotool key "$1"
+}
+no_instance() { [ -z "$(instances)" ]; }
 
-(cd "$work" && run_tocklet) > "$work/app.log" 2>&1 &
+start_private_x 1024x700x24
+watch_x_events
+(cd "$work" && run_tocklet) >"$work/app.log" 2>&1 &
 first=$!
 step "started (pid $first)"
-wait_until 60 shown '^整 点 提 醒$' || fail "no chime message"
-step "chime" && press '^整 点 提 醒$' Return
+chime=$(wait_shown '^整 点 提 醒$')
+step "chime" && press "$chime" Return
 for n in 1 2; do
-    wait_until 120 shown '^Hi$' || fail "no reminder $n"
-    sleep 1
-    step "reminder $n" && press '^Hi$' Return && sleep 1
+    # Due at 11:01, 70 s after the start.
+    reminder=$(WAIT_LIMIT=150 wait_shown '^Hi$')
+    step "reminder $n" && press "$reminder" Return
+    wait_until eval '! viewable "$reminder"' || fail "reminder $n stays open"
 done
-wait_until 10 gone '^Hi$' || fail "a reminder stays open"
+wait_until gone '^Hi$' || fail "a reminder stays open"
 
 # The add-task dialog from the panel's menu, as a user: the panel comes back with a later start.
-run_tocklet 2>/dev/null || true
-wait_until 20 shown '^超级守时鸟' || fail "no panel"
-press '^超级守时鸟' alt+f && sleep 0.5 && xdotool key n
-wait_until 10 shown '^添加新任务$' || fail "no add-task dialog"
-dialog=$(window '^添加新任务$')
-click_dlu() {  # X Y: a click at (X, Y) dialog units in the add-task dialog, 225 x 130 units
-    local X Y WIDTH HEIGHT SCREEN WINDOW
-    eval "$(xdotool getwindowgeometry --shell "$dialog")"
-    xdotool mousemove --sync $((X + WIDTH * $1 / 225)) $((Y + HEIGHT * $2 / 130)) click 1
-}
-click_dlu 34 24 && click_dlu 42 47 && click_dlu 112 90
+later_start
+menu_key n
+dialog=$(wait_shown '^添加新任务$')
+wait_until has_focus "$dialog" || fail "the add-task dialog has no focus"
+# Clicks at places of the add-task dialog, 225 x 130 dialog units.
+click_dlu "$dialog" 34 24 225 130 && click_dlu "$dialog" 42 47 225 130
+click_dlu "$dialog" 112 90 225 130
 xdotool type added
-click_dlu 97 116
-wait_until 10 shown '^守时鸟向您提示$' || fail "the task was not stored"
-press '^守时鸟向您提示$' Return && sleep 0.5
-click_dlu 185 115
+click_dlu "$dialog" 97 116 225 130
+box=$(wait_shown '^守时鸟向您提示$')
+press "$box" Return
+wait_until gone '^守时鸟向您提示$' || fail "the message stays"
+click_dlu "$dialog" 185 115 225 130
 step "task added, restarting"
-wait_until 30 eval '! kill -0 $first 2>/dev/null' || fail "the first instance did not end"
+wait_until ended "$first" || fail "the first instance did not end"
 # A leak check that could not run (the process aborted at its end) must not pass as clean.
 rc=0 && wait "$first" || rc=$?
 [ "$rc" -eq 0 ] || fail "the first instance ended with status $rc"
-wait_until 30 running || fail "no restarted instance"
+wait_until eval '! no_instance' || fail "no restarted instance"
 second=$(instances)
-sleep 3
-run_tocklet 2>/dev/null || true
-wait_until 20 shown '^超级守时鸟' || fail "restarted: no panel"
-press '^超级守时鸟' alt+f && sleep 0.5 && xdotool key x
-wait_until 30 eval '! kill -0 $second 2>/dev/null' || fail "the exit command did not end it"
+wait_until panel_hidden "$second" || fail "restarted: the panel did not hide"
+later_start
+menu_key x
+wait_until ended "$second" || fail "the exit command did not end it"
 step "quit (pid $second)"
 "$TOCKLET_REG" tasks | grep -q added || fail "the added task is not stored"
 

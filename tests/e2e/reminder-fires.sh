@@ -7,32 +7,24 @@
 # the "Hi" pop-up must appear.
 # Usage: reminder-fires.sh TOCKLET TOCKLET_REG SETUP_REG [SCREENSHOT.png]
 set -euo pipefail
+source "$(dirname "$0")/../lib/home.sh"
+source "$(dirname "$0")/../lib/faketime.sh"
 tocklet=$1 reg=$2 setup=$3 shot=${4:-}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-source "$(dirname "$0")/lib.sh"
-# Silence: a null ALSA sink, so the reminder sound plays nowhere.
-e2e_private_home "$work" $'pcm.!default { type null }\nctl.!default { type hw card 0 }'
+make_work
+private_home "$work"
+fail_logs+=("$work/app.log")
 # "开会" in code page 936.
-e2e_seed_registry "$reg" "$setup" "" $'"1"="1110,31_|\xbf\xaa\xbb\xe1 e2e"'
+seed_registry "$reg" "$setup" "" $'"1"="1110,31_|\xbf\xaa\xbb\xe1 e2e"'
 "$reg" tasks
 
-cat > "$work/inside-x.sh" <<INNER
-set -u
+start_private_x 1024x700x24
 cd "$work"
-ASAN_OPTIONS=\${ASAN_OPTIONS:-}:verify_asan_link_order=0 FAKETIME='@2026-12-07 10:29:30 x10' \
-    LD_PRELOAD="$libfaketime" "$tocklet" > "$work/app.log" 2>&1 &
-app=\$!
-for i in \$(seq 1 300); do
-    if xdotool search --onlyvisible --name '^Hi\$' >/dev/null 2>&1; then
-        echo "reminder window appeared after \$((i / 10)).\$((i % 10)) s"
-        sleep 0.5
-        [ -n "$shot" ] && xwd -root -silent | convert xwd:- -trim +repage "$shot"
-        kill \$app; exit 0
-    fi
-    if ! kill -0 \$app 2>/dev/null; then echo "tocklet ended early"; cat "$work/app.log"; exit 1; fi
-    sleep 0.1
-done
-echo "no reminder window within 30 s"; cat "$work/app.log"; kill \$app; exit 1
-INNER
-in_private_x 1024x700x24 bash "$work/inside-x.sh"
+exec_at_time '@2026-12-07 10:29:30 x10' "$tocklet" >"$work/app.log" 2>&1 &
+app=$!
+stop_at_exit "$app"
+# Half a minute of its clock to the first whole minute, one more to the task: 9 s of real time.
+reminder_or_end() { shown '^Hi$' || ended "$app"; }
+wait_until reminder_or_end || fail "no reminder window within $WAIT_LIMIT s"
+shown '^Hi$' || fail "tocklet ended early"
+echo "reminder window appeared after $SECONDS s"
+[ -z "$shot" ] || picture_of "$shot" -root -- -trim +repage

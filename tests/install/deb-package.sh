@@ -5,8 +5,12 @@
 # file under the configured prefix, depends on the shared libraries the programs link, and
 # recommends what makes sound reach the desktop's sound server.
 # Usage: deb-package.sh BUILD_DIR
+set -euo pipefail
+source "$(dirname "$0")/../lib/home.sh"
 build=$1
-source "$(dirname "$0")/lib.sh"
+make_work
+install_build "$build"
+private_home "$work/home"
 cpack -G DEB -B "$work/deb" --config "$build/CPackConfig.cmake" > "$work/cpack.log" 2>&1 ||
     fail "cpack: $(cat "$work/cpack.log")"
 deb=$(ls "$work"/deb/tocklet_*.deb)

@@ -6,34 +6,36 @@
 # sequence reads it, the first-use password dialog opens, and once a password is chosen the
 # autostart entry names the installed program.
 # Usage: first-run.sh BUILD_DIR
+set -euo pipefail
+source "$(dirname "$0")/../lib/home.sh"
 build=$1
-source "$(dirname "$0")/lib.sh"
+make_work
+install_build "$build"
+private_home "$work/home"
+fail_logs+=("$work/app.log")
 hive=$XDG_CONFIG_HOME/tocklet/registry.reg
+autostart=$XDG_CONFIG_HOME/autostart/tocklet.desktop
 
 # What the installer's keys look like in a registry of their own.
 XDG_CONFIG_HOME=$work/reference "$prefix/bin/tocklet-reg" import "$prefix/share/tocklet/setup.reg" >/dev/null
 XDG_CONFIG_HOME=$work/reference "$prefix/bin/tocklet-reg" export "$work/reference.reg"
 
 mkdir "$work/elsewhere"
-cat > "$work/inside-x.sh" <<INNER
-set -u
-cd "$work/elsewhere"
-"$prefix/bin/tocklet" > "$work/app.log" 2>&1 &
-app=\$!
-found() { xdotool search --onlyvisible --name '^第一次使用\$'; }
-for i in \$(seq 1 300); do found >/dev/null 2>&1 && break; sleep 0.1; done
-if ! found >/dev/null 2>&1; then echo "no first-use dialog"; kill \$app; exit 1; fi
-sleep 0.3
+start_private_x
+(cd "$work/elsewhere" && exec "$prefix/bin/tocklet") >"$work/app.log" 2>&1 &
+app=$!
+stop_at_exit "$app"
+dialog=$(wait_shown '^第一次使用$')
+wait_until has_focus "$dialog" || fail "the first-use dialog has no focus"
 # Choose a password: type it twice and confirm, then acknowledge the reminder to keep it.
-xdotool type --delay 20 'e2e1'; xdotool key Tab; xdotool type --delay 20 'e2e1'
-for i in \$(seq 1 10); do
-    [ -f "$XDG_CONFIG_HOME/autostart/tocklet.desktop" ] && break
-    xdotool key Return; sleep 0.5
-done
-sleep 0.3
-kill \$app
-INNER
-run_in_x bash "$work/inside-x.sh" || fail "first run: $(cat "$work/app.log")"
+xdotool type --delay 20 'e2e1'
+xdotool key Tab
+xdotool type --delay 20 'e2e1'
+xdotool key Return
+box=$(wait_shown '^守时鸟向您提示$')
+press "$box" Return
+wait_until test -s "$autostart" || fail "no autostart entry was written"
+stop_process "$app"
 
 [ -f "$hive" ] || fail "no registry file was created"
 "$prefix/bin/tocklet-reg" query 'HKLM\Software\Microsoft\Windows\tocklet' CloseHour >/dev/null ||
@@ -47,7 +49,7 @@ tr -d '\r' < "$work/reference.reg" | grep '^"' | while IFS= read -r line; do
 done
 "$prefix/bin/tocklet-reg" query 'HKLM\Software\Microsoft\Windows\CurrentVersion' new | grep -q $'\t1$' ||
     fail "the first run did not end"
-grep -qxF "Exec=\"$prefix/bin/tocklet\"" "$XDG_CONFIG_HOME/autostart/tocklet.desktop" ||
-    fail "the autostart entry does not name the installed program: $(cat "$XDG_CONFIG_HOME/autostart/tocklet.desktop")"
+grep -qxF "Exec=\"$prefix/bin/tocklet\"" "$autostart" ||
+    fail "the autostart entry does not name the installed program: $(cat "$autostart")"
 
 echo "the first run created the registry from setup.reg and named the installed program"

@@ -5,8 +5,12 @@
 # that prefix, the desktop entry and AppStream metadata pass Debian's validators, and the man
 # pages render without warnings.
 # Usage: install-tree.sh BUILD_DIR APP_ID
+set -euo pipefail
+source "$(dirname "$0")/../lib/home.sh"
 build=$1 app_id=$2
-source "$(dirname "$0")/lib.sh"
+make_work
+install_build "$build"
+private_home "$work/home"
 
 expected="bin/tocklet
 bin/tocklet-reg
