@@ -31,9 +31,10 @@ void WriteScript(const fs::path& file, const std::string& body) {
     fs::permissions(file, fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read);
 }
 
-// The started program runs on its own; wait (boundedly) for the file it writes.
+// The started program runs on its own; wait for the file it writes (a minute at most, for a
+// loaded machine).
 std::string WaitForFile(const fs::path& file) {
-    for (int i = 0; i < 1000; ++i) {
+    for (int i = 0; i < 6000; ++i) {
         std::ifstream in(file);
         std::stringstream text;
         text << in.rdbuf();

@@ -15,6 +15,10 @@ end_instances() { kill $(instances) 2>/dev/null || true; }
 at_exit end_instances
 start_private_x 1024x700x24
 watch_x_events
+fail_details() {
+    echo "-- instances: $(instances | tr '\n' ' ')"
+    x_windows_report
+}
 
 # store_registry USE_PASSWORD: first run done, one task (no start-up message), password
 # "secret", protection on (1) or off (0).

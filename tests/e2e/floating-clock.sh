@@ -32,24 +32,32 @@ start() {
 
 # The clock window's absolute position as "x,y"; empty until it is there.
 clock_at() {
-    xwininfo -root -tree | grep -m1 '("tocklet" "tocklet")  135x25' |
+    xwininfo -root -tree | awk '/\("tocklet" "tocklet"\)  135x25/ && !found { found = 1; print }' |
         sed -E 's/.* \+(-?[0-9]+)\+(-?[0-9]+)$/\1,\2/'
 }
 clock_is_at() { [ "$(clock_at)" = "$1" ]; }
 
-# What the screen shows of the clock's place at (395, 0): a checksum, and the colours there.
-face_sum() { xwd -root -silent | convert xwd:- -crop 135x25+395+0 +repage rgb:- | md5sum; }
+# What the screen shows of the clock's place at (395, 0): its pixels' checksum, its colours.
+# A capture can fail while windows change: the waits below then try again.
+face() { xwd -root -silent 2>/dev/null | convert xwd:- -crop 135x25+395+0 +repage "$@" 2>/dev/null; }
+face_sum() { face rgb:- | md5sum; }
 face_has() {
-    xwd -root -silent | convert xwd:- -crop 135x25+395+0 +repage -format %c histogram:info:- |
-        grep -qi "$1"
+    local colours
+    colours=$(face -format %c histogram:info:-) && grep -qi "$1" <<<"$colours"
 }
-# next_tick: the face shows another time (or the clock left its place), so the program has
-# gone on by one tick of its face.
+# next_tick: the face shows another time, or the clock left its place: the program has gone
+# on by one tick of its face.
 next_tick() {
-    face_before=$(face_sum)
+    wait_until read_face || fail "no picture of the clock"
     wait_until face_changed || fail "the clock's face stopped"
 }
-face_changed() { ! clock_is_at 395,0 || [ "$(face_sum)" != "$face_before" ]; }
+read_face() { face_before=$(face_sum); }
+face_changed() {
+    local at now
+    at=$(clock_at) && [ -n "$at" ] || return 1
+    [ "$at" != 395,0 ] && return 0
+    now=$(face_sum) && [ "$now" != "$face_before" ]
+}
 
 start_private_x 1024x700x24
 start_window_manager

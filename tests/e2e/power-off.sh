@@ -36,10 +36,10 @@ open_countdown() { [ -n "$(countdown)" ]; }
 no_countdown() { [ -z "$(countdown)" ]; }
 prompt_open() { password_prompt >/dev/null; }
 closehour() { "$reg" query 'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\tocklet' | grep -i closehour; }
-# How full the countdown's bar is, in percent: on the row where its blue is widest, the blue
-# against the blue and the white.
+# bar_percent XWD_FILE: how full the countdown's bar is in that picture, in percent: on the
+# row where its blue is widest, the blue against the blue and the white.
 bar_percent() {
-    xwd -silent -id "$(countdown)" | convert xwd:- -depth 8 txt:- | awk -F '[(),: ]+' '
+    convert "xwd:$1" -depth 8 txt:- | awk -F '[(),: ]+' '
         NR > 1 && $5 >= 190 && $5 <= 245 && $4 >= 135 && $4 <= 190 && $3 >= 35 && $3 <= 110 { blue[$2]++; next }
         NR > 1 && $3 == 255 && $4 == 255 && $5 == 255 { white[$2]++ }
         END {
@@ -47,7 +47,11 @@ bar_percent() {
             print (most > 0 ? int(100 * most / (most + white[row])) : 0)
         }'
 }
-half_full() { [ "$(bar_percent)" -ge 50 ]; }
+# half_full: a picture of the countdown, in countdown.xwd, shows its bar at least half full.
+half_full() {
+    xwd -silent -id "$(countdown)" >"$work/countdown.xwd" 2>/dev/null &&
+        [ "$(bar_percent "$work/countdown.xwd")" -ge 50 ]
+}
 
 start_private_x 1024x700x24
 start_window_manager
@@ -58,7 +62,7 @@ stop_at_exit "$app"
 wait_until open_countdown || fail "no countdown"
 if [ -n "$shot" ]; then  # the window alone: openbox gives every frame a close box
     wait_until half_full || fail "the countdown's bar did not fill"
-    picture_of "$shot" -id "$(countdown)"
+    convert "xwd:$work/countdown.xwd" "$shot"
 fi
 wait_until prompt_open || fail "no password prompt once the bar is full"
 [ ! -s "$work/login1.log" ] || fail "power-off requested before the password"

@@ -12,9 +12,11 @@ tests_lib=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # The logs fail shows the end of (add with fail_logs+=(FILE)).
 fail_logs=()
 
-# fail MESSAGE...: says why, shows the end of each log in fail_logs, and ends the script with 1.
+# fail MESSAGE...: says why, shows the end of each log in fail_logs and what a script's
+# fail_details function (when it has one) prints, and ends the script with 1.
 fail() {
     echo "FAIL: $*" >&2
+    ! declare -F fail_details >/dev/null || fail_details >&2 || true
     local log
     for log in "${fail_logs[@]}"; do
         [ -s "$log" ] || continue

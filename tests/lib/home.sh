@@ -53,8 +53,10 @@ panel_title='^超级守时鸟'
 # panel_hidden PID: the panel of that tocklet has been shown and hidden again (the end of its
 # start-up, 0.8 s after it showed), as recorded since watch_x_events (x.sh).
 panel_hidden() {
-    local w
-    for w in $(xdotool search --pid "$1" --name "$panel_title" 2>/dev/null); do
+    local w windows
+    windows=$(xdotool search --pid "$1" --name "$panel_title" 2>/dev/null) || return 1
+    x_events_sync  # the record holds the creation of the windows just found
+    for w in $windows; do
         [ "$(last_map_event "$w")" = UnmapNotify ] && return 0
     done
     return 1

@@ -83,27 +83,35 @@ start_tray() {
 }
 _tray_up() { tray_window=$(xdotool search --name '^panel$' 2>/dev/null | head -n1) && [ -n "$tray_window" ]; }
 
-# watch_x_events: records from now on each top-level window that is mapped or unmapped, once
-# the recorder is known to listen: a property set on the root window has reached it.
+# watch_x_events: records from now on each top-level window that is created, mapped, unmapped
+# or destroyed, once the recorder is known to listen.
 watch_x_events() {
     x_events=$x_server_dir/events
     xev -root -event substructure -event property >"$x_events" 2>&1 &
     stop_at_exit $!
-    wait_until _x_events_heard || fail "xev does not record events"
-}
-_x_events_heard() {
-    xprop -root -f _TOCKLET_TEST_MARK 8s -set _TOCKLET_TEST_MARK 1
-    grep -q '(_TOCKLET_TEST_MARK)' "$x_events"
+    x_events_sync
 }
 
-# x_events_mark: where the record stands now, for x_saw and popup_since.
+# x_events_sync: everything the X server did until now is in the record: a property set on
+# the root window now has reached the recorder, and events reach it in order.
+x_events_sync() {
+    _x_marks=$(_x_marks_heard)
+    wait_until _x_mark_heard || fail "xev does not record events"
+}
+_x_marks_heard() { grep -c '(_TOCKLET_TEST_MARK)' "$x_events" || true; }
+_x_mark_heard() {
+    xprop -root -f _TOCKLET_TEST_MARK 8s -set _TOCKLET_TEST_MARK 1
+    [ "$(_x_marks_heard)" -gt "$_x_marks" ]
+}
+
+# x_events_mark: where the record stands now, for popup_since.
 x_events_mark() { wc -l <"$x_events"; }
 
-# The map and unmap events recorded after line SINCE: "LINE TYPE WINDOW(hex) OVERRIDE(0|1)".
-_x_map_events() {
+# The window events recorded after line SINCE: "LINE TYPE WINDOW(hex) OVERRIDE(0|1)".
+_x_window_events() {
     awk -v since="${1:-0}" '
         NR <= since { next }
-        /^(Map|Unmap)Notify event,/ { type = $1; next }
+        /^(Create|Destroy|Map|Unmap)Notify event,/ { type = $1; next }
         type != "" && match($0, /window 0x[0-9a-f]+/) {
             print NR, type, substr($0, RSTART + 7, RLENGTH - 7), ($0 ~ /override YES/)
             type = ""
@@ -111,15 +119,20 @@ _x_map_events() {
 }
 
 # last_map_event WINDOW: MapNotify or UnmapNotify, whichever came last for the window (a
-# decimal id, as xdotool gives it); nothing when neither has.
+# decimal id, as xdotool gives it) since it was created; nothing when neither has. The X
+# server gives a later program's windows the ids of an earlier one's, so what came before
+# the window's creation belongs to another window.
 last_map_event() {
     local hex
     hex=$(printf '0x%x' "$1")
-    _x_map_events | awk -v w="$hex" '$3 == w { last = $2 } END { if (last) print last }'
+    _x_window_events | awk -v w="$hex" '
+        $3 == w && $2 == "CreateNotify" { last = "" }
+        $3 == w && ($2 == "MapNotify" || $2 == "UnmapNotify") { last = $2 }
+        END { if (last) print last }'
 }
 
 # popup_since MARK: a menu or other override-redirect window was mapped after MARK.
-popup_since() { _x_map_events "$1" | awk '$2 == "MapNotify" && $4 { found = 1 } END { exit !found }'; }
+popup_since() { _x_window_events "$1" | awk '$2 == "MapNotify" && $4 { found = 1 } END { exit !found }'; }
 
 # window NAME: the first shown window whose title matches the regular expression NAME.
 window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
@@ -170,4 +183,7 @@ _picture_settled() {
 }
 
 # viewable WINDOW: the window (an id) is mapped and on the screen.
-viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+viewable() {
+    local info
+    info=$(xwininfo -id "$1" 2>/dev/null) && grep -q 'Map State: IsViewable' <<<"$info"
+}
