@@ -18,6 +18,7 @@ private_home "$work"
 fail_logs+=("$work/app.log")
 end_instances() { kill $(instances) 2>/dev/null || true; }
 at_exit end_instances
+fail_details() { cat "$work"/asan.* 2>/dev/null | head -80; }
 # The chime with sound and message, and two reminders; this "happen" (two tasks) replaces
 # the seeded count.
 seed_registry "$TOCKLET_REG" "$SETUP_REG" "" \
@@ -32,9 +33,11 @@ ahead=$(((10 * 3600 + 59 * 60 + 50 - now % 86400 + 86400) % 86400))  # local - U
 [ "$ahead" -gt 43200 ] && ahead=$((ahead - 86400))
 if [ "$ahead" -ge 0 ]; then sign=-; else sign=+ ahead=$((-ahead)); fi  # POSIX: west is +
 zone=$(printf 'LKT%s%02d:%02d:%02d' "$sign" $((ahead / 3600)) $((ahead / 60 % 60)) $((ahead % 60)))
+# The log holds reports only: LeakSanitizer's count of suppressed leaks stays out of it.
 run_tocklet() {
     TZ=$zone ASAN_OPTIONS=detect_leaks=1:log_path=$work/asan \
-        LSAN_OPTIONS=suppressions=${LEAK_SUPPRESSIONS:-$here/lsan.supp} UBSAN_OPTIONS=print_stacktrace=1 "$TOCKLET"
+        LSAN_OPTIONS=suppressions=${LEAK_SUPPRESSIONS:-$here/lsan.supp}:print_suppressions=0 \
+        UBSAN_OPTIONS=print_stacktrace=1 "$TOCKLET"
 }
 # later_start: a second start, which shows the running one's panel and ends.
 later_start() {
