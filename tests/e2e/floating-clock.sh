@@ -18,7 +18,8 @@ seed_registry "$reg" "$setup" "" '"1"="1110,30_|e2e"'
 ini=$XDG_CONFIG_HOME/tocklet/zidezarudiva.ini
 cd "$work"
 
-# start COLOR [FAKETIME_SPEC]: the program with the clock on in that colour; sets app.
+# start COLOR [FAKED_TIME]: the program with the clock on in that colour, on a faked clock
+# when FAKED_TIME is given (as exec_at_time takes it); sets app.
 start() {
     printf '[option]\nclock=1\ncolor=%s\n' "$1" >"$ini"
     if [ -n "${2:-}" ]; then

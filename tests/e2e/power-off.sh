@@ -37,14 +37,14 @@ no_countdown() { [ -z "$(countdown)" ]; }
 prompt_open() { password_prompt >/dev/null; }
 closehour() { "$reg" query 'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\tocklet' | grep -i closehour; }
 # bar_percent XWD_FILE: how full the countdown's bar is in that picture, in percent: on the
-# row where its blue is widest, the blue against the blue and the white.
+# row with the most of the bar's blue and white (a row through the bar), the blue against both.
 bar_percent() {
     convert "xwd:$1" -depth 8 txt:- | awk -F '[(),: ]+' '
-        NR > 1 && $5 >= 190 && $5 <= 245 && $4 >= 135 && $4 <= 190 && $3 >= 35 && $3 <= 110 { blue[$2]++; next }
-        NR > 1 && $3 == 255 && $4 == 255 && $5 == 255 { white[$2]++ }
+        NR > 1 && $5 >= 190 && $5 <= 245 && $4 >= 135 && $4 <= 190 && $3 >= 35 && $3 <= 110 { blue[$2]++; bar[$2]++ }
+        NR > 1 && $3 == 255 && $4 == 255 && $5 == 255 { bar[$2]++ }
         END {
-            for (y in blue) if (blue[y] > most) { most = blue[y]; row = y }
-            print (most > 0 ? int(100 * most / (most + white[row])) : 0)
+            for (y in bar) if (bar[y] > most) { most = bar[y]; row = y }
+            print (most > 0 ? int(100 * blue[row] / most) : 0)
         }'
 }
 # half_full: a picture of the countdown, in countdown.xwd, shows its bar at least half full.

@@ -5,13 +5,14 @@
 # keeps a semaphore named after its process number that outlives a killed run, and a later
 # wrapper that gets the same number refuses to start ("sem_open: File exists").
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-[ -n "${libfaketime:-}" ] || libfaketime=$(dpkg -L libfaketime | grep -m1 '/libfaketimeMT\.so\.1$')
+[ -n "${libfaketime:-}" ] ||
+    libfaketime=$(dpkg -L libfaketime | awk '/\/libfaketimeMT\.so\.1$/ && !found { found = 1; print }')
 
-# exec_at_time SPEC COMMAND...: replaces the calling shell by COMMAND on the clock SPEC
+# exec_at_time CLOCK COMMAND...: replaces the calling shell by COMMAND on a faked CLOCK
 # ('@2026-12-07 10:29:30 x10': that local time at its start, ten times as fast), so that the
 # caller knows COMMAND's process; call it in the background or in a subshell:
-#   exec_at_time SPEC PROGRAM >LOG & pid=$!      (cd DIR && exec_at_time SPEC PROGRAM)
-# Never a frozen clock (a SPEC without @): it stops the program's event loop. AddressSanitizer's
+#   exec_at_time CLOCK PROGRAM >LOG & pid=$!      (cd DIR && exec_at_time CLOCK PROGRAM)
+# Never a frozen clock (one without @): it stops the program's event loop. AddressSanitizer's
 # link-order check is off: it takes the preloaded library for a fault.
 exec_at_time() {
     export FAKETIME=$1 LD_PRELOAD=$libfaketime
