@@ -26,6 +26,11 @@ std::vector<std::filesystem::path> DataDirsFor(const std::filesystem::path& exec
 /// InstalledDataDir() when the executable cannot be found.
 std::vector<std::filesystem::path> ProgramDataDirs();
 
+/// Where the user's guide is: ProgramDataDirs(), then the documentation folder found the same
+/// way (../share/doc/tocklet beside the executable's folder once installed, then the one
+/// configured at build time).
+std::vector<std::filesystem::path> ProgramGuideDirs();
+
 /// The file name (UTF-8) in currentDir when it is there, else in the first of dataDirs that
 /// holds it; nullopt when none does. Empty folders are skipped.
 std::optional<std::filesystem::path> FindDataFile(

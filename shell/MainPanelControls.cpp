@@ -98,7 +98,7 @@ void CMainPanelDlg::OnAbout() {
 void CMainPanelDlg::OnReadMe() {
     std::error_code ec;
     const std::filesystem::path here = std::filesystem::current_path(ec);
-    const std::vector<std::filesystem::path> dataDirs = ProgramDataDirs();
+    const std::vector<std::filesystem::path> dataDirs = ProgramGuideDirs();
     const auto file = FindDataFile(kReadMeName, here, dataDirs);
     // Started at log-in the current folder is the home folder; a read-me found nowhere, or
     // one the desktop cannot open, is said so instead of nothing happening.
