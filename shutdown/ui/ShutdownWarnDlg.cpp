@@ -33,12 +33,10 @@ CShutdownWarnDlg::CShutdownWarnDlg(CountdownServices services, QWidget* parent)
         };
     }
     BuildDialog(ShutdownWarnTemplate(), this, options);
-    if (auto* cancel = ControlAs<QPushButton>(this, Id::kCancel)) {
-        connect(cancel, &QPushButton::clicked, this, &CShutdownWarnDlg::OnCancel);
-    }
-    if (auto* now = ControlAs<QPushButton>(this, Id::kShutdownNow)) {
-        connect(now, &QPushButton::clicked, this, &CShutdownWarnDlg::OnShutdownNow);
-    }
+    connect(ControlAs<QPushButton>(this, Id::kCancel), &QPushButton::clicked, this,
+            &CShutdownWarnDlg::OnCancel);
+    connect(ControlAs<QPushButton>(this, Id::kShutdownNow), &QPushButton::clicked, this,
+            &CShutdownWarnDlg::OnShutdownNow);
     svc_.timers.SetHandler([this](int id, const TickSeconds&) { OnTimer(id); });
 }
 
@@ -57,25 +55,22 @@ int CShutdownWarnDlg::DoModal() {
 }
 
 void CShutdownWarnDlg::OnInitDialog() {
-    if (auto* heading = ControlAs<CTintedStatic>(this, Id::kHeading)) {
-        heading->SetTextColor(Rgb(255, 0, 0));
-        heading->SetFontSpec(1, 28, 0);
-    }
-    for (int id : {Id::kLine1, Id::kLine2, Id::kLine3}) {
-        if (auto* line = ControlAs<CTintedStatic>(this, id)) line->SetTextColor(Rgb(0, 0, 255));
-    }
+    auto* heading = ControlAs<CTintedStatic>(this, Id::kHeading);
+    heading->SetTextColor(Rgb(255, 0, 0));
+    heading->SetFontSpec(1, 28, 0);
+    for (int id : {Id::kLine1, Id::kLine2, Id::kLine3})
+        ControlAs<CTintedStatic>(this, id)->SetTextColor(Rgb(0, 0, 255));
     m_nTicks = 0;
-    if (auto* bar = ControlAs<QProgressBar>(this, Id::kProgress)) {
-        bar->setRange(0, kCountdownTicks);
-        bar->setValue(0);
-    }
-    if (auto* cancel = ControlAs<QPushButton>(this, Id::kCancel)) cancel->setFocus();
+    auto* bar = ControlAs<QProgressBar>(this, Id::kProgress);
+    bar->setRange(0, kCountdownTicks);
+    bar->setValue(0);
+    ControlAs<QPushButton>(this, Id::kCancel)->setFocus();
 }
 
 void CShutdownWarnDlg::OnTimer(int id) {
     if (id != kCountdownTimer) return;
     ++m_nTicks;
-    if (auto* bar = ControlAs<QProgressBar>(this, Id::kProgress)) bar->setValue(m_nTicks);
+    ControlAs<QProgressBar>(this, Id::kProgress)->setValue(m_nTicks);
     if (m_nTicks == kCountdownTicks) Finish();
     if (m_nTicks % kTicksPerSecond == 0) svc_.sound.PlayAsync(kCountdownSound, true);
 }

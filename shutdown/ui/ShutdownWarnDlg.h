@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <functional>
 
+#include "resources/ShutdownWarnIds.h"
 #include "settings/SettingsTable.h"
 
 namespace tocklet {
@@ -19,16 +20,6 @@ class Sound;
 class Timers;
 
 /// Control numbers of the countdown.
-struct ShutdownWarnIds {
-    static constexpr int kHeading = 1053;
-    static constexpr int kLine1 = 1054;
-    static constexpr int kLine2 = 1055;
-    static constexpr int kLine3 = 1056;
-    static constexpr int kProgress = 1045;
-    static constexpr int kShutdownNow = 1058;
-    static constexpr int kCancel = 1097;
-};
-
 inline constexpr int kCountdownTimer = 4;
 inline constexpr int kCountdownTickMs = 100;
 inline constexpr int kCountdownTicks = 300;
