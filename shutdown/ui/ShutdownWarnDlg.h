@@ -7,13 +7,18 @@
 // the session-end gate and requests the power-off; "close.wav" sounds at every whole second.
 
 #include <QDialog>
+#include <array>
 #include <functional>
 
 #include "resources/ShutdownWarnIds.h"
 #include "settings/SettingsTable.h"
 
+class QProgressBar;
+class QPushButton;
+
 namespace tocklet {
 
+class CTintedStatic;
 class MessageBoxes;
 class PowerOff;
 class Sound;
@@ -66,6 +71,10 @@ private:
 
     CountdownServices svc_;
     int m_nTicks = 0;
+    CTintedStatic* heading_ = nullptr;
+    std::array<CTintedStatic*, 3> lines_{};
+    QProgressBar* bar_ = nullptr;
+    QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace tocklet
