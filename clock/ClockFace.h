@@ -9,8 +9,6 @@
 
 namespace tocklet {
 
-/// Bitmap number of glyph 0; glyph i is bitmap kFirstGlyphBitmap + i.
-inline constexpr int kFirstGlyphBitmap = 136;
 inline constexpr int kGlyphCount = 12;  ///< the digits 0..9, the colon, the blank cell
 inline constexpr int kColonGlyph = 10;
 inline constexpr int kBlankGlyph = 11;

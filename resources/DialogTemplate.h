@@ -93,8 +93,9 @@ struct ControlTemplate {
     std::string_view accessibleName;  // for controls without a caption
 };
 
-/// Shorthand for a template row: ControlRow(1054, ControlKind::CheckBox, "整点报时", {24, 61, 45,
-/// 10}), then .Styled(...), .Resource(...) or .Named(...) where needed.
+/// Shorthand for a template row: ControlRow(kIdChimeOn, ControlKind::CheckBox, "整点报时",
+/// {24, 61, 45, 10}), then .Styled(...), .Resource(...) or .Named(...) where needed. The number
+/// is a name from the dialog's id header (MainPanelIds.h, AddTaskIds.h, ...), never a literal.
 struct ControlRow : ControlTemplate {
     ControlRow(int id_, ControlKind kind_, std::string_view caption_, DluRect rect_) {
         id = id_;

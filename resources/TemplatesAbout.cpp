@@ -4,6 +4,8 @@
 // project's contact lines.
 #include <string>
 
+#include "resources/AboutIds.h"
+#include "resources/ImageIds.h"
 #include "resources/ProductInfo.h"
 #include "resources/Templates.h"
 
@@ -27,12 +29,13 @@ const DialogTemplate& AboutTemplate() {
         .menuId = 0,
         // clang-format off
         .controls = {
-            ControlRow(kNone, K::IconImage, "", {11, 14, 21, 20}).Resource(102).Named("程序图标"),
+            ControlRow(kNone, K::IconImage, "", {11, 14, 21, 20})
+                .Resource(kProgramIcon).Named("程序图标"),
             ControlRow(kNone, K::TextLeft, title, {40, 12, 130, 8}).Styled(S::kNoPrefix),
             ControlRow(kNone, K::GroupBox, "联系方式", {40, 26, 186, 46}),
             ControlRow(kNone, K::TextLeft, homeLine, {48, 40, 174, 10}).Styled(S::kNoPrefix),
             ControlRow(kNone, K::TextLeft, mailLine, {48, 55, 174, 10}).Styled(S::kNoPrefix),
-            ControlRow(1, K::DefPushButton, "确定", {178, 7, 48, 14}),
+            ControlRow(kAboutOkId, K::DefPushButton, "确定", {178, 7, 48, 14}),
         }};
     // clang-format on
     return dialog;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The tocklet developers
-// The panel's custom controls (mail link 1016, round password button 1021, toolbar strip 1013)
+// The panel's custom controls (the mail link, the round password button, the toolbar strip)
 // and its help commands: the About box, the read-me, and mail and home page of the project.
 #include <QToolBar>
 #include <filesystem>
@@ -48,22 +48,20 @@ BuildOptions CMainPanelDlg::CustomControls() {
 }
 
 void CMainPanelDlg::AttachCustomControls() {
-    if (auto* link = ControlAs<CLinkLabel>(this, kIdMailLink)) link->Attach();
-    if (auto* button = ControlAs<CCircleButton>(this, kIdChangePassword)) button->Attach();
+    ControlAs<CLinkLabel>(this, kIdMailLink)->Attach();
+    ControlAs<CCircleButton>(this, kIdChangePassword)->Attach();
 }
 
 void CMainPanelDlg::SetUpMailLink() {
     auto* link = ControlAs<CLinkLabel>(this, kIdMailLink);
-    if (link == nullptr) return;
     link->SetTarget(Gb(MailTarget()));
     link->SetUnderlined(true);
     link->SetLinkColors(Rgb(0, 255, 0), Rgb(0, 0, 255), Rgb(255, 0, 0));
 }
 
 void CMainPanelDlg::SetUpToolbar() {
-    auto* pager = ControlAs<CToolbarPager>(this, kIdToolbarPager);
-    if (pager == nullptr) return;
     // Without its toolbar the strip stays empty and start-up goes on.
+    auto* pager = ControlAs<CToolbarPager>(this, kIdToolbarPager);
     if (QToolBar* toolbar = CreatePagerToolbar(*pager, kPanelToolbarId)) {
         connect(toolbar, &QToolBar::actionTriggered, this,
                 [this](QAction* action) { OnCommand(CommandOf(action)); });

@@ -34,13 +34,12 @@
 namespace tocklet {
 namespace {
 
-template <typename T>
 void SetCheck(QWidget* panel, int id, bool checked) {
-    if (auto* box = ControlAs<T>(panel, id)) box->setChecked(checked);
+    ControlAs<QCheckBox>(panel, id)->setChecked(checked);
 }
 
 void EnableControl(QWidget* panel, int id, bool enabled) {
-    if (auto* w = ControlById(panel, id)) w->setEnabled(enabled);
+    ControlById(panel, id)->setEnabled(enabled);
 }
 
 }  // namespace
@@ -106,9 +105,7 @@ void CMainPanelDlg::BuildControls() {
 
 void CMainPanelDlg::ConnectControls() {
     auto onClick = [this](int id, void (CMainPanelDlg::*handler)()) {
-        if (auto* button = ControlAs<QAbstractButton>(this, id)) {
-            connect(button, &QAbstractButton::clicked, this, handler);
-        }
+        connect(ControlAs<QAbstractButton>(this, id), &QAbstractButton::clicked, this, handler);
     };
     onClick(kIdChimeOn, &CMainPanelDlg::OnChimeCheck);
     onClick(kIdChimeSound, &CMainPanelDlg::OnChimeSoundCheck);
@@ -119,31 +116,26 @@ void CMainPanelDlg::ConnectControls() {
     onClick(kIdChangePassword, &CMainPanelDlg::OnChangePassword);
     onClick(kIdShowClock, &CMainPanelDlg::OnClockCheck);
     onClick(kIdSetShutdownTime, &CMainPanelDlg::OnSetShutdownTime);
-    if (auto* box = ControlAs<QCheckBox>(this, kIdUsePassword)) {
-        connect(box, &QCheckBox::clicked, this,
-                [this, box] { OnUsePasswordClicked(*box, m_settings, m_passwordPrompt.Get()); });
-    }
-    if (auto* radio = ControlAs<QRadioButton>(this, kIdLaunchMinimised)) {
-        connect(radio, &QRadioButton::clicked, this, [this] { m_settings.m_nLaunchShow = 0; });
-    }
-    if (auto* radio = ControlAs<QRadioButton>(this, kIdLaunchNormal)) {
-        connect(radio, &QRadioButton::clicked, this, [this] { m_settings.m_nLaunchShow = 1; });
-    }
+    auto* box = ControlAs<QCheckBox>(this, kIdUsePassword);
+    connect(box, &QCheckBox::clicked, this,
+            [this, box] { OnUsePasswordClicked(*box, m_settings, m_passwordPrompt.Get()); });
+    connect(ControlAs<QRadioButton>(this, kIdLaunchMinimised), &QRadioButton::clicked, this,
+            [this] { m_settings.m_nLaunchShow = 0; });
+    connect(ControlAs<QRadioButton>(this, kIdLaunchNormal), &QRadioButton::clicked, this,
+            [this] { m_settings.m_nLaunchShow = 1; });
     ConnectGuardControls();
-    if (auto* slider = ControlAs<QSlider>(this, kIdDelaySlider)) {
-        connect(slider, &QSlider::valueChanged, this, [this](int value) {
-            m_settings.m_nDelayMinutes = value;
-            m_strDelayText = std::to_string(value);
-            UpdateStatics();
-        });
-    }
-    if (auto* slider = ControlAs<QSlider>(this, kIdRepeatSlider)) {
-        connect(slider, &QSlider::valueChanged, this, [this](int value) {
-            m_settings.m_nRepeat = value;
-            m_strRepeatText = std::to_string(value);
-            UpdateStatics();
-        });
-    }
+    connect(ControlAs<QSlider>(this, kIdDelaySlider), &QSlider::valueChanged, this,
+            [this](int value) {
+                m_settings.m_nDelayMinutes = value;
+                m_strDelayText = std::to_string(value);
+                UpdateStatics();
+            });
+    connect(ControlAs<QSlider>(this, kIdRepeatSlider), &QSlider::valueChanged, this,
+            [this](int value) {
+                m_settings.m_nRepeat = value;
+                m_strRepeatText = std::to_string(value);
+                UpdateStatics();
+            });
 }
 
 int CMainPanelDlg::DoModal() {
@@ -184,7 +176,7 @@ void CMainPanelDlg::OnInitDialog() {
     ReadStoredSettings();
     ApplyShutdownTimeText();
     ApplyClockOptions();
-    SetCheck<QCheckBox>(this, kIdMonitoring, true);
+    SetCheck(this, kIdMonitoring, true);
     m_bMonitoring = true;
     ShowChimeChecks();
     m_shutdownTime = SplitShutdownTime(m_settings.m_strShutdownTime);
@@ -204,7 +196,7 @@ void CMainPanelDlg::ReadStoredSettings() {
     const StartupValues values = store_.ReadStartup();
     ShowNotices(svc_.boxes, StartupReadMessages(values));
     ApplyStartupValues(values, m_settings);
-    SetCheck<QCheckBox>(this, kIdUsePassword, m_settings.m_bUsePassword);
+    SetCheck(this, kIdUsePassword, m_settings.m_bUsePassword);
     UpdateStatics();
     if (IsFirstRun(values)) RunFirstUse();
     store_.CloseStartupKeys();
@@ -226,15 +218,15 @@ void CMainPanelDlg::RunFirstUse() {
 void CMainPanelDlg::ApplyClockOptions() {
     const ClockOptions clock = ReadClockOptions(svc_.profile);
     m_settings.m_clrClock = ClockColorFromNumber(clock.color);
-    SetCheck<QCheckBox>(this, kIdShowClock, clock.clock != 0);
+    SetCheck(this, kIdShowClock, clock.clock != 0);
     ApplyClockCheck();
 }
 
 void CMainPanelDlg::ShowChimeChecks() {
-    SetCheck<QCheckBox>(this, kIdChimeSound, m_settings.m_bChimeSound);
-    SetCheck<QCheckBox>(this, kIdChimeText, m_settings.m_bChimeText);
+    SetCheck(this, kIdChimeSound, m_settings.m_bChimeSound);
+    SetCheck(this, kIdChimeText, m_settings.m_bChimeText);
     if (m_settings.m_bChimeOn) {
-        SetCheck<QCheckBox>(this, kIdChimeOn, true);
+        SetCheck(this, kIdChimeOn, true);
     } else {
         EnableControl(this, kIdChimeSound, false);
         EnableControl(this, kIdChimeText, false);
@@ -258,13 +250,12 @@ void CMainPanelDlg::LoadLaunchOptions() {
 }
 
 void CMainPanelDlg::SetUpSlider(int id, int maximum, int step, int position) {
-    if (auto* slider = ControlAs<QSlider>(this, id)) {
-        slider->setRange(0, maximum);
-        slider->setTickInterval(step);
-        slider->setSingleStep(step);
-        slider->setPageStep(step);
-        slider->setValue(position);
-    }
+    auto* slider = ControlAs<QSlider>(this, id);
+    slider->setRange(0, maximum);
+    slider->setTickInterval(step);
+    slider->setSingleStep(step);
+    slider->setPageStep(step);
+    slider->setValue(position);
 }
 
 void CMainPanelDlg::SaveSettings() {
@@ -273,7 +264,7 @@ void CMainPanelDlg::SaveSettings() {
 
 void CMainPanelDlg::UpdateStatics() {
     auto setText = [this](int id, const std::string& text) {
-        if (auto* label = ControlAs<QLabel>(this, id)) label->setText(FromGb(text));
+        ControlAs<QLabel>(this, id)->setText(FromGb(text));
     };
     setText(kIdBanner, m_strBanner);
     setText(kIdDelayText, m_strDelayText);
@@ -282,9 +273,7 @@ void CMainPanelDlg::UpdateStatics() {
 }
 
 void CMainPanelDlg::ApplyShutdownTimeText() {
-    if (auto* edit = ControlAs<QLineEdit>(this, kIdShutdownTime)) {
-        edit->setText(FromGb(m_settings.m_strShutdownTime));
-    }
+    ControlAs<QLineEdit>(this, kIdShutdownTime)->setText(FromGb(m_settings.m_strShutdownTime));
 }
 
 void CMainPanelDlg::keyPressEvent(QKeyEvent* event) {
@@ -320,9 +309,7 @@ void CMainPanelDlg::changeEvent(QEvent* event) {
 void CMainPanelDlg::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     // Nobody sees the animation while the panel is hidden: keep the program idle.
-    if (auto* animation = ControlAs<QLabel>(this, kIdAnimation); animation && animation->movie()) {
-        animation->movie()->setPaused(true);
-    }
+    if (QMovie* movie = ControlAs<QLabel>(this, kIdAnimation)->movie()) movie->setPaused(true);
     // The panel is what draws most of the program's text; once it is gone the program sits in
     // the notification area for hours, and the font pages it touched need not stay its own.
     QTimer::singleShot(0, this, [this] {
@@ -336,8 +323,9 @@ void CMainPanelDlg::showEvent(QShowEvent* event) {
     // Sent before the window is mapped: it appears with the current time in its title.
     ShowCurrentTitle();
     QDialog::showEvent(event);
-    if (auto* animation = ControlAs<QLabel>(this, kIdAnimation); animation && animation->movie()) {
-        if (animation->movie()->state() == QMovie::Paused) animation->movie()->setPaused(false);
+    if (QMovie* movie = ControlAs<QLabel>(this, kIdAnimation)->movie();
+        movie != nullptr && movie->state() == QMovie::Paused) {
+        movie->setPaused(false);
     }
     if (hideWhenShown_) {
         hideWhenShown_ = false;

@@ -14,6 +14,9 @@
 #include "protection/ui/FirstPasswordDlg.h"
 #include "protection/ui/PasswordPromptDlg.h"
 #include "protection/ui/UserInfoDlg.h"
+#include "resources/CommandIds.h"
+#include "resources/ImageIds.h"
+#include "resources/MainPanelIds.h"
 #include "settings/PanelSettings.h"
 #include "settings/SettingsStore.h"
 #include "settings/ShutdownTime.h"
@@ -37,65 +40,11 @@ struct TaskRecord;
 class SessionEndQuery;
 class CFloatClockDlg;
 
-/// Control numbers of the main panel.
-enum PanelControl : int {
-    kIdBanner = 1002,
-    kIdChimeSound = 1004,
-    kIdChimeText = 1005,
-    kIdToolbarPager = 1013,
-    kIdMailLink = 1016,
-    kIdChangePassword = 1021,
-    kIdDelaySlider = 1022,
-    kIdAnimation = 1024,
-    kIdDelayText = 1033,
-    kIdRepeatSlider = 1035,
-    kIdLaunchMinimised = 1036,
-    kIdLaunchNormal = 1037,
-    kIdUsePassword = 1038,
-    kIdRepeatText = 1040,
-    kIdTaskCountText = 1041,
-    kIdMonitoring = 1047,
-    kIdShutdownTime = 1048,
-    kIdShowClock = 1053,
-    kIdChimeOn = 1054,
-    kIdAddTasks = 1089,
-    kIdDeleteTasks = 1090,
-    kIdUserInfo = 1097,
-    kIdSetShutdownTime = 1091,
-};
-
-/// Commands of the menus that the panel handles itself.
-enum PanelCommand : int {
-    kCmdToggleChimeMenu = 32772,
-    kCmdExitMenu = 32773,
-    kCmdShowPanel = 32776,
-    kCmdToggleChime = 32777,
-    kCmdPauseMonitoring = 32779,
-    kCmdExitIconMenu = 32780,
-    kCmdResumeMonitoring = 32784,
-    kCmdSetShutdownTimeIconMenu = 32787,
-    kCmdSetShutdownTimeMenu = 32788,
-    kCmdDeleteTasksMenu = 32791,
-    kCmdAddTasksMenu = 32792,
-    kCmdDeleteTasksToolbar = 32803,
-    kCmdToggleClock = 32798,
-    kCmdChangeClockColor = 32805,
-    kCmdAbout = 32774,
-    kCmdReadMe = 32781,
-    kCmdMailAuthor = 32797,
-    kCmdHomePage = 32806,
-    kCmdAboutToolbar = 32807,
-};
-
 /// Timer numbers and intervals of the panel.
 enum PanelTimer : int { kTimerSecond = 1, kTimerTaskCheck = 2, kTimerHide = 4, kTimerAlign = 5 };
 inline constexpr int kSecondMs = 1000;
 inline constexpr int kTaskCheckMs = 60000;
 inline constexpr int kHideMs = 800;
-
-inline constexpr int kTrayIconWorking = 120;
-inline constexpr int kTrayIconPaused = 121;
-inline constexpr int kProgramIcon = 102;
 
 class CMainPanelDlg : public QDialog {
     Q_OBJECT
@@ -159,11 +108,11 @@ public:
     void SaveSettings();
     /// The owner editor.
     void OnUserInfo();
-    /// The floating clock exists exactly while check box 1053 is checked: a new one at its
+    /// The floating clock exists exactly while the box 显示实钟 is checked: a new one at its
     /// starting place in the clock colour when checked, none when unchecked.
     void ApplyClockCheck();
     void OnClockCheck();
-    /// Inverts check box 1053, then ApplyClockCheck.
+    /// Inverts the box 显示实钟, then ApplyClockCheck.
     void OnToggleClock();
     /// The clock colour dialog; a choice is stored in the INI file and shows a new clock in it.
     void OnChangeClockColor();
@@ -177,7 +126,8 @@ public:
     /// Behind the password: the shutdown time dialog; a time taken with "确定" is armed at
     /// once and shown (it is stored with the next save).
     void OnSetShutdownTime();
-    /// Shows the preset power-off time in edit 1048 and keeps its text for the next save.
+    /// Shows the preset power-off time in its edit (预设关机时间) and keeps its text for the next
+    /// save.
     void ShowShutdownTime();
     /// Step of the one-second tick, before the chime, while monitoring is on: at the preset
     /// second, saves the settings, runs the countdown, then postpones as the options say.

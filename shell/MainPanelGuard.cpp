@@ -9,15 +9,13 @@
 namespace tocklet {
 
 void CMainPanelDlg::ConnectGuardControls() {
-    if (auto* button = ControlAs<QAbstractButton>(this, kIdUserInfo)) {
-        connect(button, &QAbstractButton::clicked, this, &CMainPanelDlg::OnUserInfo);
-    }
+    connect(ControlAs<QAbstractButton>(this, kIdUserInfo), &QAbstractButton::clicked, this,
+            &CMainPanelDlg::OnUserInfo);
     // Checking the box turns protection on without asking; this runs after the switch itself.
-    if (auto* box = ControlAs<QCheckBox>(this, kIdUsePassword)) {
-        connect(box, &QCheckBox::clicked, this, [this](bool checked) {
-            if (checked) m_guard.SayIfBlind();
-        });
-    }
+    connect(ControlAs<QCheckBox>(this, kIdUsePassword), &QCheckBox::clicked, this,
+            [this](bool checked) {
+                if (checked) m_guard.SayIfBlind();
+            });
 }
 
 void CMainPanelDlg::RunControlPanelGuard() {

@@ -32,8 +32,7 @@ std::string TitleTimeText(const std::tm& at) {
 }
 
 bool IsChecked(QWidget* panel, int id) {
-    auto* box = ControlAs<QAbstractButton>(panel, id);
-    return box && box->isChecked();
+    return ControlAs<QAbstractButton>(panel, id)->isChecked();
 }
 
 }  // namespace
@@ -128,8 +127,8 @@ void CMainPanelDlg::RunTask(const TaskRecord& task) {
 
 void CMainPanelDlg::OnChimeCheck() {
     m_settings.m_bChimeOn = IsChecked(this, kIdChimeOn);
-    if (auto* w = ControlById(this, kIdChimeSound)) w->setEnabled(m_settings.m_bChimeOn);
-    if (auto* w = ControlById(this, kIdChimeText)) w->setEnabled(m_settings.m_bChimeOn);
+    ControlById(this, kIdChimeSound)->setEnabled(m_settings.m_bChimeOn);
+    ControlById(this, kIdChimeText)->setEnabled(m_settings.m_bChimeOn);
 }
 
 void CMainPanelDlg::OnToggleChime() {
@@ -137,9 +136,7 @@ void CMainPanelDlg::OnToggleChime() {
     svc_.boxes.Show(m_settings.m_bChimeOn ? ChimeSwitchedOnText() : ChimeSwitchedOffText(),
                     ChimeSwitchCaption(), MbButtons::Ok, MbIcon::Question);
     // Set from code: the subordinate boxes keep their enabled state.
-    if (auto* box = ControlAs<QCheckBox>(this, kIdChimeOn)) {
-        box->setChecked(m_settings.m_bChimeOn);
-    }
+    ControlAs<QCheckBox>(this, kIdChimeOn)->setChecked(m_settings.m_bChimeOn);
 }
 
 void CMainPanelDlg::OnChimeSoundCheck() {
@@ -155,7 +152,7 @@ void CMainPanelDlg::OnMonitoringCheck() {
 
 void CMainPanelDlg::SetMonitoring(bool on) {
     m_bMonitoring = on;
-    if (auto* box = ControlAs<QCheckBox>(this, kIdMonitoring)) box->setChecked(on);
+    ControlAs<QCheckBox>(this, kIdMonitoring)->setChecked(on);
     UpdateTrayIcon();
 }
 

@@ -55,7 +55,7 @@ TEST(PanelControls, MailLinkRoundButtonAndToolbar) {
     // Toolbar buttons without a handler do nothing.
     for (QAction* action : toolbar->actions()) {
         const int command = CommandOf(action);
-        if (command == 32800 || command == 57607) action->trigger();
+        if (command == kCmdCalendarToolbar || command == kCmdPrintToolbar) action->trigger();
     }
     EXPECT_TRUE(h.shell.opened.empty());
     EXPECT_EQ(h.boxes.shown.size(), 0u);

@@ -39,8 +39,9 @@ TEST(PanelShutdown, ItsThreeCommandsSetTheTimeBehindThePassword) {
             ControlAs<QAbstractButton>(prompt, kPromptSubmitId)->click();
             Soon([&p, hour] {
                 auto* dlg = DialogOf<CShutdownTimeDlg>(p);
-                ControlAs<QLineEdit>(dlg, 1040)->setText(QString::number(hour));
-                ControlAs<QAbstractButton>(dlg, 1020)->click();
+                ControlAs<QLineEdit>(dlg, ShutdownTimeIds::kHourEdit)
+                    ->setText(QString::number(hour));
+                ControlAs<QAbstractButton>(dlg, ShutdownTimeIds::kOk)->click();
             });
         });
         commands[hour]();

@@ -6,14 +6,14 @@
 
 #include <QDialog>
 #include <optional>
+#include <vector>
 
+#include "resources/ClockColorIds.h"
 #include "settings/Colour.h"
 
-namespace tocklet {
+class QAbstractButton;
 
-inline constexpr int kClockColorChooseId = 1001;
-inline constexpr int kClockColorFirstRadio = 1003;
-inline constexpr int kClockColorLastRadio = 1008;
+namespace tocklet {
 
 /// The colour number (as INI "color" stores it) of a radio button; 2, green, for any other id.
 int ClockColorNumberOfRadio(int radioId);
@@ -36,6 +36,7 @@ public:
 private:
     COLORREF m_clrChosen;
     int m_nChosen;
+    std::vector<QAbstractButton*> radios_;  // red to brown, in number order
 };
 
 }  // namespace tocklet

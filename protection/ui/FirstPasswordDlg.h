@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "resources/FirstPasswordIds.h"
+
 class QLineEdit;
 
 namespace tocklet {
@@ -15,10 +17,6 @@ namespace tocklet {
 class MessageBoxes;
 class Profile;
 class Registry;
-
-inline constexpr int kFirstPasswordId = 1000;
-inline constexpr int kFirstConfirmId = 1009;
-inline constexpr int kFirstOkId = 1097;
 
 class CFirstPasswordDlg : public QDialog {
     Q_OBJECT
@@ -41,8 +39,8 @@ public:
 private:
     void UpdateData();
 
-    std::string m_strPassword;  // edit 1000 (code page 936)
-    std::string m_strConfirm;   // edit 1009
+    std::string m_strPassword;  // edit kFirstPasswordId (code page 936)
+    std::string m_strConfirm;   // edit kFirstConfirmId
     bool m_bStored = false;     // true once "pass" holds m_strPassword
 
     Registry& reg_;

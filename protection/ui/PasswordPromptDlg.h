@@ -8,15 +8,13 @@
 #include <string>
 #include <string_view>
 
+#include "resources/PasswordPromptIds.h"
+
 class QLineEdit;
 
 namespace tocklet {
 
 class MessageBoxes;
-
-inline constexpr int kPromptEditId = 1000;
-inline constexpr int kPromptSubmitId = 1002;
-inline constexpr int kPromptGiveUpId = 1097;
 
 class CPasswordPromptDlg : public QDialog {
     Q_OBJECT
@@ -45,7 +43,7 @@ private:
     int m_bPassed = 0;          // 1 after an accepted submission of this opening
     std::string m_strPassword;  // the password to accept
     int m_nTries = 0;           // number of the next submission, from 1
-    std::string m_strInput;     // text of edit 1000 (code page 936)
+    std::string m_strInput;     // text of edit kPromptEditId (code page 936)
 
     MessageBoxes& boxes_;
     QLineEdit* edit_ = nullptr;

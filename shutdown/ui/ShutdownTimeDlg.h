@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include "resources/ShutdownTimeIds.h"
 #include "settings/ShutdownTime.h"
 
 namespace tocklet {
@@ -13,16 +14,6 @@ namespace tocklet {
 class SpinField;
 
 /// Control numbers of the shutdown time dialog.
-struct ShutdownTimeIds {
-    static constexpr int kHourEdit = 1040;
-    static constexpr int kHourSpin = 1027;
-    static constexpr int kMinuteEdit = 1042;
-    static constexpr int kMinuteSpin = 1028;
-    static constexpr int kSecondEdit = 1043;
-    static constexpr int kSecondSpin = 1029;
-    static constexpr int kOk = 1020;
-};
-
 class CShutdownTimeDlg : public QDialog {
     Q_OBJECT
 public:

@@ -7,28 +7,24 @@
 // the session-end gate and requests the power-off; "close.wav" sounds at every whole second.
 
 #include <QDialog>
+#include <array>
 #include <functional>
 
+#include "resources/ShutdownWarnIds.h"
 #include "settings/SettingsTable.h"
+
+class QProgressBar;
+class QPushButton;
 
 namespace tocklet {
 
+class CTintedStatic;
 class MessageBoxes;
 class PowerOff;
 class Sound;
 class Timers;
 
 /// Control numbers of the countdown.
-struct ShutdownWarnIds {
-    static constexpr int kHeading = 1053;
-    static constexpr int kLine1 = 1054;
-    static constexpr int kLine2 = 1055;
-    static constexpr int kLine3 = 1056;
-    static constexpr int kProgress = 1045;
-    static constexpr int kShutdownNow = 1058;
-    static constexpr int kCancel = 1097;
-};
-
 inline constexpr int kCountdownTimer = 4;
 inline constexpr int kCountdownTickMs = 100;
 inline constexpr int kCountdownTicks = 300;
@@ -75,6 +71,10 @@ private:
 
     CountdownServices svc_;
     int m_nTicks = 0;
+    CTintedStatic* heading_ = nullptr;
+    std::array<CTintedStatic*, 3> lines_{};
+    QProgressBar* bar_ = nullptr;
+    QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace tocklet

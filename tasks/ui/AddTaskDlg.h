@@ -11,6 +11,7 @@
 #include <string>
 
 #include "controls/SpinField.h"
+#include "resources/AddTaskIds.h"
 #include "tasks/AddTaskLogic.h"
 
 namespace tocklet {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "controls/NoDefaultButtonDialog.h"
+#include "resources/DeleteTaskIds.h"
 #include "tasks/TaskRecord.h"
 #include "tasks/TaskStore.h"
 
@@ -18,10 +19,6 @@ class QListWidget;
 namespace tocklet {
 
 class MessageBoxes;
-
-inline constexpr int kDeleteListId = 1105;
-inline constexpr int kDeleteButtonId = 1108;
-inline constexpr int kDeleteExitId = 1081;
 
 /// The entry a deleted row's text becomes.
 inline constexpr std::string_view kDeletedRowMark = "!";

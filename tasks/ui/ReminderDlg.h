@@ -8,13 +8,11 @@
 #include <array>
 #include <string>
 
+#include "resources/ReminderIds.h"
+
 namespace tocklet {
 
 class CTintedStatic;
-
-inline constexpr int kReminderHeadingId = 1057;
-inline constexpr std::array<int, 4> kReminderLineIds = {1109, 1110, 1111, 1112};
-inline constexpr int kReminderThanksId = 1097;
 
 class CReminderDlg : public QDialog {
     Q_OBJECT
