@@ -104,10 +104,14 @@ int main(int argc, char** argv) {
     QTimer poll;
     poll.setInterval(200);  // faked milliseconds: well inside each minute
     QObject::connect(&poll, &QTimer::timeout, collect);
-    bench.Run([&](CMainPanelDlg& panel) {
+    const int ended = bench.Run([&](CMainPanelDlg& panel) {
         poll.start();
         QTimer::singleShot(hours * 3600 * 1000, &panel, [&panel] { panel.done(kIdOk); });
     });
+    if (ended != kIdOk) {
+        std::fprintf(stderr, "the panel ended before the run did (result %d)\n", ended);
+        return 1;
+    }
     collect();
 
     int failures = 0;

@@ -41,29 +41,31 @@ struct BuiltDialog {
 };
 
 /// Fills dialog (normally an empty QDialog) from the template. Enter and Escape are left to
-/// the dialog, as are placement on the screen and the controls' contents.
+/// the dialog, as are placement on the screen and the controls' contents. Building cannot
+/// fail; what it returns are the measures and the menu bar, for a caller that lays out more
+/// around the controls, and a dialog that needs neither leaves them.
 BuiltDialog BuildDialog(const DialogTemplate& dialogTemplate, QWidget* dialog,
                         const BuildOptions& options = {});
 
 /// The control numbered id in the dialog's own window (not in dialogs it owns), or nullptr.
-QWidget* ControlById(QWidget* dialog, int id);
+[[nodiscard]] QWidget* ControlById(QWidget* dialog, int id);
 
 /// The control numbered id as a T, or nullptr when there is none or it is no T.
 template <typename T>
-T* ControlAs(QWidget* dialog, int id) {
+[[nodiscard]] T* ControlAs(QWidget* dialog, int id) {
     return qobject_cast<T*>(ControlById(dialog, id));
 }
 
 /// The number a widget was built with, or kNoControlId.
-int ControlIdOf(const QObject* widget);
+[[nodiscard]] int ControlIdOf(const QObject* widget);
 
 /// The group an automatic radio button belongs to, or nullptr.
-QButtonGroup* RadioGroupOf(QWidget* dialog, int id);
+[[nodiscard]] QButtonGroup* RadioGroupOf(QWidget* dialog, int id);
 
 /// Checks radio check and unchecks the other radios numbered first to last.
 void CheckRadioButton(QWidget* dialog, int first, int last, int check);
 
 /// Text with its mnemonic markers removed: "&x" -> "x", "&&" -> "&".
-QString StripMnemonic(const QString& text);
+[[nodiscard]] QString StripMnemonic(const QString& text);
 
 }  // namespace tocklet

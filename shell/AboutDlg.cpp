@@ -17,6 +17,6 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     }
 }
 
-int CAboutDlg::DoModal() { return exec(); }
+void CAboutDlg::DoModal() { exec(); }
 
 }  // namespace tocklet

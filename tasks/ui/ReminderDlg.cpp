@@ -35,12 +35,12 @@ void CReminderDlg::OnInitDialog() {
     }
 }
 
-int CReminderDlg::DoModal() {
+void CReminderDlg::DoModal() {
     OnInitDialog();
     show();
     raise();
     activateWindow();
-    return exec();
+    exec();
 }
 
 }  // namespace tocklet
