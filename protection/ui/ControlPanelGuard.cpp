@@ -35,7 +35,10 @@ void ControlPanelGuard::RunPass(WindowId panel) {
 void ControlPanelGuard::CloseControlPanel(WindowId window, WindowId panel) {
     openMessages_.insert(window);
     windows_.BringToFront(panel);
-    windows_.RequestClose(window);
+    if (!windows_.RequestClose(window)) {
+        // Gone already, or deaf to the request: the message below still tells the user, and
+        // a window that stays is found again at the next tick.
+    }
     windows_.Activate(panel);
     boxes_.Tell(Gb("  非管理员不能进入控制面板 "));
     openMessages_.erase(window);
