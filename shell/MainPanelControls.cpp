@@ -95,7 +95,7 @@ void CMainPanelDlg::OpenAddress(const std::string& target) {
     // As the mail link opens its own: the desktop, else the default web browser, else the
     // user is told why not.
     auto* link = ControlAs<CLinkLabel>(this, kIdMailLink);
-    if (link == nullptr) return;
+    if (link == nullptr) return;  // not before the controls are built
     if (const int opened = link->OpenTarget(target); opened <= kOpenFailedMax) {
         link->ShowOpenError(opened);
     }

@@ -106,8 +106,8 @@ public:
     ~CMainPanelDlg() override;
 
     /// Creates the window (timers), runs the start-up sequence and then the modal loop;
-    /// returns kIdOk when the program ended itself, kIdCancel after Escape. Either way a
-    /// restart has started the new instance before the loop ends.
+    /// returns kIdOk when the program ended itself, kIdCancel after Escape. A loop ended by a
+    /// restart (after a task change, or Escape) has its new instance running already.
     [[nodiscard]] int DoModal();
 
     /// Starts timers 1, 4 and 5, as the window's creation does.
