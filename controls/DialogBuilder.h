@@ -46,7 +46,9 @@ struct BuiltDialog {
 };
 
 /// Fills dialog (normally an empty QDialog) from the template. Enter and Escape are left to
-/// the dialog, as are placement on the screen and the controls' contents.
+/// the dialog, as are placement on the screen and the controls' contents. Building cannot
+/// fail; what it returns are the measures and the menu bar, for a caller that lays out more
+/// around the controls, and a dialog that needs neither leaves them.
 BuiltDialog BuildDialog(const DialogTemplate& dialogTemplate, QWidget* dialog,
                         const BuildOptions& options = {});
 
@@ -62,29 +64,29 @@ public:
 /// The control numbered id in the dialog's own window (not in dialogs it owns), checked to be
 /// a wanted (QWidget's meta-object takes any control). Never nullptr: throws
 /// ControlLookupError instead.
-QWidget* CheckedControl(QWidget* dialog, int id, const QMetaObject& wanted);
+[[nodiscard]] QWidget* CheckedControl(QWidget* dialog, int id, const QMetaObject& wanted);
 
 /// The control numbered id in the dialog's own window; never nullptr (see CheckedControl).
-QWidget* ControlById(QWidget* dialog, int id);
+[[nodiscard]] QWidget* ControlById(QWidget* dialog, int id);
 
 /// The control numbered id as a T; never nullptr (see CheckedControl).
 template <typename T>
-T* ControlAs(QWidget* dialog, int id) {
+[[nodiscard]] T* ControlAs(QWidget* dialog, int id) {
     return static_cast<T*>(CheckedControl(dialog, id, T::staticMetaObject));
 }
 
 /// The number a widget was built with, or kNoControlId.
-int ControlIdOf(const QObject* widget);
+[[nodiscard]] int ControlIdOf(const QObject* widget);
 
 /// The group of the button numbered id, or nullptr when it is in none (a check box, a push
 /// button). Throws ControlLookupError when the dialog has no such button.
-QButtonGroup* RadioGroupOf(QWidget* dialog, int id);
+[[nodiscard]] QButtonGroup* RadioGroupOf(QWidget* dialog, int id);
 
 /// Checks radio check and unchecks the other radios numbered first to last; check 0 checks
 /// none. Every number from first to last, and check, must name a button of the dialog.
 void CheckRadioButton(QWidget* dialog, int first, int last, int check);
 
 /// Text with its mnemonic markers removed: "&x" -> "x", "&&" -> "&".
-QString StripMnemonic(const QString& text);
+[[nodiscard]] QString StripMnemonic(const QString& text);
 
 }  // namespace tocklet

@@ -129,10 +129,10 @@ struct DialogTemplate {
 };
 
 /// The template numbered id, or nullptr when the program has none with that number.
-const DialogTemplate* FindTemplate(int id);
+[[nodiscard]] const DialogTemplate* FindTemplate(int id);
 
 /// The control with identifier id in the template, or nullptr.
-const ControlTemplate* FindControl(const DialogTemplate& dialog, int id);
+[[nodiscard]] const ControlTemplate* FindControl(const DialogTemplate& dialog, int id);
 
 /// True when the kind is one of the static texts (left, centred, right).
 constexpr bool IsText(ControlKind kind) {

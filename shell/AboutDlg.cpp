@@ -16,6 +16,6 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
             &QDialog::accept);
 }
 
-int CAboutDlg::DoModal() { return exec(); }
+void CAboutDlg::DoModal() { exec(); }
 
 }  // namespace tocklet

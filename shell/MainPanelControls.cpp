@@ -10,16 +10,17 @@
 #include "controls/CircleButton.h"
 #include "controls/DialogBuilder.h"
 #include "controls/LinkLabel.h"
+#include "controls/LinkLogic.h"
 #include "controls/MenuBuilder.h"
 #include "controls/ToolbarPager.h"
 #include "platform/DataDirs.h"
 #include "platform/MessageBox.h"
 #include "platform/ShellOpen.h"
-#include "store/Text.h"
 #include "resources/Menus.h"
 #include "resources/ProductInfo.h"
 #include "shell/AboutDlg.h"
 #include "shell/MainPanelDlg.h"
+#include "store/Text.h"
 
 namespace tocklet {
 namespace {
@@ -64,7 +65,7 @@ void CMainPanelDlg::SetUpToolbar() {
     auto* pager = ControlAs<CToolbarPager>(this, kIdToolbarPager);
     if (QToolBar* toolbar = CreatePagerToolbar(*pager, kPanelToolbarId)) {
         connect(toolbar, &QToolBar::actionTriggered, this,
-                [this](QAction* action) { OnCommand(CommandOf(action)); });
+                [this](QAction* action) { RunItem(action); });
     }
 }
 
@@ -78,13 +79,23 @@ bool CMainPanelDlg::OnHelpCommand(int command) {
             OnReadMe();
             return true;
         case kCmdMailAuthor:
-            svc_.shell.Open(Gb(MailTarget()));
+            OpenAddress(Gb(MailTarget()));
             return true;
         case kCmdHomePage:
-            svc_.shell.Open(Gb(HomePage()));
+            OpenAddress(Gb(HomePage()));
             return true;
         default:
             return false;
+    }
+}
+
+void CMainPanelDlg::OpenAddress(const std::string& target) {
+    // As the mail link opens its own: the desktop, else the default web browser, else the
+    // user is told why not.
+    auto* link = ControlAs<CLinkLabel>(this, kIdMailLink);
+    if (link == nullptr) return;  // not before the controls are built
+    if (const int opened = link->OpenTarget(target); opened <= kOpenFailedMax) {
+        link->ShowOpenError(opened);
     }
 }
 
@@ -103,12 +114,12 @@ void CMainPanelDlg::OnReadMe() {
     if (!file) {
         std::string looked = Gb(" 找不到使用说明文件 ReadMe.txt,已查找:\n   ") + PathText(here);
         for (const std::filesystem::path& dir : dataDirs) looked += "\n   " + PathText(dir);
-        svc_.boxes.Show(looked, Gb("守时鸟提示"), MbButtons::Ok, MbIcon::Warning);
+        svc_.boxes.Tell(looked, Gb("守时鸟提示"), MbIcon::Warning);
         return;
     }
     if (!svc_.shell.Open(PathText(*file))) {
-        svc_.boxes.Show(Gb(" 无法打开使用说明文件:\n   ") + PathText(*file), Gb("守时鸟提示"),
-                        MbButtons::Ok, MbIcon::Warning);
+        svc_.boxes.Tell(Gb(" 无法打开使用说明文件:\n   ") + PathText(*file), Gb("守时鸟提示"),
+                        MbIcon::Warning);
     }
 }
 

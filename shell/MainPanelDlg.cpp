@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
+#include <iostream>
 
 #include "clock/ui/FloatClockDlg.h"
 #include "controls/DialogBuilder.h"
@@ -21,7 +22,7 @@
 #include "platform/IdleMemory.h"
 #include "platform/QtText.h"
 #include "platform/SelfLauncher.h"
-#include "store/Text.h"
+#include "platform/SystemResult.h"
 #include "platform/Timers.h"
 #include "platform/TrayIcon.h"
 #include "protection/ui/PasswordGate.h"
@@ -30,6 +31,7 @@
 #include "resources/Templates.h"
 #include "settings/ClockOptions.h"
 #include "shell/SettingsMessages.h"
+#include "store/Text.h"
 
 namespace tocklet {
 namespace {
@@ -92,13 +94,12 @@ void CMainPanelDlg::BuildControls() {
     setAutoFillBackground(true);
     if (built.menuBar) {
         connect(built.menuBar, &QMenuBar::triggered, this,
-                [this](QAction* action) { OnCommand(CommandOf(action)); });
+                [this](QAction* action) { RunItem(action); });
         BindMenuKeys(*built.menuBar);
     }
     if (const MenuData* menu = FindMenu(kTrayMenuId); menu && !menu->popups.empty()) {
         trayMenu_ = BuildPopupMenu(menu->popups.front(), this);
-        connect(trayMenu_, &QMenu::triggered, this,
-                [this](QAction* action) { OnCommand(CommandOf(action)); });
+        connect(trayMenu_, &QMenu::triggered, this, [this](QAction* action) { RunItem(action); });
     }
     ConnectControls();
 }
@@ -209,10 +210,19 @@ void CMainPanelDlg::RunFirstUse() {
     const std::string exe = svc_.self.ExecutablePath();
     ShowNotices(svc_.boxes,
                 FirstRunMessages(store_.FirstRunWrites(TryUtf8ToGb(exe).value_or(exe))));
-    svc_.autostart.Register(exe);
+    RegisterAutostart(exe);
     // The password chosen at first use guards this run too, not only the next one: the empty
     // copy read before it would let any input through once protection is switched on.
     if (password) m_settings.m_strPassword = *password;
+}
+
+void CMainPanelDlg::RegisterAutostart(const std::string& executable) {
+    const SystemResult registered = svc_.autostart.Register(executable);
+    if (registered.Ok()) return;
+    // Said at the first run only, which registers: later starts do not try again.
+    std::cerr << "tocklet: cannot register the start at log-in: " << registered.Describe() << '\n';
+    svc_.boxes.Tell(Gb(" 未能设置登录桌面时自动启动守时鸟,\n 以后请在登录后自己启动守时鸟. "),
+                    Gb("守时鸟向您提示"), MbIcon::Question);
 }
 
 void CMainPanelDlg::ApplyClockOptions() {
@@ -234,13 +244,21 @@ void CMainPanelDlg::ShowChimeChecks() {
 }
 
 void CMainPanelDlg::LoadTaskList() {
-    m_tasks.LoadTasks(m_settings.m_nTaskCount);
+    ReadTaskTables();
     if (m_settings.m_nTaskCount == 0) {
-        svc_.boxes.Show(Gb(" 当前没有任何可以执行的任务,如果您是一个新用户,\n"
+        svc_.boxes.Tell(Gb(" 当前没有任何可以执行的任务,如果您是一个新用户,\n"
                            "   请在主窗口中点击<添加任务>按钮添加新任务.\n"
                            "    注意：新任务至少要二分钟后才会响应! "),
-                        Gb("守时鸟向您提示"), MbButtons::Ok, MbIcon::Question);
+                        Gb("守时鸟向您提示"), MbIcon::Question);
     }
+}
+
+void CMainPanelDlg::ReadTaskTables() {
+    if (m_tasks.LoadTasks(m_settings.m_nTaskCount)) return;
+    // The user hears of a registry that cannot be used where it is read at the start and
+    // where it is written; here only the trace of why no task is watched.
+    std::cerr
+        << "tocklet: the task list cannot be read: the program's registry key does not open\n";
 }
 
 void CMainPanelDlg::LoadLaunchOptions() {
@@ -279,8 +297,8 @@ void CMainPanelDlg::ApplyShutdownTimeText() {
 void CMainPanelDlg::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Escape:
-            // Escape ends this instance; the application then starts a fresh one.
-            done(kIdCancel);
+            // Escape hands over to a fresh instance of the program.
+            RestartAfterEscape();
             return;
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -337,11 +355,6 @@ void CMainPanelDlg::HidePanel() {
     // Before the modal loop has shown the panel, hiding means hiding as soon as it shows.
     if (!initialised_ && !isVisible()) hideWhenShown_ = true;
     hide();
-}
-
-void CMainPanelDlg::RestartSelf() {
-    svc_.self.StartNewInstance();
-    done(kIdOk);
 }
 
 }  // namespace tocklet

@@ -28,6 +28,7 @@
 #include "tasks/ui/DeleteTaskDlg.h"
 #include "tasks/TaskStore.h"
 
+class QAction;
 class QMenu;
 class QMenuBar;
 class QEventLoop;
@@ -37,6 +38,7 @@ namespace tocklet {
 struct TickSeconds;
 struct BuildOptions;
 struct TaskRecord;
+struct SystemResult;
 class SessionEndQuery;
 class CFloatClockDlg;
 
@@ -53,8 +55,9 @@ public:
     ~CMainPanelDlg() override;
 
     /// Creates the window (timers), runs the start-up sequence and then the modal loop;
-    /// returns kIdOk when the program ended itself, kIdCancel after Escape.
-    int DoModal();
+    /// returns kIdOk when the program ended itself, kIdCancel after Escape. A loop ended by a
+    /// restart (after a task change, or Escape) has its new instance running already.
+    [[nodiscard]] int DoModal();
 
     /// Starts timers 1, 4 and 5, as the window's creation does.
     void OnCreate();
@@ -63,12 +66,13 @@ public:
     /// Every tick of every panel timer.
     void OnTimer(int id, const TickSeconds& seconds);
     /// A menu, icon-menu or toolbar command; false when the panel has no such command.
-    bool OnCommand(int command);
+    [[nodiscard]] bool OnCommand(int command);
 
     void AddTrayIcon();
     void UpdateTrayIcon();
     void RemoveTrayIcon();
-    /// Starts a new instance of the program and ends this panel with kIdOk.
+    /// Starts a new instance of the program and ends this panel with kIdOk. When none starts,
+    /// the panel stays: it says why, reloads the task list and puts its icon back.
     void RestartSelf();
     /// Ends the panel's loop with result r.
     void done(int r) override;
@@ -98,7 +102,7 @@ public:
     void OnChangePassword();
     /// Whether the desktop session may end now: always while protection is off, else only
     /// after the password prompt accepted.
-    bool OnQueryEndSession();
+    [[nodiscard]] bool OnQueryEndSession();
     /// Answers the session manager's end request in one step, through OnQueryEndSession
     /// while protection is on.
     void AnswerSessionEnd(SessionEndQuery& query);
@@ -118,7 +122,7 @@ public:
     void OnChangeClockColor();
 
     /// The help commands: About box, read-me, mail and home page; false for other commands.
-    bool OnHelpCommand(int command);
+    [[nodiscard]] bool OnHelpCommand(int command);
     /// The About box, modally.
     void OnAbout();
     /// Opens the read-me from the current folder or the installed data folder, or says why not.
@@ -135,17 +139,17 @@ public:
 
     /// The title the title clock keeps, "超级守时鸟  " and the last tick's time; it is
     /// written to the window only while the panel is shown.
-    std::string WindowTitleText() const;
+    [[nodiscard]] std::string WindowTitleText() const;
     /// The setting fields as they stand now.
-    const PanelSettings& Settings() const { return m_settings; }
+    [[nodiscard]] const PanelSettings& Settings() const { return m_settings; }
     /// The task list loaded at start-up.
-    const TaskStore& Tasks() const { return m_tasks; }
+    [[nodiscard]] const TaskStore& Tasks() const { return m_tasks; }
     /// True while the tasks are monitored.
-    bool IsMonitoring() const { return m_bMonitoring; }
+    [[nodiscard]] bool IsMonitoring() const { return m_bMonitoring; }
     /// The preset power-off time: taken apart at start-up, then as set or postponed.
-    const ShutdownTime& PresetShutdownTime() const { return m_shutdownTime; }
+    [[nodiscard]] const ShutdownTime& PresetShutdownTime() const { return m_shutdownTime; }
     /// The floating clock while it exists, else nullptr.
-    CFloatClockDlg* FloatClock() const { return m_pFloatClock.get(); }
+    [[nodiscard]] CFloatClockDlg* FloatClock() const { return m_pFloatClock.get(); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -156,12 +160,16 @@ protected:
 
 private:
     void BuildControls();
-    BuildOptions CustomControls();
+    [[nodiscard]] BuildOptions CustomControls();
     void AttachCustomControls();
     void SetUpMailLink();
     void SetUpToolbar();
     /// Binds the keys that the menu bar shows beside its items.
     void BindMenuKeys(QMenuBar& menuBar);
+    /// An item of the menu bar, the icon's menu or the toolbar: its command.
+    void RunItem(QAction* action);
+    /// Opens a mail or web address as the mail link does, saying why when it cannot.
+    void OpenAddress(const std::string& target);
     void ConnectControls();
     void ConnectGuardControls();
     // The start-up sequence, step by step.
@@ -170,11 +178,15 @@ private:
     void ApplyClockOptions();
     void ShowChimeChecks();
     void LoadTaskList();
+    /// Loads the tables from values 1 to the task count.
+    void ReadTaskTables();
     void LoadLaunchOptions();
+    /// Registers the executable for the start at log-in and says once when it cannot.
+    void RegisterAutostart(const std::string& executable);
     void SetUpSlider(int id, int maximum, int step, int position);
 
     /// True when the align timer's tick covers a second 0 or the clock is at one now.
-    bool ReachedWholeMinute(const TickSeconds& seconds) const;
+    [[nodiscard]] bool ReachedWholeMinute(const TickSeconds& seconds) const;
     void OnTrayButton(int button);
     void ShowTrayMenu();
     void UpdateWindowTitle();
@@ -186,6 +198,15 @@ private:
     void HidePanel();
     /// The tick's Control Panel guard, run while protection is on.
     void RunControlPanelGuard();
+
+    /// Escape: a fresh instance in this one's place, as RestartSelf, ending with kIdCancel.
+    void RestartAfterEscape();
+    /// Starts the instance that takes this one's place; true when it runs. When it does not,
+    /// this instance goes on in its place (RunOnAfterFailedRestart).
+    [[nodiscard]] bool StartSuccessor();
+    void RunOnAfterFailedRestart(const SystemResult& failed);
+    /// The task list as a new instance would load it: the stored count, then the tables.
+    void ReloadTaskList();
 
     PanelServices svc_;
     SettingsStore store_;

@@ -23,6 +23,11 @@ void CMainPanelDlg::RunControlPanelGuard() {
     m_guard.RunPass(static_cast<WindowId>(internalWinId()));
 }
 
-void CMainPanelDlg::OnUserInfo() { m_userInfoDlg->DoModal(); }
+void CMainPanelDlg::OnUserInfo() {
+    if (m_userInfoDlg->DoModal() == kIdOk) {
+        // The editor stored the names and said what could not be stored; the panel shows
+        // neither name, so sending and cancelling leave it as it was.
+    }
+}
 
 }  // namespace tocklet

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCursor>
 #include <QMenu>
+#include <iostream>
 
 #include "clock/Chime.h"
 #include "controls/DialogBuilder.h"
@@ -14,13 +15,13 @@
 #include "platform/ProgramLauncher.h"
 #include "platform/QtText.h"
 #include "platform/Sound.h"
-#include "store/Text.h"
 #include "platform/Timers.h"
 #include "platform/TrayIcon.h"
 #include "shell/MainPanelDlg.h"
+#include "store/Text.h"
 #include "tasks/ProgramPath.h"
-#include "tasks/ui/ReminderDlg.h"
 #include "tasks/TaskDue.h"
+#include "tasks/ui/ReminderDlg.h"
 
 namespace tocklet {
 namespace {
@@ -101,8 +102,7 @@ void CMainPanelDlg::CheckHourlyChime() {
                                              m_settings.m_bChimeText, m_tmNow);
     if (chime.playSound) svc_.sound.PlayAsync(kChimeSound, false);
     if (chime.showText) {
-        svc_.boxes.Show(ChimeText(m_tmNow.tm_hour), ChimeCaption(), MbButtons::Ok,
-                        MbIcon::Question);
+        svc_.boxes.Tell(ChimeText(m_tmNow.tm_hour), ChimeCaption(), MbIcon::Question);
     }
 }
 
@@ -120,8 +120,14 @@ void CMainPanelDlg::RunTask(const TaskRecord& task) {
         reminder.DoModal();
     } else if (task.nAction == kActionProgram) {
         const ProgramPath path = SplitProgramPath(task.Target());
-        svc_.launcher.Start(path.folder, path.file,
-                            m_settings.m_nLaunchShow ? ShowMode::Normal : ShowMode::Minimised);
+        if (!svc_.launcher.Start(
+                path.folder, path.file,
+                m_settings.m_nLaunchShow ? ShowMode::Normal : ShowMode::Minimised)) {
+            // No box at a task's minute: the check goes on with the next task, as it would
+            // after a program that started. Standard error keeps the trace.
+            std::cerr << "tocklet: the program of a task cannot be started: "
+                      << GbToUtf8(task.Target()) << '\n';
+        }
     }
 }
 
@@ -133,8 +139,8 @@ void CMainPanelDlg::OnChimeCheck() {
 
 void CMainPanelDlg::OnToggleChime() {
     m_settings.m_bChimeOn = !m_settings.m_bChimeOn;
-    svc_.boxes.Show(m_settings.m_bChimeOn ? ChimeSwitchedOnText() : ChimeSwitchedOffText(),
-                    ChimeSwitchCaption(), MbButtons::Ok, MbIcon::Question);
+    svc_.boxes.Tell(m_settings.m_bChimeOn ? ChimeSwitchedOnText() : ChimeSwitchedOffText(),
+                    ChimeSwitchCaption(), MbIcon::Question);
     // Set from code: the subordinate boxes keep their enabled state.
     ControlAs<QCheckBox>(this, kIdChimeOn)->setChecked(m_settings.m_bChimeOn);
 }

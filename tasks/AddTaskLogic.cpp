@@ -16,7 +16,7 @@ constexpr std::string_view kBadWeekday = " 请从列表中选择星期一到星�
 constexpr std::string_view kNoProgram = " 请先按\"...\"按钮选择要执行的程序文件. ";
 
 // A combo text as a number: one or two decimal digits, nothing else.
-std::optional<int> SmallNumber(std::string_view text) {
+[[nodiscard]] std::optional<int> SmallNumber(std::string_view text) {
     if (text.empty() || text.size() > 2) return std::nullopt;
     int value = 0;
     for (char c : text) {

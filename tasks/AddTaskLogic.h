@@ -16,7 +16,7 @@
 namespace tocklet {
 
 /// The texts of the weekday combo, Monday first; each is "星期" and one more character.
-const std::vector<std::string_view>& WeekdayEntries();  // UTF-8
+[[nodiscard]] const std::vector<std::string_view>& WeekdayEntries();  // UTF-8
 
 inline constexpr SpinRange kHourRange{0, 23};
 inline constexpr SpinRange kMinuteRange{0, 59};
@@ -26,10 +26,10 @@ inline constexpr int kMinuteStart = 30;
 /// The weekday digit (1 = Sunday .. 7 = Saturday) of a weekday combo text in code page 936,
 /// taken from its third two-byte character as the text reads within 9 bytes; nullopt when that
 /// character is none of 日 一 二 三 四 五 六.
-std::optional<int> WeekdayDigit(std::string_view gbText);
+[[nodiscard]] std::optional<int> WeekdayDigit(std::string_view gbText);
 
 /// True when month and day name a day that occurs in some year (29 February included).
-bool IsCalendarDate(int month, int day);
+[[nodiscard]] bool IsCalendarDate(int month, int day);
 
 /// Everything Save reads from the dialog.
 struct AddTaskChoices {
@@ -53,10 +53,10 @@ struct BuiltTask {
 };
 
 /// The record Save stores, or why there is none.
-BuiltTask BuildTaskRecord(const AddTaskChoices& choices);
+[[nodiscard]] BuiltTask BuildTaskRecord(const AddTaskChoices& choices);
 
 /// The message that explains a problem to the user (UTF-8).
-std::string_view ProblemText(AddTaskProblem problem);
+[[nodiscard]] std::string_view ProblemText(AddTaskProblem problem);
 
 /// Caption of the dialog's own messages (UTF-8).
 inline constexpr std::string_view kAddTaskCaption = "守时鸟向您提示";
@@ -68,6 +68,6 @@ inline constexpr std::string_view kPathHasBar =
 
 /// The message refusing a chosen path in code page 936 (nullopt: the path can be stored). A
 /// path may not hold "|", which separates the record's fields.
-std::optional<std::string_view> ProgramPathRefusal(std::string_view gbPath);
+[[nodiscard]] std::optional<std::string_view> ProgramPathRefusal(std::string_view gbPath);
 
 }  // namespace tocklet

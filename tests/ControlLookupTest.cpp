@@ -31,22 +31,22 @@ TEST(ControlLookupTest, MissingOrOtherControlsThrowNamingDialogNumberAndType) {
     const std::string panelName = "QDialog \"超级守时鸟\" (template 106)";
     const std::vector<Lookup> lookups{
         {"no control with that number",
-         [](QDialog& p) { ControlAs<QSlider>(&p, kNoSuchControl); },
+         [](QDialog& p) { static_cast<void>(ControlAs<QSlider>(&p, kNoSuchControl)); },
          {panelName, "control 4242 wanted as QSlider, but the dialog has none"}},
         {"a check box looked up as a slider",
-         [](QDialog& p) { ControlAs<QSlider>(&p, kIdChimeOn); },
+         [](QDialog& p) { static_cast<void>(ControlAs<QSlider>(&p, kIdChimeOn)); },
          {panelName, "control 1054 wanted as QSlider, but it is a QCheckBox"}},
         {"any widget, but none there",
-         [](QDialog& p) { ControlById(&p, kNoSuchControl); },
+         [](QDialog& p) { static_cast<void>(ControlById(&p, kNoSuchControl)); },
          {panelName, "control 4242 wanted as QWidget"}},
         {"unnumbered controls cannot be looked up",
-         [](QDialog& p) { ControlById(&p, kNoControlId); },
+         [](QDialog& p) { static_cast<void>(ControlById(&p, kNoControlId)); },
          {panelName, "control -1"}},
         {"no dialog at all",
-         [](QDialog&) { ControlById(nullptr, kIdChimeOn); },
+         [](QDialog&) { static_cast<void>(ControlById(nullptr, kIdChimeOn)); },
          {"no dialog: control 1054"}},
         {"the group of a text",
-         [](QDialog& p) { RadioGroupOf(&p, kIdBanner); },
+         [](QDialog& p) { static_cast<void>(RadioGroupOf(&p, kIdBanner)); },
          {"control 1002 wanted as QAbstractButton, but it is a QLabel"}},
         {"radios with a gap in their numbers",
          [](QDialog& p) { CheckRadioButton(&p, kIdLaunchMinimised, kIdLaunchMinimised + 5, 0); },
@@ -88,7 +88,7 @@ TEST(ControlLookupDeathTest, ALookupErrorInTheEventLoopEndsTheProgramWithItsMess
         QDialog panel;
         BuildDialog(MainPanelTemplate(), &panel);
         QEventLoop loop;
-        QTimer::singleShot(0, &panel, [&panel] { ControlAs<QSlider>(&panel, kIdChimeOn); });
+        QTimer::singleShot(0, &panel, [&panel] { static_cast<void>(ControlAs<QSlider>(&panel, kIdChimeOn)); });
         loop.exec();
     };
     EXPECT_DEATH(runProgram(), "control 1054 wanted as QSlider, but it is a QCheckBox");

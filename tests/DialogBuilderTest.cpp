@@ -315,7 +315,7 @@ TEST(DialogBuilderTest, ControlsOfOwnedDialogsAreNotConfused) {
     EXPECT_EQ(ControlAs<QPushButton>(reminder, kReminderThanksId)->text(),
               QStringLiteral("谢谢提醒"));
     // A control of the owned dialog is none of the panel's.
-    EXPECT_THROW(ControlById(&panel, kReminderHeadingId), ControlLookupError);
+    EXPECT_THROW(static_cast<void>(ControlById(&panel, kReminderHeadingId)), ControlLookupError);
 }
 
 }  // namespace

@@ -66,8 +66,8 @@ TEST(PanelClock, ShowHideAndColourStateTable) {
     EXPECT_EQ(h.profile.Get("option", "color"), "4");
     // Hidden and shown again: the same colour, at its starting place; "clock" is untouched.
     p.FloatClock()->move(10, 300);
-    p.OnCommand(kCmdToggleClock);
-    p.OnCommand(kCmdToggleClock);
+    EXPECT_TRUE(p.OnCommand(kCmdToggleClock));
+    EXPECT_TRUE(p.OnCommand(kCmdToggleClock));
     EXPECT_EQ(h.Colour(), Rgb(255, 255, 0));
     EXPECT_EQ(p.FloatClock()->pos(), QPoint(395, 0));
     EXPECT_EQ(h.profile.Get("option", "clock"), "1");

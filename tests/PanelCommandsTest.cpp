@@ -88,7 +88,7 @@ TEST(PanelCommands, ExitWithoutProtectionSavesFirst) {
     h.StoreTasks({Gb("1110,30_|开会")});
     CMainPanelDlg& p = h.Start();
     ControlAs<QCheckBox>(&p, kIdChimeOn)->click();
-    p.OnCommand(kCmdExitIconMenu);
+    EXPECT_TRUE(p.OnCommand(kCmdExitIconMenu));
     EXPECT_EQ(h.registry.Get(kProgramKey, "ClockOpen"), "1");
     EXPECT_FALSE(h.tray.shown);
     EXPECT_FALSE(h.timers.IsRunning(kTimerSecond));
@@ -101,19 +101,19 @@ TEST(PanelCommands, ExitWithProtectionAsksThenSaves) {
     ControlAs<QCheckBox>(&p, kIdChimeOn)->click();
     p.setResult(0);
     AnswerPrompt(p, nullptr);
-    p.OnCommand(kCmdExitMenu);
+    EXPECT_TRUE(p.OnCommand(kCmdExitMenu));
     EXPECT_TRUE(h.tray.shown);  // refused: still running
     EXPECT_EQ(p.result(), 0);
 
     AnswerPrompt(p, "secretXYZ");  // a longer text is not the password
     Soon([&p] { Click(DialogOf<CPasswordPromptDlg>(p), kPromptGiveUpId); });
-    p.OnCommand(kCmdExitMenu);
+    EXPECT_TRUE(p.OnCommand(kCmdExitMenu));
     EXPECT_TRUE(h.tray.shown);
 
     EXPECT_FALSE(h.registry.Get(kProgramKey, "ClockOpen").has_value());  // refused: no save
 
     AnswerPrompt(p, "secret");
-    p.OnCommand(kCmdExitMenu);
+    EXPECT_TRUE(p.OnCommand(kCmdExitMenu));
     EXPECT_FALSE(h.tray.shown);
     EXPECT_EQ(p.result(), kIdOk);
     EXPECT_EQ(h.registry.Get(kProgramKey, "ClockOpen"), "1");
@@ -126,7 +126,7 @@ TEST(PanelCommands, ProtectionSwitchedOnBeforeExitHoldsAtTheNextStart) {
     CMainPanelDlg& p = h.Start();
     ControlAs<QCheckBox>(&p, kIdUsePassword)->click();
     AnswerPrompt(p, "secret");
-    p.OnCommand(kCmdExitIconMenu);
+    EXPECT_TRUE(p.OnCommand(kCmdExitIconMenu));
     EXPECT_EQ(p.result(), kIdOk);
     EXPECT_EQ(h.registry.Get(kCvKey, "UsePas"), Stored("1", 3));
 }
@@ -206,7 +206,7 @@ TEST(PanelCommands, LeavingTheAddDialogWithoutSavingChangesNothing) {
     h.StoreTasks({Gb("1110,30_|开会")});
     CMainPanelDlg& p = h.Start();
     Soon([&p] { QTest::keyClick(DialogOf<CAddTaskDlg>(p), Qt::Key_Escape); });
-    p.OnCommand(kCmdAddTasksMenu);
+    EXPECT_TRUE(p.OnCommand(kCmdAddTasksMenu));
     EXPECT_EQ(h.self.instancesStarted, 0);
     EXPECT_TRUE(h.tray.shown);
     EXPECT_FALSE(h.registry.Get(kProgramKey, "ClockOpen").has_value());

@@ -44,7 +44,7 @@ constexpr const char* kUsage =
     "Texts are stored in code page 936 and shown in UTF-8. Exit status 0 on success, 1 when\n"
     "the command failed, 2 when it was called wrongly.\n";
 
-int Misuse(const std::string& why) {
+[[nodiscard]] int Misuse(const std::string& why) {
     std::cerr << "tocklet-reg: " << why << "\n" << kUsage;
     return 2;
 }

@@ -16,7 +16,7 @@ class QAbstractButton;
 namespace tocklet {
 
 /// The colour number (as INI "color" stores it) of a radio button; 2, green, for any other id.
-int ClockColorNumberOfRadio(int radioId);
+[[nodiscard]] int ClockColorNumberOfRadio(int radioId);
 
 class CClockColorDlg : public QDialog {
     Q_OBJECT
@@ -25,13 +25,13 @@ public:
 
     /// Runs the dialog modally: the colour number taken by "选定"; nothing after Escape or the
     /// close box.
-    std::optional<int> DoModal();
+    [[nodiscard]] std::optional<int> DoModal();
 
     /// "选定": takes the checked colour and ends the dialog with kIdOk.
     void OnChoose();
 
     /// The colour "选定" took, as its number stands for it.
-    COLORREF ChosenColor() const { return m_clrChosen; }
+    [[nodiscard]] COLORREF ChosenColor() const { return m_clrChosen; }
 
 private:
     COLORREF m_clrChosen;

@@ -32,7 +32,7 @@ public:
     /// Makes the face, colours it, places the window at kFloatClockOrigin and shows it.
     void Create();
 
-    CGlyphClock* Face() const { return m_clock; }
+    [[nodiscard]] CGlyphClock* Face() const { return m_clock; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -27,7 +27,7 @@ public:
 
     /// Initialises and runs the dialog modally; returns the new password after a valid change,
     /// nullopt otherwise (also for Enter away from the buttons).
-    std::optional<std::string> DoModal(std::string_view currentPassword);
+    [[nodiscard]] std::optional<std::string> DoModal(std::string_view currentPassword);
 
     /// "确认": checks the old password and the confirmation.
     void OnConfirm();
@@ -36,7 +36,7 @@ public:
     void reject() override;
 
     /// The new password after a valid change in this opening; nullopt otherwise.
-    std::optional<std::string> NewPassword() const;
+    [[nodiscard]] std::optional<std::string> NewPassword() const;
 
 private:
     void UpdateData();

@@ -25,7 +25,7 @@ public:
                       QWidget* parent = nullptr);
 
     /// Runs the dialog modally; returns the password it stored, nullopt when none was stored.
-    std::optional<std::string> DoModal();
+    [[nodiscard]] std::optional<std::string> DoModal();
 
     /// "确认" (the default button): stores the password when both texts agree.
     void OnConfirm();
@@ -34,7 +34,7 @@ public:
     void reject() override;
 
     /// The password stored in "pass", once it was; nullopt before.
-    std::optional<std::string> StoredPassword() const;
+    [[nodiscard]] std::optional<std::string> StoredPassword() const;
 
 private:
     void UpdateData();

@@ -26,7 +26,7 @@ public:
     void OnInitDialog(std::string_view password);
 
     /// Initialises and runs the prompt modally; returns the outcome, 1 accepted or 0 not.
-    int DoModal(std::string_view password);
+    [[nodiscard]] int DoModal(std::string_view password);
 
     /// "提交[&J]": accepts or refuses m_strInput; the third submission closes the prompt.
     void OnSubmit();
@@ -35,7 +35,7 @@ public:
     void reject() override;
 
     /// The outcome of this opening: true after an accepted submission.
-    bool Passed() const { return m_bPassed != 0; }
+    [[nodiscard]] bool Passed() const { return m_bPassed != 0; }
 
 private:
     void UpdateData();

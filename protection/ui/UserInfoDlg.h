@@ -31,7 +31,7 @@ public:
 
     /// Runs the dialog modally: kIdOk after "发送[&S]", kIdCancel after "取消", Escape or the
     /// close box (nothing written).
-    int DoModal();
+    [[nodiscard]] int DoModal();
 
     /// "发送[&S]": hands both names to the writer and tells what failed ("  保存数据失败!  "
     /// for the key, "Fail to set company" for each value), confirms only when both values
@@ -40,8 +40,8 @@ public:
 
     void reject() override;
 
-    const std::string& Organization() const { return m_strOrganization; }
-    const std::string& Owner() const { return m_strOwner; }
+    [[nodiscard]] const std::string& Organization() const { return m_strOrganization; }
+    [[nodiscard]] const std::string& Owner() const { return m_strOwner; }
 
 private:
     void UpdateData();

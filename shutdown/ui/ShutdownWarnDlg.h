@@ -49,7 +49,7 @@ public:
 
     /// Starts the timer, resets the bar, brings the window to the front and runs it modally
     /// until "取消[&C]" (kIdOk) or Escape (kIdCancel) closes it.
-    int DoModal();
+    [[nodiscard]] int DoModal();
 
     /// One tick of the dialog's timers; only the countdown timer counts.
     void OnTimer(int id);
@@ -63,7 +63,7 @@ public:
     void done(int result) override;
 
     /// Tenths of a second counted in this opening, 0..300.
-    int Ticks() const { return m_nTicks; }
+    [[nodiscard]] int Ticks() const { return m_nTicks; }
 
 private:
     void OnInitDialog();

@@ -55,8 +55,8 @@ CAddTaskDlg::CAddTaskDlg(TaskStore& store, MessageBoxes& boxes, QWidget* parent,
     if (!m_chooser) {
         m_chooser = [](QWidget* owner) {
             CMyFileDialog chooserDialog(owner);
-            chooserDialog.DoModal();
-            return chooserDialog.GetPathName();
+            // Cancelled, the chooser gives no path, and no path it is.
+            return chooserDialog.DoModal() == kIdOk ? chooserDialog.GetPathName() : QString();
         };
     }
 
@@ -206,6 +206,6 @@ int CAddTaskDlg::CheckedRadio(int first, int last) {
     return 0;
 }
 
-void CAddTaskDlg::Say(std::string_view utf8) { m_boxes.Show(Gb(utf8), Gb(kAddTaskCaption)); }
+void CAddTaskDlg::Say(std::string_view utf8) { m_boxes.Tell(Gb(utf8), Gb(kAddTaskCaption)); }
 
 }  // namespace tocklet

@@ -12,13 +12,13 @@ namespace tocklet {
 
 /// The controls disabled when the dialog opens: everything but the two action radios (and the
 /// spin arrows, which only matter once their edits are enabled).
-const std::vector<int>& InitiallyDisabledControls();
+[[nodiscard]] const std::vector<int>& InitiallyDisabledControls();
 
 /// The controls a click on one of the five radios enables and disables.
 struct Enabling {
     std::vector<int> enabled;
     std::vector<int> disabled;
 };
-Enabling EnablingAfterClick(int radioId);
+[[nodiscard]] Enabling EnablingAfterClick(int radioId);
 
 }  // namespace tocklet

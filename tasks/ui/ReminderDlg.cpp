@@ -31,12 +31,12 @@ void CReminderDlg::OnInitDialog() {
         ControlAs<QLabel>(this, kReminderLineIds[i])->setText(FromGb(m_strLines[i]));
 }
 
-int CReminderDlg::DoModal() {
+void CReminderDlg::DoModal() {
     OnInitDialog();
     show();
     raise();
     activateWindow();
-    return exec();
+    exec();
 }
 
 }  // namespace tocklet

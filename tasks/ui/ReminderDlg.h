@@ -22,8 +22,9 @@ public:
     /// Breaks m_strText into the four lines and shows them; call before exec().
     void OnInitDialog();
 
-    /// Initialises, brings the window to the front and runs it modally.
-    int DoModal();
+    /// Initialises, brings the window to the front and runs it modally until its one button
+    /// (or the close box) ends it: there is no answer to report.
+    void DoModal();
 
     std::string m_strText;  ///< code page 936 bytes
     std::array<std::string, 4> m_strLines;
