@@ -89,16 +89,16 @@ struct PanelBench {
     PanelBench(const StoredState& state, WatchedTimers::Watcher watcher);
 
     /// Builds the panel and runs it (shown, hidden 800 ms later) until stop() is called.
-    int Run(const std::function<void(CMainPanelDlg&)>& started);
+    [[nodiscard]] int Run(const std::function<void(CMainPanelDlg&)>& started);
 };
 
 /// Resident memory of this process in kB (VmRSS).
-long ResidentKb();
+[[nodiscard]] long ResidentKb();
 
 /// Bytes the allocator has handed out and not taken back, in kB.
-long HeapInUseKb();
+[[nodiscard]] long HeapInUseKb();
 
 /// The q-quantile (0..1) of values, nearest rank; 0 for none.
-std::int64_t Quantile(std::vector<std::int64_t> values, double q);
+[[nodiscard]] std::int64_t Quantile(std::vector<std::int64_t> values, double q);
 
 }  // namespace tocklet::bench

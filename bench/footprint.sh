@@ -16,7 +16,7 @@ build=$(cd "${1:-$top/build}" && pwd)
 series=${2:-2}
 shift $(($# < 2 ? $# : 2)) || true
 tool=${DESKTOP_FOOTPRINT:-$top/../shared/tools/desktop-footprint.sh}
-[ -x "$tool" ] || tool=/work/shared/tools/desktop-footprint.sh
+
 
 # A home with an installed, already set-up tocklet holding two tasks, so the run measures
 # the everyday start (no first-run or empty-list message).

@@ -98,16 +98,20 @@ int main(int argc, char** argv) {
             auto* reminder = qobject_cast<CReminderDlg*>(w);
             if (reminder == nullptr || !reminder->isVisible()) continue;
             fired[reminder->m_strText].push_back(now());
-            if (auto* b = ControlAs<QAbstractButton>(reminder, kReminderThanksId)) b->click();
+            ControlAs<QAbstractButton>(reminder, kReminderThanksId)->click();
         }
     };
     QTimer poll;
     poll.setInterval(200);  // faked milliseconds: well inside each minute
     QObject::connect(&poll, &QTimer::timeout, collect);
-    bench.Run([&](CMainPanelDlg& panel) {
+    const int ended = bench.Run([&](CMainPanelDlg& panel) {
         poll.start();
         QTimer::singleShot(hours * 3600 * 1000, &panel, [&panel] { panel.done(kIdOk); });
     });
+    if (ended != kIdOk) {
+        std::fprintf(stderr, "the panel ended before the run did (result %d)\n", ended);
+        return 1;
+    }
     collect();
 
     int failures = 0;

@@ -33,10 +33,14 @@ int main(int argc, char** argv) {
                                 for (std::int64_t i = 0; i < s.count; ++i) ++delivered[s.At(i)];
                             });
     const std::int64_t startMs = EpochMs(bench.clock.Now());
-    bench.Run([&](CMainPanelDlg& panel) {
+    const int ended = bench.Run([&](CMainPanelDlg& panel) {
         QTimer::singleShot(static_cast<int>(seconds * 1000), &panel,
                            [&panel] { panel.done(kIdOk); });
     });
+    if (ended != kIdOk) {
+        std::fprintf(stderr, "the panel ended before the run did (result %d)\n", ended);
+        return 1;
+    }
 
     long skipped = 0, doubled = 0;
     if (!delivered.empty()) {

@@ -13,19 +13,19 @@ namespace tocklet {
 inline constexpr std::string_view kChimeSound = "clock.wav";
 
 /// "北京时间 " + hour without leading zero + "  点整 ".
-std::string ChimeText(int hour);
+[[nodiscard]] std::string ChimeText(int hour);
 
 /// Caption of the full-hour message: "整 点 提 醒".
-std::string ChimeCaption();
+[[nodiscard]] std::string ChimeCaption();
 
 /// Message shown when the chime has just been switched on from a menu or the toolbar.
-std::string ChimeSwitchedOnText();
+[[nodiscard]] std::string ChimeSwitchedOnText();
 
 /// Message shown when the chime has just been switched off from a menu or the toolbar.
-std::string ChimeSwitchedOffText();
+[[nodiscard]] std::string ChimeSwitchedOffText();
 
 /// Caption of the two switch messages: "守时鸟向您提示".
-std::string ChimeSwitchCaption();
+[[nodiscard]] std::string ChimeSwitchCaption();
 
 /// What the chime does in one tick; the sound starts before the message opens.
 struct ChimeDecision {
@@ -35,6 +35,7 @@ struct ChimeDecision {
 
 /// At second 0 of minute 0 of any hour, with the chime on: the sound if chimeSound, the
 /// message if chimeText; otherwise nothing.
-ChimeDecision ChimeActions(bool chimeOn, bool chimeSound, bool chimeText, const std::tm& now);
+[[nodiscard]] ChimeDecision ChimeActions(bool chimeOn, bool chimeSound, bool chimeText,
+                                         const std::tm& now);
 
 }  // namespace tocklet

@@ -9,8 +9,6 @@
 
 namespace tocklet {
 
-/// Bitmap number of glyph 0; glyph i is bitmap kFirstGlyphBitmap + i.
-inline constexpr int kFirstGlyphBitmap = 136;
 inline constexpr int kGlyphCount = 12;  ///< the digits 0..9, the colon, the blank cell
 inline constexpr int kColonGlyph = 10;
 inline constexpr int kBlankGlyph = 11;
@@ -22,7 +20,7 @@ struct FaceCellSize {
 };
 
 /// The cells of a face whose drawing area is width x height pixels.
-FaceCellSize CellSizeOf(int width, int height);
+[[nodiscard]] FaceCellSize CellSizeOf(int width, int height);
 
 struct CellGlyph {
     int glyph = 0;
@@ -32,6 +30,6 @@ struct CellGlyph {
 /// What one tick draws for the local time now, in drawing order: the six digits (hour tens
 /// and units in cells 0 and 1, minutes in 3 and 4, seconds in 6 and 7), then the colons in
 /// cells 2 and 5. Hours run 0..23 and every field has two digits.
-std::array<CellGlyph, kFaceCellCount> FaceGlyphs(const std::tm& now);
+[[nodiscard]] std::array<CellGlyph, kFaceCellCount> FaceGlyphs(const std::tm& now);
 
 }  // namespace tocklet

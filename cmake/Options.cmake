@@ -10,7 +10,7 @@ target_compile_definitions(tocklet_options INTERFACE
 add_library(tocklet_warnings INTERFACE)
 target_compile_options(tocklet_warnings INTERFACE
     -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast -Wcast-align
-    -Woverloaded-virtual -Wimplicit-fallthrough -Werror)
+    -Woverloaded-virtual -Wimplicit-fallthrough $<$<BOOL:${TOCKLET_DEVELOPER}>:-Werror>)
 
 if(TOCKLET_SANITIZE)
     target_compile_options(tocklet_options INTERFACE

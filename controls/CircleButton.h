@@ -21,12 +21,12 @@ public:
     /// corner and cuts it to the circle in that square. Called once it has its place.
     void Attach();
 
-    int CentreX() const { return m_nCentreX; }
-    int CentreY() const { return m_nCentreY; }
-    int Radius() const { return m_nRadius; }
+    [[nodiscard]] int CentreX() const { return m_nCentreX; }
+    [[nodiscard]] int CentreY() const { return m_nCentreY; }
+    [[nodiscard]] int Radius() const { return m_nRadius; }
 
     /// The desktop's three-dimensional colours as the palette gives them.
-    static ThreeDColours ColoursOf(const QPalette& palette);
+    [[nodiscard]] static ThreeDColours ColoursOf(const QPalette& palette);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

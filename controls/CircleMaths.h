@@ -22,7 +22,7 @@ public:
 /// The colour of a rim pixel whose direction from the centre is angle radians (y growing
 /// downwards): bright B when it faces the light at -2.356 radians (up and to the left), dark D
 /// when it faces away, a blend in between with every channel truncated.
-COLORREF ShadeColour(double angle, COLORREF bright, COLORREF dark);
+[[nodiscard]] COLORREF ShadeColour(double angle, COLORREF bright, COLORREF dark);
 
 /// A one-pixel circle in one colour; dashed circles draw every other step of the midpoint
 /// walk, starting with the first.
@@ -41,7 +41,7 @@ struct CircleLayout {
     int radius = 0;  ///< of the outermost rim circle
 };
 
-CircleLayout CircleLayoutFor(int width, int height);
+[[nodiscard]] CircleLayout CircleLayoutFor(int width, int height);
 
 /// The desktop's colours for three-dimensional elements, as the button uses them.
 struct ThreeDColours {
@@ -66,7 +66,8 @@ struct RoundButtonRings {
 
 /// Plots the solid focus ring (when focused) and the two rim circles of a button of radius
 /// layout.radius, and says where the text and the dashed focus circle go.
-RoundButtonRings PlotRoundButtonRims(PixelTarget& target, const CircleLayout& layout,
-                                     const RoundButtonState& state, const ThreeDColours& colours);
+[[nodiscard]] RoundButtonRings PlotRoundButtonRims(PixelTarget& target, const CircleLayout& layout,
+                                                   const RoundButtonState& state,
+                                                   const ThreeDColours& colours);
 
 }  // namespace tocklet

@@ -17,6 +17,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -218,6 +219,35 @@ QRect Place(const ControlTemplate& control, BaseUnits units) {
     return QRect(pixels.x, pixels.y, pixels.width, pixels.height);
 }
 
+// The control numbered id in the dialog's own window, or nullptr.
+QWidget* FindControlWidget(QWidget* dialog, int id) {
+    if (dialog == nullptr || id == kNoControlId) return nullptr;
+    const QWidget* window = dialog->window();
+    const QList<QWidget*> found = dialog->findChildren<QWidget*>(QString::number(id));
+    for (QWidget* widget : found)
+        if (widget->window() == window && ControlIdOf(widget) == id) return widget;
+    return nullptr;
+}
+
+// For example: tocklet::CAddTaskDlg "添加新任务" (template N): control M wanted as QLineEdit,
+// but it is a QLabel (or: but the dialog has none).
+std::string LookupFailure(const QWidget* dialog, int id, const QMetaObject& wanted,
+                          const QWidget* found) {
+    QString text = dialog == nullptr ? QStringLiteral("no dialog")
+                                     : QStringLiteral("%1 \"%2\"")
+                                           .arg(QLatin1String(dialog->metaObject()->className()),
+                                                dialog->window()->windowTitle());
+    const QVariant templateId = dialog ? dialog->property(kTemplateIdProperty) : QVariant();
+    if (templateId.isValid()) text += QStringLiteral(" (template %1)").arg(templateId.toInt());
+    text += QStringLiteral(": control %1 wanted as %2, but ")
+                .arg(id)
+                .arg(QLatin1String(wanted.className()));
+    text += found != nullptr
+                ? QStringLiteral("it is a %1").arg(QLatin1String(found->metaObject()->className()))
+                : QStringLiteral("the dialog has none");
+    return text.toStdString();
+}
+
 }  // namespace
 
 QString StripMnemonic(const QString& text) {
@@ -238,6 +268,7 @@ BuiltDialog BuildDialog(const DialogTemplate& dialogTemplate, QWidget* dialog,
     built.frame = DluToPixels(dialogTemplate.rect, built.units);
 
     if (dialog->isWindow()) dialog->setWindowFlags(WindowFlagsFor(dialogTemplate.style));
+    dialog->setProperty(kTemplateIdProperty, dialogTemplate.id);
     dialog->setWindowTitle(FromUtf8(dialogTemplate.caption));
     dialog->setFont(built.font);
     if (Has(dialogTemplate.style, DialogStyle::kSetForeground)) RaiseWhenShown(dialog);
@@ -299,13 +330,15 @@ BuiltDialog BuildDialog(const DialogTemplate& dialogTemplate, QWidget* dialog,
     return built;
 }
 
+QWidget* CheckedControl(QWidget* dialog, int id, const QMetaObject& wanted) {
+    QWidget* found = FindControlWidget(dialog, id);
+    if (found == nullptr || wanted.cast(found) == nullptr)
+        throw ControlLookupError(LookupFailure(dialog, id, wanted, found));
+    return found;
+}
+
 QWidget* ControlById(QWidget* dialog, int id) {
-    if (dialog == nullptr || id == kNoControlId) return nullptr;
-    const QWidget* window = dialog->window();
-    const QList<QWidget*> found = dialog->findChildren<QWidget*>(QString::number(id));
-    for (QWidget* widget : found)
-        if (widget->window() == window && ControlIdOf(widget) == id) return widget;
-    return nullptr;
+    return CheckedControl(dialog, id, QWidget::staticMetaObject);
 }
 
 int ControlIdOf(const QObject* widget) {
@@ -316,14 +349,13 @@ int ControlIdOf(const QObject* widget) {
 }
 
 QButtonGroup* RadioGroupOf(QWidget* dialog, int id) {
-    const auto* button = ControlAs<QAbstractButton>(dialog, id);
-    return button != nullptr ? button->group() : nullptr;
+    return ControlAs<QAbstractButton>(dialog, id)->group();
 }
 
 void CheckRadioButton(QWidget* dialog, int first, int last, int check) {
     for (int id = first; id <= last; ++id) {
         auto* button = ControlAs<QAbstractButton>(dialog, id);
-        if (button == nullptr || id == check) continue;
+        if (id == check) continue;
         QButtonGroup* group = button->group();
         const bool exclusive = group != nullptr && group->exclusive();
         // An exclusive group refuses to uncheck its checked button directly.
@@ -331,7 +363,7 @@ void CheckRadioButton(QWidget* dialog, int first, int last, int check) {
         button->setChecked(false);
         if (exclusive) group->setExclusive(true);
     }
-    if (auto* button = ControlAs<QAbstractButton>(dialog, check)) button->setChecked(true);
+    if (check != 0) ControlAs<QAbstractButton>(dialog, check)->setChecked(true);
 }
 
 }  // namespace tocklet

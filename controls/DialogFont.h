@@ -16,15 +16,15 @@ namespace tocklet {
 void InstallFontSubstitutions();
 
 /// Logical dots per inch of the primary screen (96 when there is no screen).
-int ScreenDotsPerInch();
+[[nodiscard]] int ScreenDotsPerInch();
 
 /// The font face at the point size, sized in whole pixels as the dialog manager does.
-QFont DialogFont(std::string_view faceUtf8, int pointSize, int dotsPerInch);
+[[nodiscard]] QFont DialogFont(std::string_view faceUtf8, int pointSize, int dotsPerInch);
 
 /// The template's font on the primary screen.
-QFont DialogFontFor(const DialogTemplate& dialog);
+[[nodiscard]] QFont DialogFontFor(const DialogTemplate& dialog);
 
 /// Base units of a font, measured: the width of the 52 letters and the text height.
-BaseUnits MeasureBaseUnits(const QFont& font);
+[[nodiscard]] BaseUnits MeasureBaseUnits(const QFont& font);
 
 }  // namespace tocklet

@@ -22,16 +22,16 @@ public:
 };
 
 /// Window flags for a template's DialogStyle bits.
-Qt::WindowFlags WindowFlagsFor(std::uint32_t style);
+[[nodiscard]] Qt::WindowFlags WindowFlagsFor(std::uint32_t style);
 
 /// The standard widget class for the control's kind, before captions and styles are applied.
-QWidget* MakeStandardWidget(const ControlTemplate& control, QWidget* parent);
+[[nodiscard]] QWidget* MakeStandardWidget(const ControlTemplate& control, QWidget* parent);
 
 /// Raises and activates window each time it is shown.
 void RaiseWhenShown(QWidget* window);
 
 /// A style for check boxes and radios with a 13-pixel mark and a narrow gap before the text,
 /// so captions fit the widths templates give them; owned by parent.
-QStyle* NewDialogButtonStyle(QObject* parent);
+[[nodiscard]] QStyle* NewDialogButtonStyle(QObject* parent);
 
 }  // namespace tocklet

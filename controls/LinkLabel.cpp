@@ -161,7 +161,7 @@ int CLinkLabel::OpenTarget(std::string_view target) {
 }
 
 void CLinkLabel::ShowOpenError(int code) {
-    svc_.boxes.Show(OpenErrorText(code), std::nullopt, MbButtons::Ok, MbIcon::Warning);
+    svc_.boxes.Tell(OpenErrorText(code), std::nullopt, MbIcon::Warning);
 }
 
 }  // namespace tocklet

@@ -49,14 +49,14 @@ public:
 
     /// Opens target through the desktop, else with the default web browser's command; a result
     /// above kOpenFailedMax means it opened, otherwise it is the failure code.
-    int OpenTarget(std::string_view target);
+    [[nodiscard]] int OpenTarget(std::string_view target);
     /// Tells the user why opening failed with code.
     void ShowOpenError(int code);
 
-    const std::string& Target() const { return m_strTarget; }
-    bool IsOpened() const { return m_bOpened; }
-    bool IsMouseOver() const { return m_bMouseOver; }
-    COLORREF TextColour() const;
+    [[nodiscard]] const std::string& Target() const { return m_strTarget; }
+    [[nodiscard]] bool IsOpened() const { return m_bOpened; }
+    [[nodiscard]] bool IsMouseOver() const { return m_bMouseOver; }
+    [[nodiscard]] COLORREF TextColour() const;
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -30,8 +30,8 @@ enum OpenFailure : int {
 };
 
 /// The text colour of a link: hover wins over both, then opened, then link.
-COLORREF LinkTextColour(COLORREF link, COLORREF visited, COLORREF hover, bool mouseOver,
-                        bool opened);
+[[nodiscard]] COLORREF LinkTextColour(COLORREF link, COLORREF visited, COLORREF hover,
+                                      bool mouseOver, bool opened);
 
 /// A window rectangle in its parent's coordinates; right and bottom are outside it.
 struct WindowRect {
@@ -46,18 +46,18 @@ enum class TextAlign { Left, Centre, Right };
 
 /// The window shrunk or grown to a text of width x height: about its centre along the axes
 /// the text is centred on, else kept at its left (or right) and top edges.
-WindowRect FitRectToText(const WindowRect& window, int textWidth, int textHeight,
-                         TextAlign horizontal, bool centredVertically);
+[[nodiscard]] WindowRect FitRectToText(const WindowRect& window, int textWidth, int textHeight,
+                                       TextAlign horizontal, bool centredVertically);
 
 /// The message shown when a target cannot be opened, for a failure code.
-std::string OpenErrorText(int code);
+[[nodiscard]] std::string OpenErrorText(int code);
 
 /// The failure code for an errno value of starting a program.
-int OpenFailureForErrno(int error);
+[[nodiscard]] int OpenFailureForErrno(int error);
 
 /// Why the desktop may have refused target (code page 936): a file that is missing, in a
 /// missing folder, or unreadable; otherwise no application for it. Relative files are taken
 /// from currentDir.
-int OpenFailureForRefusal(std::string_view target, std::string_view currentDir);
+[[nodiscard]] int OpenFailureForRefusal(std::string_view target, std::string_view currentDir);
 
 }  // namespace tocklet

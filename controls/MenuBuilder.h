@@ -14,17 +14,17 @@
 namespace tocklet {
 
 /// A menu bar with one pop-up per entry of menu; owned by parent.
-QMenuBar* BuildMenuBar(const MenuData& menu, QWidget* parent);
+[[nodiscard]] QMenuBar* BuildMenuBar(const MenuData& menu, QWidget* parent);
 
 /// One pop-up with its items; owned by parent.
-QMenu* BuildPopupMenu(const MenuPopup& popup, QWidget* parent);
+[[nodiscard]] QMenu* BuildPopupMenu(const MenuPopup& popup, QWidget* parent);
 
 /// The command number an action carries; kSeparator for separators and foreign actions.
-int CommandOf(const QAction* action);
+[[nodiscard]] int CommandOf(const QAction* action);
 
 /// The first action under menu (a QMenu or QMenuBar, searched through its pop-ups) that
 /// carries command, or nullptr.
-QAction* FindCommandAction(QWidget* menu, int command);
+[[nodiscard]] QAction* FindCommandAction(QWidget* menu, int command);
 
 /// Makes action the menu's default item: drawn in bold.
 void SetDefaultItem(QMenu* menu, QAction* action);

@@ -9,11 +9,11 @@
 
 namespace tocklet {
 
-inline QColor ToQColor(COLORREF colour) {
+[[nodiscard]] inline QColor ToQColor(COLORREF colour) {
     return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
 
-inline COLORREF ToColorRef(const QColor& colour) {
+[[nodiscard]] inline COLORREF ToColorRef(const QColor& colour) {
     return Rgb(static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
                static_cast<std::uint8_t>(colour.blue()));
 }

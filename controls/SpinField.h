@@ -28,12 +28,12 @@ public:
 
     /// The position after adopting the edit's text when it is a number within the range;
     /// otherwise the last valid position.
-    int ReadPosition();
+    [[nodiscard]] int ReadPosition();
 
     /// Moves by delta steps from the current position (read as above) and shows it.
     void Step(int delta);
 
-    QLineEdit* Edit() const { return m_edit; }
+    [[nodiscard]] QLineEdit* Edit() const { return m_edit; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -28,9 +28,9 @@ public:
     /// leading, a width of 0 keeps the natural proportions. Any other flag changes nothing.
     void SetFontSpec(int flag, int height, int width);
 
-    COLORREF TextColor() const { return m_clrText; }
+    [[nodiscard]] COLORREF TextColor() const { return m_clrText; }
     /// True once SetFontSpec has given the control a font of its own.
-    bool HasOwnFont() const { return m_font.has_value(); }
+    [[nodiscard]] bool HasOwnFont() const { return m_font.has_value(); }
 
 private:
     void ApplyColour();

@@ -38,13 +38,13 @@ public:
     /// kCalcHeight, nothing otherwise.
     virtual void OnPagerCalcSize(PagerCalcSize& calc);
     /// How far one press of an arrow scrolls, given the amount the strip proposes.
-    virtual int OnPagerScroll(int proposed);
+    [[nodiscard]] virtual int OnPagerScroll(int proposed);
 
-    QWidget* Child() const { return child_; }
+    [[nodiscard]] QWidget* Child() const { return child_; }
     /// How far the child is scrolled, in pixels from its start.
-    int ScrollPosition() const { return offset_; }
-    QToolButton* BackArrow() const { return back_; }
-    QToolButton* ForwardArrow() const { return forward_; }
+    [[nodiscard]] int ScrollPosition() const { return offset_; }
+    [[nodiscard]] QToolButton* BackArrow() const { return back_; }
+    [[nodiscard]] QToolButton* ForwardArrow() const { return forward_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -67,6 +67,6 @@ private:
 /// image from the toolbar's strip bitmap and the command in its action's data, no tooltips;
 /// arrows 25 pixels wide; the child reported 15 pixels larger than the toolbar's full size.
 /// Returns nullptr, leaving the strip empty, when there is no such toolbar or image strip.
-QToolBar* CreatePagerToolbar(CToolbarPager& pager, int toolbarId);
+[[nodiscard]] QToolBar* CreatePagerToolbar(CToolbarPager& pager, int toolbarId);
 
 }  // namespace tocklet

@@ -15,8 +15,8 @@ class UpDownButtons : public QWidget {
 public:
     explicit UpDownButtons(QWidget* parent = nullptr);
 
-    QToolButton* UpButton() const { return m_up; }
-    QToolButton* DownButton() const { return m_down; }
+    [[nodiscard]] QToolButton* UpButton() const { return m_up; }
+    [[nodiscard]] QToolButton* DownButton() const { return m_down; }
 
 Q_SIGNALS:
     /// +1 for each press (and auto-repeat) of the up arrow, -1 for the down arrow.

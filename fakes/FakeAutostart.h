@@ -12,13 +12,14 @@ namespace tocklet::testing {
 
 class FakeAutostart final : public Autostart {
 public:
-    bool Register(std::string_view executablePath) override {
+    SystemResult Register(std::string_view executablePath) override {
         registered.emplace_back(executablePath);
-        return result;
+        return {entry, failure};
     }
 
     std::vector<std::string> registered;
-    bool result = true;
+    std::string entry = "/home/user/.config/autostart/tocklet.desktop";
+    std::string failure;  ///< why the entry cannot be written; empty: it is written
 };
 
 }  // namespace tocklet::testing

@@ -11,15 +11,17 @@ class FakeInstanceSlot final : public InstanceSlot {
 public:
     bool TryTake() override { return held = held || ++takes > heldElsewhereFor; }
     Answer AskToShow(std::chrono::milliseconds) override { return answer; }
-    void Serve(std::function<void()> s) override { show = std::move(s); }
+    void Serve(std::function<void()> s) override { served = show = std::move(s); }
     void Leave() override { show = {}, ++leaves; }
-    void Release() override { Leave(), held = false; }
+    void Rejoin() override { show = served, ++rejoins; }
+    void Release() override { Leave(), served = {}, held = false; }
 
     int heldElsewhereFor = 0;  ///< how many tries find the slot taken
     Answer answer = Answer::kNoHolder;
     bool held = false;
-    int takes = 0, leaves = 0;
-    std::function<void()> show;
+    int takes = 0, leaves = 0, rejoins = 0;
+    std::function<void()> show;    ///< what a later start's request runs now; empty: not served
+    std::function<void()> served;  ///< what Serve was last told
 };
 
 }  // namespace tocklet::testing

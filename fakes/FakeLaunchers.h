@@ -32,14 +32,14 @@ public:
 class FakeSelfLauncher final : public SelfLauncher {
 public:
     std::string ExecutablePath() override { return path; }
-    bool StartNewInstance() override {
+    SystemResult StartNewInstance() override {
         ++instancesStarted;
-        return result;
+        return {path, failure};
     }
 
     std::string path = "/opt/tocklet/bin/tocklet";
     int instancesStarted = 0;
-    bool result = true;
+    std::string failure;  ///< why no instance starts; empty: each one starts
 };
 
 }  // namespace tocklet::testing

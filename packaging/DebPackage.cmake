@@ -1,9 +1,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The tocklet developers
 # The Debian package: `cpack -G DEB` in the build folder writes tocklet_<version>_<arch>.deb
-# from the install rules. Configure with -DCMAKE_INSTALL_PREFIX=/usr for a package that installs
-# where Debian programs live; the package uses the prefix the program was configured with, so
-# the data folder compiled into the program is the one the package fills.
+# from the install rules (`cmake --workflow --preset deb` configures, builds and packages it
+# in build-deb/). The package uses the prefix the program was configured with (/usr in the
+# preset), so the data folder compiled into the program is the one the package fills. It
+# holds what Debian's policy asks of a package: the copyright and changelog with the
+# documentation, compressed man pages, and binaries stripped of their symbols and of the
+# sections that only the build needs.
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tocklet)
@@ -23,6 +26,16 @@ The user interface is in Simplified Chinese. The package also holds
 tocklet-reg, which looks at and changes tocklet's registry file.]=])
 set(CPACK_PACKAGE_CONTACT "The tocklet developers <${TOCKLET_CONTACT_MAIL}>")
 set(CPACK_STRIP_FILES ON)
+# The stripped programs also lose the compiler's notes, as Debian's own strip step does.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        foreach(program tocklet tocklet-reg)
+            execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                --remove-section=.note
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${program}\"
+                COMMAND_ERROR_IS_FATAL ANY)
+        endforeach()
+    endif()")
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 #include "platform/Autostart.h"
 
+#include <cerrno>
+
 #include "store/Files.h"
 
 namespace tocklet {
@@ -92,14 +94,22 @@ std::filesystem::path XdgAutostart::EntryPath() const {
     return configHome_ / "autostart" / kEntryName;
 }
 
-bool XdgAutostart::Register(std::string_view executablePath) {
+SystemResult XdgAutostart::Register(std::string_view executablePath) {
+    const std::string target = EntryPath().string();
     const std::string entry = AutostartEntry(executablePath);
-    if (entry.empty()) return false;
-    const std::filesystem::path target = EntryPath();
-    if (!MakePrivateFolders(target.parent_path().string())) return false;
+    if (entry.empty()) {
+        return {target, "the program's path \"" + std::string(executablePath) +
+                            "\" cannot be written in a desktop entry"};
+    }
+    const std::string folder = EntryPath().parent_path().string();
+    if (!MakePrivateFolders(folder)) return ResultOfErrno(folder, errno);
     // A complete new file replaces the old one in one rename, so a crash leaves one or the
     // other; once renamed, a folder that could not be synced changes nothing we can undo.
-    return ReplaceFile(target.string(), entry, 0644) != ReplaceResult::NotReplaced;
+    std::string error;
+    if (ReplaceFile(target, entry, 0644, &error) == ReplaceResult::NotReplaced) {
+        return {target, error.empty() ? std::string("not written") : error};
+    }
+    return {target, {}};
 }
 
 }  // namespace tocklet

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/SystemResult.h"
+
 namespace tocklet {
 
 class Autostart {
@@ -17,17 +19,18 @@ public:
     Autostart& operator=(const Autostart&) = delete;
 
     /// Writes or refreshes the log-in entry that starts the executable at path (file-system
-    /// bytes); false, with any earlier entry left as it was, when it cannot be written.
-    virtual bool Register(std::string_view executablePath) = 0;
+    /// bytes); when it cannot be written, any earlier entry is left as it was and the result
+    /// names the entry and why.
+    [[nodiscard]] virtual SystemResult Register(std::string_view executablePath) = 0;
 };
 
 /// The Exec value that runs path without arguments, quoted as desktop entries require; empty
 /// when path cannot be written in one (not UTF-8, or holding control characters other than
 /// tab, newline and carriage return).
-std::string DesktopExecValue(std::string_view path);
+[[nodiscard]] std::string DesktopExecValue(std::string_view path);
 
 /// The whole autostart desktop entry for path; empty when DesktopExecValue is.
-std::string AutostartEntry(std::string_view path);
+[[nodiscard]] std::string AutostartEntry(std::string_view path);
 
 /// An XDG autostart entry, <config home>/autostart/tocklet.desktop, written atomically.
 class XdgAutostart final : public Autostart {
@@ -36,10 +39,10 @@ public:
     XdgAutostart();
     explicit XdgAutostart(std::filesystem::path configHome);
 
-    bool Register(std::string_view executablePath) override;
+    [[nodiscard]] SystemResult Register(std::string_view executablePath) override;
 
     /// The entry's file.
-    std::filesystem::path EntryPath() const;
+    [[nodiscard]] std::filesystem::path EntryPath() const;
 
 private:
     std::filesystem::path configHome_;

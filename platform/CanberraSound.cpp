@@ -29,7 +29,7 @@ struct CanberraApi {
 };
 
 template <typename Function>
-bool Bind(void* library, const char* name, Function& function) {
+[[nodiscard]] bool Bind(void* library, const char* name, Function& function) {
     void* symbol = dlsym(library, name);
     // dlsym hands functions out as object pointers; copying the bits is the portable cast.
     static_assert(sizeof(symbol) == sizeof(function));
@@ -39,7 +39,7 @@ bool Bind(void* library, const char* name, Function& function) {
 
 // The library for the life of the process (its context is never destroyed, see below), or
 // null when it cannot be loaded: then nothing plays, as with a context that cannot be made.
-const CanberraApi* Canberra() {
+[[nodiscard]] const CanberraApi* Canberra() {
     static const std::optional<CanberraApi> api = []() -> std::optional<CanberraApi> {
         void* library = dlopen(kCanberraLibrary, RTLD_NOW | RTLD_LOCAL);
         if (library == nullptr) {
@@ -62,7 +62,7 @@ const CanberraApi* Canberra() {
 // One context for the life of the process: destroying a context unloads its driver while the
 // ALSA driver's playing threads may still be running, which crashes them. The first caller's
 // driver choice holds for the process.
-ca_context* ProcessContext(const std::string& driver) {
+[[nodiscard]] ca_context* ProcessContext(const std::string& driver) {
     static ca_context* const context = [&]() -> ca_context* {
         const CanberraApi* ca = Canberra();
         ca_context* c = nullptr;

@@ -12,12 +12,12 @@ namespace tocklet {
 using TimePoint = std::chrono::system_clock::time_point;
 
 /// Milliseconds since the epoch, rounded down.
-inline std::int64_t EpochMs(TimePoint t) {
+[[nodiscard]] inline std::int64_t EpochMs(TimePoint t) {
     return std::chrono::floor<std::chrono::milliseconds>(t.time_since_epoch()).count();
 }
 
 /// The instant a number of seconds after the epoch.
-inline TimePoint FromEpochSeconds(std::int64_t seconds) {
+[[nodiscard]] inline TimePoint FromEpochSeconds(std::int64_t seconds) {
     return TimePoint(std::chrono::seconds(seconds));
 }
 
@@ -29,17 +29,17 @@ public:
     Clock& operator=(const Clock&) = delete;
 
     /// The current wall-clock time.
-    virtual TimePoint Now() const = 0;
+    [[nodiscard]] virtual TimePoint Now() const = 0;
 
     /// The local time of t in the C library's fields (tm_mon 0..11, tm_wday 0 = Sunday).
-    virtual std::tm LocalTime(TimePoint t) const = 0;
+    [[nodiscard]] virtual std::tm LocalTime(TimePoint t) const = 0;
 };
 
 /// The system's clock and time zone.
 class SystemClock final : public Clock {
 public:
-    TimePoint Now() const override;
-    std::tm LocalTime(TimePoint t) const override;
+    [[nodiscard]] TimePoint Now() const override;
+    [[nodiscard]] std::tm LocalTime(TimePoint t) const override;
 };
 
 }  // namespace tocklet

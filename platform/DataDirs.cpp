@@ -42,6 +42,20 @@ std::vector<std::filesystem::path> ProgramDataDirs() {
                        InstalledDataDir());
 }
 
+std::vector<std::filesystem::path> ProgramGuideDirs() {
+    std::vector<std::filesystem::path> dirs = ProgramDataDirs();
+    const std::string executable = ProcSelfLauncher().ExecutablePath();
+    std::error_code ec;
+    if (!executable.empty()) {
+        const std::filesystem::path own = std::filesystem::path(executable).parent_path();
+        const std::filesystem::path docs = (own / TOCKLET_DOC_DIR_FROM_BIN).lexically_normal();
+        if (std::filesystem::is_directory(docs, ec)) dirs.push_back(docs);
+    }
+    const std::filesystem::path configured = TOCKLET_CONFIGURED_DOC_DIR;
+    if (dirs.empty() || !SameFolder(dirs.back(), configured)) dirs.push_back(configured);
+    return dirs;
+}
+
 std::optional<std::filesystem::path> FindDataFile(
     std::string_view name, const std::filesystem::path& currentDir,
     const std::vector<std::filesystem::path>& dataDirs) {

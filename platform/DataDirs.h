@@ -13,22 +13,27 @@
 namespace tocklet {
 
 /// The data folder configured at build time (<prefix>/share/tocklet), absolute.
-std::filesystem::path InstalledDataDir();
+[[nodiscard]] std::filesystem::path InstalledDataDir();
 
 /// The data folders for an executable at path, best first: <its folder>/<installedRelative>
 /// when that folder exists (an install: ../share/tocklet), else the executable's own folder
 /// (a build tree keeps the data beside the program); then configured, unless it is the same.
-std::vector<std::filesystem::path> DataDirsFor(const std::filesystem::path& executable,
-                                               const std::filesystem::path& installedRelative,
-                                               const std::filesystem::path& configured);
+[[nodiscard]] std::vector<std::filesystem::path> DataDirsFor(
+    const std::filesystem::path& executable, const std::filesystem::path& installedRelative,
+    const std::filesystem::path& configured);
 
 /// DataDirsFor the running executable with the folders this build was configured with; just
 /// InstalledDataDir() when the executable cannot be found.
-std::vector<std::filesystem::path> ProgramDataDirs();
+[[nodiscard]] std::vector<std::filesystem::path> ProgramDataDirs();
+
+/// Where the user's guide is: ProgramDataDirs(), then the documentation folder found the same
+/// way (../share/doc/tocklet beside the executable's folder once installed, then the one
+/// configured at build time).
+std::vector<std::filesystem::path> ProgramGuideDirs();
 
 /// The file name (UTF-8) in currentDir when it is there, else in the first of dataDirs that
 /// holds it; nullopt when none does. Empty folders are skipped.
-std::optional<std::filesystem::path> FindDataFile(
+[[nodiscard]] std::optional<std::filesystem::path> FindDataFile(
     std::string_view name, const std::filesystem::path& currentDir,
     const std::vector<std::filesystem::path>& dataDirs);
 

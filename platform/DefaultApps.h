@@ -19,7 +19,7 @@ public:
     /// The command line (the Exec value of its desktop entry, escapes undone) of the default
     /// application for mimeType, such as "text/html"; nullopt when none is set or its entry
     /// has no command.
-    virtual std::optional<std::string> CommandFor(std::string_view mimeType) = 0;
+    [[nodiscard]] virtual std::optional<std::string> CommandFor(std::string_view mimeType) = 0;
 };
 
 }  // namespace tocklet

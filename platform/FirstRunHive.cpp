@@ -24,7 +24,7 @@ bool Exists(const std::string& path) {
     return ::lstat(path.c_str(), &st) == 0 || errno != ENOENT;
 }
 
-bool ReadWhole(const fs::path& file, std::string* text) {
+[[nodiscard]] bool ReadWhole(const fs::path& file, std::string* text) {
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
     const bool read = ReadAll(fd, text);

@@ -23,7 +23,7 @@ enum class HiveSetupOutcome {
     WriteFailed,      ///< the registry file could not be created
 };
 
-struct HiveSetupResult {
+struct [[nodiscard]] HiveSetupResult {
     HiveSetupOutcome outcome = HiveSetupOutcome::Existing;
     std::filesystem::path setupFile;  ///< the setup.reg used or refused
     std::string detail;               ///< why it failed
@@ -31,10 +31,11 @@ struct HiveSetupResult {
 
 /// When nothing at all is at hivePath, creates the registry file there from the first
 /// setup.reg found in dataDirs; an existing file is never read or changed by this step.
-HiveSetupResult CreateHiveFromSetup(const std::string& hivePath,
-                                    const std::vector<std::filesystem::path>& dataDirs);
+[[nodiscard]] HiveSetupResult CreateHiveFromSetup(
+    const std::string& hivePath, const std::vector<std::filesystem::path>& dataDirs);
 
 /// One line for the program's log saying what was done and why; empty for Existing.
-std::string DescribeHiveSetup(const HiveSetupResult& result, const std::string& hivePath);
+[[nodiscard]] std::string DescribeHiveSetup(const HiveSetupResult& result,
+                                            const std::string& hivePath);
 
 }  // namespace tocklet

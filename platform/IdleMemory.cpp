@@ -25,7 +25,7 @@ struct Mapping {
     std::string path;
 };
 
-bool Parse(const std::string& line, Mapping& m) {
+[[nodiscard]] bool Parse(const std::string& line, Mapping& m) {
     std::istringstream in(line);
     std::string range, offset, device, inode;
     if (!(in >> range >> m.perms >> offset >> device >> inode)) return false;

@@ -40,9 +40,11 @@ std::string_view ClaimMessage(Claim claim) {
     return {};
 }
 
-bool HandOverSelfLauncher::StartNewInstance() {
+SystemResult HandOverSelfLauncher::StartNewInstance() {
     slot_.Leave();
-    return launcher_.StartNewInstance();
+    SystemResult started = launcher_.StartNewInstance();
+    if (!started.Ok()) slot_.Rejoin();
+    return started;
 }
 
 }  // namespace tocklet

@@ -24,21 +24,22 @@ enum class Claim {
 
 /// Takes the slot, or asks its holder to show its panel; while the holder is ending (it
 /// stopped taking requests before it started this process) waits for the slot, at most wait.
-Claim ClaimInstance(InstanceSlot& slot, std::chrono::milliseconds wait);
+[[nodiscard]] Claim ClaimInstance(InstanceSlot& slot, std::chrono::milliseconds wait);
 
 /// The line for standard error after a start that did not take the slot.
-std::string_view ClaimMessage(Claim claim);
+[[nodiscard]] std::string_view ClaimMessage(Claim claim);
 
 /// The self-restart of a running instance (after a task change, or Escape): it leaves the
 /// slot before starting its successor, so the successor waits for the slot instead of asking
-/// this ending instance to show its panel.
+/// this ending instance to show its panel. When the successor does not start, this instance
+/// rejoins the slot and goes on serving later starts.
 class HandOverSelfLauncher final : public SelfLauncher {
 public:
     HandOverSelfLauncher(SelfLauncher& launcher, InstanceSlot& slot)
         : launcher_(launcher), slot_(slot) {}
 
-    std::string ExecutablePath() override { return launcher_.ExecutablePath(); }
-    bool StartNewInstance() override;
+    [[nodiscard]] std::string ExecutablePath() override { return launcher_.ExecutablePath(); }
+    [[nodiscard]] SystemResult StartNewInstance() override;
 
 private:
     SelfLauncher& launcher_;

@@ -24,17 +24,21 @@ public:
     InstanceSlot& operator=(const InstanceSlot&) = delete;
 
     /// Takes the slot unless another process holds it; true when this process holds it now.
-    virtual bool TryTake() = 0;
+    [[nodiscard]] virtual bool TryTake() = 0;
 
     /// Asks the holder to show its panel, waiting at most timeout for its answer.
-    virtual Answer AskToShow(std::chrono::milliseconds timeout) = 0;
+    [[nodiscard]] virtual Answer AskToShow(std::chrono::milliseconds timeout) = 0;
 
     /// While holding: runs show at each request of a later start (an empty function stops).
     virtual void Serve(std::function<void()> show) = 0;
 
-    /// Stops taking requests for good, so that later starts wait for the slot instead of
-    /// leaving; the slot stays held until Release or the end of the process.
+    /// Stops taking requests, so that later starts wait for the slot instead of leaving; the
+    /// slot stays held until Release or the end of the process.
     virtual void Leave() = 0;
+
+    /// After Leave, when the successor it was for never started: takes requests again, as
+    /// Serve was last told.
+    virtual void Rejoin() = 0;
 
     /// Leaves and gives the slot up.
     virtual void Release() = 0;

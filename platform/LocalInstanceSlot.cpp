@@ -27,7 +27,7 @@ constexpr std::string_view kShown = "shown\n";
 // How long the holder waits for the request of a start that has connected.
 constexpr int kRequestWaitMs = 200;
 
-std::optional<sockaddr_un> SocketAddress(const std::string& path) {
+[[nodiscard]] std::optional<sockaddr_un> SocketAddress(const std::string& path) {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     if (path.size() >= sizeof address.sun_path) return std::nullopt;
@@ -36,7 +36,7 @@ std::optional<sockaddr_un> SocketAddress(const std::string& path) {
 }
 
 // poll() for one descriptor, restarted after signals.
-int PollOne(int fd, short events, int timeoutMs) {
+[[nodiscard]] int PollOne(int fd, short events, int timeoutMs) {
     pollfd p{fd, events, 0};
     int ready;
     while ((ready = poll(&p, 1, timeoutMs)) < 0 && errno == EINTR) {
@@ -124,6 +124,10 @@ InstanceSlot::Answer LocalInstanceSlot::AskToShow(std::chrono::milliseconds time
 
 void LocalInstanceSlot::Serve(std::function<void()> show) {
     show_ = std::move(show);
+    WatchRequests();
+}
+
+void LocalInstanceSlot::WatchRequests() {
     if (listenFd_ < 0 || notifier_) return;
     notifier_ = std::make_unique<QSocketNotifier>(listenFd_, QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
@@ -156,14 +160,22 @@ void LocalInstanceSlot::AnswerRequest(int connection) {
 }
 
 void LocalInstanceSlot::Leave() {
+    // The show function stays for Rejoin; nothing calls it while no request is taken.
     notifier_.reset();
-    show_ = {};
     if (listenFd_ >= 0) close(listenFd_);
     listenFd_ = -1;
 }
 
+void LocalInstanceSlot::Rejoin() {
+    // Only the holder of the lock may own the socket's name again.
+    if (lockFd_ < 0) return;
+    if (listenFd_ < 0) Listen();
+    if (show_) WatchRequests();
+}
+
 void LocalInstanceSlot::Release() {
     Leave();
+    show_ = {};
     if (lockFd_ >= 0) {
         // The socket's name goes while the lock still says it is ours.
         unlink(socketPath_.c_str());

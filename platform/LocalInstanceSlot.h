@@ -22,15 +22,17 @@ public:
     LocalInstanceSlot(const std::string& folder, const std::string& display);
     ~LocalInstanceSlot() override;
 
-    bool TryTake() override;
-    Answer AskToShow(std::chrono::milliseconds timeout) override;
+    [[nodiscard]] bool TryTake() override;
+    [[nodiscard]] Answer AskToShow(std::chrono::milliseconds timeout) override;
     void Serve(std::function<void()> show) override;
     void Leave() override;
+    void Rejoin() override;
     void Release() override;
 
 private:
-    bool RunUnguarded(const std::string& why);
+    [[nodiscard]] bool RunUnguarded(const std::string& why);
     void Listen();
+    void WatchRequests();
     void TakeRequests();
     void AnswerRequest(int connection);
 
@@ -46,11 +48,11 @@ private:
 /// The folder for the slots of this user: $XDG_RUNTIME_DIR when it is an absolute path, else
 /// /tmp/tocklet-<uid>, created with mode 0700 and taken only when this user owns it and
 /// nobody else may use it; empty when there is no such folder.
-std::string InstanceFolder();
+[[nodiscard]] std::string InstanceFolder();
 
 /// The display as a file-name part: display (the X display, as in $DISPLAY) without its
 /// screen number and with "unix" as host dropped, so ":0", ":0.0" and "unix:0" are one
 /// display; else waylandDisplay; else "none". A '/' becomes '_'.
-std::string DisplayKey(const char* display, const char* waylandDisplay);
+[[nodiscard]] std::string DisplayKey(const char* display, const char* waylandDisplay);
 
 }  // namespace tocklet

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "store/Text.h"
@@ -29,8 +30,18 @@ public:
     MessageBoxes& operator=(const MessageBoxes&) = delete;
 
     /// Shows text modally and returns the button chosen; no caption means kAppCaption.
-    virtual int Show(std::string_view text, std::optional<std::string_view> caption = std::nullopt,
-                     MbButtons buttons = MbButtons::Ok, MbIcon icon = MbIcon::None) = 0;
+    [[nodiscard]] virtual int Show(std::string_view text,
+                                   std::optional<std::string_view> caption = std::nullopt,
+                                   MbButtons buttons = MbButtons::Ok,
+                                   MbIcon icon = MbIcon::None) = 0;
+
+    /// Tells the user something: text in a box with an OK button only, shown modally.
+    void Tell(std::string_view text, std::optional<std::string_view> caption = std::nullopt,
+              MbIcon icon = MbIcon::None) {
+        // The one answer of an OK box is kIdOk, however it was closed: there is nothing to
+        // hand back, which is why telling returns nothing while asking returns the choice.
+        std::ignore = Show(text, caption, MbButtons::Ok, icon);
+    }
 };
 
 /// A message a store's result calls for: UTF-8 text and caption (none: kAppCaption), shown
@@ -46,9 +57,9 @@ struct Notice {
 inline void ShowNotices(MessageBoxes& boxes, const std::vector<Notice>& notices) {
     for (const Notice& notice : notices) {
         if (notice.caption) {
-            boxes.Show(Gb(notice.text), Gb(*notice.caption));
+            boxes.Tell(Gb(notice.text), Gb(*notice.caption));
         } else {
-            boxes.Show(Gb(notice.text));
+            boxes.Tell(Gb(notice.text));
         }
     }
 }

@@ -19,7 +19,8 @@ public:
 
     /// Starts file (code page 936) found in folder (empty: the current directory), never
     /// searched for in PATH, with folder as its working directory; true when it is running.
-    virtual bool Start(std::string_view folder, std::string_view file, ShowMode show) = 0;
+    [[nodiscard]] virtual bool Start(std::string_view folder, std::string_view file,
+                                     ShowMode show) = 0;
 };
 
 /// Starts programs directly with fork and exec (no shell), converting the code page 936 path
@@ -27,7 +28,8 @@ public:
 /// first window, so ShowMode::Minimised starts the program like ShowMode::Normal.
 class ExecProgramLauncher final : public ProgramLauncher {
 public:
-    bool Start(std::string_view folder, std::string_view file, ShowMode show) override;
+    [[nodiscard]] bool Start(std::string_view folder, std::string_view file,
+                             ShowMode show) override;
 };
 
 }  // namespace tocklet

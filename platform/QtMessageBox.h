@@ -14,8 +14,8 @@ public:
     /// Boxes are modal to parent when it is given.
     explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
-    int Show(std::string_view text, std::optional<std::string_view> caption, MbButtons buttons,
-             MbIcon icon) override;
+    [[nodiscard]] int Show(std::string_view text, std::optional<std::string_view> caption,
+                           MbButtons buttons, MbIcon icon) override;
 
 private:
     QWidget* parent_;

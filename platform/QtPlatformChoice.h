@@ -21,14 +21,15 @@ struct PlatformChoice {
 using EnvLookup = std::function<std::optional<std::string>(const std::string& name)>;
 
 /// The process environment.
-std::optional<std::string> ProcessEnv(const std::string& name);
+[[nodiscard]] std::optional<std::string> ProcessEnv(const std::string& name);
 
 /// The choice for a program started with args (args[0] is the program) in the environment
 /// env: "xcb" when the session is Wayland (XDG_SESSION_TYPE=wayland or WAYLAND_DISPLAY set),
 /// an X server is there (DISPLAY set), and neither a -platform argument nor QT_QPA_PLATFORM
 /// asked for a platform. A Wayland session without X, or a platform asked for that is not
 /// X11, keeps Qt's choice and says what will not work.
-PlatformChoice ChooseQtPlatform(const std::vector<std::string>& args, const EnvLookup& env);
+[[nodiscard]] PlatformChoice ChooseQtPlatform(const std::vector<std::string>& args,
+                                              const EnvLookup& env);
 
 /// The arguments handed to QApplication: the program's own, with "-platform <p>" after the
 /// program name when choice names one. Keeps the strings alive for as long as Qt reads them.
@@ -38,8 +39,8 @@ public:
     QtArguments(const QtArguments&) = delete;
     QtArguments& operator=(const QtArguments&) = delete;
 
-    int& Argc() { return argc_; }
-    char** Argv() { return pointers_.data(); }
+    [[nodiscard]] int& Argc() { return argc_; }
+    [[nodiscard]] char** Argv() { return pointers_.data(); }
 
 private:
     std::vector<std::string> strings_;

@@ -13,11 +13,11 @@ namespace tocklet {
 
 /// The address for a target: text starting with a scheme of two or more letters and a colon
 /// is an address as it stands; anything else is a file, relative ones under currentDir.
-QUrl ShellTargetUrl(std::string_view target, const QString& currentDir);
+[[nodiscard]] QUrl ShellTargetUrl(std::string_view target, const QString& currentDir);
 
 class QtShellOpen final : public ShellOpen {
 public:
-    bool Open(std::string_view target) override;
+    [[nodiscard]] bool Open(std::string_view target) override;
 };
 
 }  // namespace tocklet

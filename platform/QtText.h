@@ -11,13 +11,13 @@
 namespace tocklet {
 
 /// Code page 936 bytes shown as a QString.
-QString FromGb(std::string_view gb);
+[[nodiscard]] QString FromGb(std::string_view gb);
 
 /// A QString as code page 936 bytes; nullopt when a character has no code page 936 form.
-std::optional<std::string> TryToGb(const QString& text);
+[[nodiscard]] std::optional<std::string> TryToGb(const QString& text);
 
 /// A QString known to be representable as code page 936 bytes (unrepresentable characters
 /// become '?').
-std::string ToGb(const QString& text);
+[[nodiscard]] std::string ToGb(const QString& text);
 
 }  // namespace tocklet

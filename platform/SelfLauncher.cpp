@@ -28,15 +28,14 @@ std::string ProcSelfLauncher::ExecutablePath() {
     return path;
 }
 
-bool ProcSelfLauncher::StartNewInstance() {
-    std::string path = ExecutablePath();
-    if (path.empty()) return false;
+SystemResult ProcSelfLauncher::StartNewInstance() {
+    const std::string path = ExecutablePath();
+    if (path.empty()) return {"/proc/self/exe", "the running executable cannot be found"};
     std::error_code ec;
-    // A removed executable that nothing replaced still runs from the kernel's own link.
-    std::string program =
-        std::filesystem::exists(path, ec) || !executable_.empty() ? path : "/proc/self/exe";
-    std::string cwd = std::filesystem::current_path(ec).string();
-    return SpawnDetached(program, {path}, ec ? std::string() : cwd) == 0;
+    const std::string cwd = std::filesystem::current_path(ec).string();
+    // Started at its path only: a program the user removed is not brought back from the
+    // kernel's link to its old file, whose data files are likely gone with it.
+    return ResultOfErrno(path, SpawnDetached(path, {path}, ec ? std::string() : cwd));
 }
 
 }  // namespace tocklet

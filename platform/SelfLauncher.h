@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "platform/SystemResult.h"
+
 namespace tocklet {
 
 class SelfLauncher {
@@ -15,21 +17,23 @@ public:
     SelfLauncher& operator=(const SelfLauncher&) = delete;
 
     /// The absolute path of the running executable in file-system bytes; empty if unknown.
-    virtual std::string ExecutablePath() = 0;
+    [[nodiscard]] virtual std::string ExecutablePath() = 0;
 
     /// Starts a new instance of the executable, without arguments, in the current directory,
-    /// independent of this process; true when it is running.
-    virtual bool StartNewInstance() = 0;
+    /// independent of this process; done when it is running, else the path tried and why not.
+    [[nodiscard]] virtual SystemResult StartNewInstance() = 0;
 };
 
-/// Finds the executable through /proc/self/exe and starts it with fork and exec.
+/// Finds the executable through /proc/self/exe and starts it with fork and exec, at its path:
+/// once the file is gone there (the package removed, the build folder cleaned), no new
+/// instance starts; this one is told why and stays.
 class ProcSelfLauncher final : public SelfLauncher {
 public:
     /// executable: the program to start instead of this process's own (empty: its own).
     explicit ProcSelfLauncher(std::string executable = {});
 
-    std::string ExecutablePath() override;
-    bool StartNewInstance() override;
+    [[nodiscard]] std::string ExecutablePath() override;
+    [[nodiscard]] SystemResult StartNewInstance() override;
 
 private:
     std::string executable_;

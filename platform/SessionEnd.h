@@ -16,7 +16,7 @@ public:
 
     /// Whether the program may ask the user now; waits until the session manager lets it or
     /// says no.
-    virtual bool AllowsInteraction() = 0;
+    [[nodiscard]] virtual bool AllowsInteraction() = 0;
 
     /// Lets the session end.
     virtual void Allow() = 0;

@@ -18,7 +18,7 @@ public:
     /// Opens target (code page 936): an address with a scheme ("mailto:...", "https://...") or
     /// a file path, a relative one taken from the current directory; true when the desktop
     /// accepted it.
-    virtual bool Open(std::string_view target) = 0;
+    [[nodiscard]] virtual bool Open(std::string_view target) = 0;
 };
 
 }  // namespace tocklet

@@ -22,12 +22,13 @@ struct SoundPlan {
 /// Looks name (code page 936) up in currentDir first, then in each of dataDirs in order; the
 /// first file found is played; otherwise the bell when useDefault, else nothing. Empty folders
 /// are skipped.
-SoundPlan PlanSoundIn(std::string_view name, bool useDefault,
-                      const std::filesystem::path& currentDir,
-                      const std::vector<std::filesystem::path>& dataDirs);
+[[nodiscard]] SoundPlan PlanSoundIn(std::string_view name, bool useDefault,
+                                    const std::filesystem::path& currentDir,
+                                    const std::vector<std::filesystem::path>& dataDirs);
 
 /// PlanSoundIn with one data folder.
-SoundPlan PlanSound(std::string_view name, bool useDefault, const std::filesystem::path& currentDir,
-                    const std::filesystem::path& dataDir);
+[[nodiscard]] SoundPlan PlanSound(std::string_view name, bool useDefault,
+                                  const std::filesystem::path& currentDir,
+                                  const std::filesystem::path& dataDir);
 
 }  // namespace tocklet

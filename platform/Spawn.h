@@ -13,7 +13,7 @@ namespace tocklet {
 /// process's child, so it never lingers as a zombie. Descriptors other than 0, 1 and 2 are not
 /// passed on. Returns 0 when the program is running, else the errno of what failed (chdir,
 /// exec, fork).
-int SpawnDetached(const std::string& path, const std::vector<std::string>& args,
-                  const std::string& workingDir);
+[[nodiscard]] int SpawnDetached(const std::string& path, const std::vector<std::string>& args,
+                                const std::string& workingDir);
 
 }  // namespace tocklet

@@ -32,16 +32,16 @@ struct AlignedWake {
 };
 
 /// True when an interval is kept on second boundaries (a positive whole number of seconds).
-constexpr bool IsWholeSeconds(std::int64_t intervalMs) {
+[[nodiscard]] constexpr bool IsWholeSeconds(std::int64_t intervalMs) {
     return intervalMs > 0 && intervalMs % 1000 == 0;
 }
 
 /// A schedule started at nowMs: first due at the boundary intervalSeconds after the start of
 /// the current second.
-AlignedSchedule StartAligned(std::int64_t intervalSeconds, std::int64_t nowMs);
+[[nodiscard]] AlignedSchedule StartAligned(std::int64_t intervalSeconds, std::int64_t nowMs);
 
 /// Milliseconds from nowMs until the schedule's next tick is aimed (never negative).
-std::int64_t DelayToNextTick(const AlignedSchedule& schedule, std::int64_t nowMs);
+[[nodiscard]] std::int64_t DelayToNextTick(const AlignedSchedule& schedule, std::int64_t nowMs);
 
 /// Called when the single shot fires at nowMs. Before the due second has begun it only
 /// re-arms. Otherwise it covers every due second up to nowMs (at most the last
@@ -49,6 +49,6 @@ std::int64_t DelayToNextTick(const AlignedSchedule& schedule, std::int64_t nowMs
 /// by more than kClockStepBackMs beyond one interval, the schedule restarts at the last due
 /// second (on its old phase) at or before nowMs, which is then delivered: the clock repeats
 /// those seconds, so the handler sees them again.
-AlignedWake OnAlignedWake(AlignedSchedule& schedule, std::int64_t nowMs);
+[[nodiscard]] AlignedWake OnAlignedWake(AlignedSchedule& schedule, std::int64_t nowMs);
 
 }  // namespace tocklet

@@ -25,7 +25,7 @@ struct TickSeconds {
     std::int64_t step = 0;  ///< the timer's interval in seconds
 
     /// The i-th covered second, 0 <= i < count.
-    std::int64_t At(std::int64_t i) const { return first + i * step; }
+    [[nodiscard]] std::int64_t At(std::int64_t i) const { return first + i * step; }
 };
 
 /// Receives every tick: the timer's number and the seconds it covers.

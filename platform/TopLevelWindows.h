@@ -35,15 +35,15 @@ public:
 
     /// False when this session keeps other programs' windows from the program (a Wayland
     /// desktop without X11): List then never has them.
-    virtual bool CanSeeOtherWindows() = 0;
+    [[nodiscard]] virtual bool CanSeeOtherWindows() = 0;
 
     /// The windows shown on the desktop now (minimised ones included, helper windows that are
     /// never shown left out), the topmost first; nullopt when the list cannot be had.
-    virtual std::optional<std::vector<TopLevelWindow>> List() = 0;
+    [[nodiscard]] virtual std::optional<std::vector<TopLevelWindow>> List() = 0;
 
     /// Asks window to close, as its close box would, and returns at once; false when the
     /// window is gone or takes no such request.
-    virtual bool RequestClose(WindowId window) = 0;
+    [[nodiscard]] virtual bool RequestClose(WindowId window) = 0;
 
     /// Raises a shown window above the others and gives it the focus; a hidden one is left as
     /// it is.

@@ -32,7 +32,7 @@ public:
     ErrorTrap& operator=(const ErrorTrap&) = delete;
 
     /// Whether a request made so far in the scope failed.
-    bool Failed() {
+    [[nodiscard]] bool Failed() {
         XSync(display_, False);
         return failed_;
     }
@@ -139,7 +139,7 @@ struct X11TopLevelWindows::Connection {
     }
 
     // The top-level windows, top first: the manager's clients, or the root's children.
-    std::optional<std::vector<Window>> Candidates(bool managed) const {
+    [[nodiscard]] std::optional<std::vector<Window>> Candidates(bool managed) const {
         std::vector<Window> out;
         if (managed) {
             auto list = LongsProperty(display, root, netClientListStacking, XA_WINDOW);

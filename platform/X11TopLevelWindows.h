@@ -22,15 +22,15 @@ public:
     explicit X11TopLevelWindows(const char* displayName = nullptr);
     ~X11TopLevelWindows() override;
 
-    bool CanSeeOtherWindows() override;
-    std::optional<std::vector<TopLevelWindow>> List() override;
-    bool RequestClose(WindowId window) override;
+    [[nodiscard]] bool CanSeeOtherWindows() override;
+    [[nodiscard]] std::optional<std::vector<TopLevelWindow>> List() override;
+    [[nodiscard]] bool RequestClose(WindowId window) override;
     void BringToFront(WindowId window) override;
     void Activate(WindowId window) override;
 
 private:
     struct Connection;
-    Connection& Connected();
+    [[nodiscard]] Connection& Connected();
 
     std::optional<std::string> displayName_;
     std::unique_ptr<Connection> x_;

@@ -29,8 +29,8 @@ std::vector<std::string> SplitList(std::string_view text, char separator) {
 }
 
 // The value of key in section of a desktop-entry style file; nullopt when absent.
-std::optional<std::string> ReadKey(const fs::path& file, std::string_view section,
-                                   std::string_view key) {
+[[nodiscard]] std::optional<std::string> ReadKey(const fs::path& file, std::string_view section,
+                                                 std::string_view key) {
     std::ifstream in(file);
     std::string line;
     bool inSection = false;

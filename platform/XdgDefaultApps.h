@@ -21,7 +21,7 @@ struct XdgFolders {
     std::vector<std::string> desktops;  ///< lower-case names from XDG_CURRENT_DESKTOP
 
     /// From the XDG_* variables and HOME, with the standard defaults for unset ones.
-    static XdgFolders FromEnvironment();
+    [[nodiscard]] static XdgFolders FromEnvironment();
 };
 
 class XdgDefaultApps final : public DefaultApps {
@@ -31,13 +31,13 @@ public:
     /// Looks in every mimeapps.list (desktop-specific ones first in each folder), then in
     /// defaults.list and mimeinfo.cache, and answers the first listed entry that is installed,
     /// not hidden, and has a command.
-    std::optional<std::string> CommandFor(std::string_view mimeType) override;
+    [[nodiscard]] std::optional<std::string> CommandFor(std::string_view mimeType) override;
 
 private:
-    std::optional<std::string> CommandOfEntry(const std::string& desktopId) const;
-    std::optional<std::string> FirstCommand(const std::filesystem::path& list,
-                                            std::string_view section,
-                                            std::string_view mimeType) const;
+    [[nodiscard]] std::optional<std::string> CommandOfEntry(const std::string& desktopId) const;
+    [[nodiscard]] std::optional<std::string> FirstCommand(const std::filesystem::path& list,
+                                                          std::string_view section,
+                                                          std::string_view mimeType) const;
 
     XdgFolders folders_;
 };

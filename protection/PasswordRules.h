@@ -18,25 +18,25 @@ inline constexpr int kPromptSubmissions = 3;
 
 /// True when typed opens the gate: it equals the stored password byte for byte. While no
 /// password is stored (empty), every input is let through, the empty one included.
-bool PasswordAccepted(std::string_view stored, std::string_view typed);
+[[nodiscard]] bool PasswordAccepted(std::string_view stored, std::string_view typed);
 
 /// True when the change may be stored: old equals the current password, and the new one
 /// equals its confirmation (exact, case-sensitive comparisons).
-bool PasswordChangeAllowed(std::string_view current, std::string_view old,
-                           std::string_view newPassword, std::string_view confirm);
+[[nodiscard]] bool PasswordChangeAllowed(std::string_view current, std::string_view old,
+                                         std::string_view newPassword, std::string_view confirm);
 
 /// Asks for the password and returns nonzero when it was given.
 using AskFunction = std::function<int()>;
 
 /// True when a guarded operation may run: protection is off, or ask() accepts.
-bool GateOpen(bool usePassword, const AskFunction& ask);
+[[nodiscard]] bool GateOpen(bool usePassword, const AskFunction& ask);
 
 /// The protection switch after a click on its check box, whose state has already flipped to
 /// nowChecked. Checking turns protection on without asking. Clearing shows the check again at
 /// once (showCheck(true)), then asks; only when ask() accepts is the check cleared
 /// (showCheck(false)) and protection turned off. Returns whether protection is on now, which
 /// always matches the check shown.
-bool SwitchProtection(bool nowChecked, const std::function<void(bool)>& showCheck,
-                      const AskFunction& ask);
+[[nodiscard]] bool SwitchProtection(bool nowChecked, const std::function<void(bool)>& showCheck,
+                                    const AskFunction& ask);
 
 }  // namespace tocklet

@@ -14,10 +14,10 @@ namespace tocklet {
 
 /// The first-use store of the password (10 bytes, through the key's write spelling). Reports
 /// the key and the value (Setting::FirstPassword).
-SettingsReport StoreFirstPassword(Registry& reg, std::string_view password);
+[[nodiscard]] SettingsReport StoreFirstPassword(Registry& reg, std::string_view password);
 
 /// Writes a changed password (11 bytes). Reports the key and the value
 /// (Setting::ChangedPassword).
-SettingsReport WriteChangedPassword(Registry& reg, std::string_view password);
+[[nodiscard]] SettingsReport WriteChangedPassword(Registry& reg, std::string_view password);
 
 }  // namespace tocklet

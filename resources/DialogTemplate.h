@@ -93,8 +93,9 @@ struct ControlTemplate {
     std::string_view accessibleName;  // for controls without a caption
 };
 
-/// Shorthand for a template row: ControlRow(1054, ControlKind::CheckBox, "整点报时", {24, 61, 45,
-/// 10}), then .Styled(...), .Resource(...) or .Named(...) where needed.
+/// Shorthand for a template row: ControlRow(kIdChimeOn, ControlKind::CheckBox, "整点报时",
+/// {24, 61, 45, 10}), then .Styled(...), .Resource(...) or .Named(...) where needed. The number
+/// is a name from the dialog's id header (MainPanelIds.h, AddTaskIds.h, ...), never a literal.
 struct ControlRow : ControlTemplate {
     ControlRow(int id_, ControlKind kind_, std::string_view caption_, DluRect rect_) {
         id = id_;
@@ -128,10 +129,10 @@ struct DialogTemplate {
 };
 
 /// The template numbered id, or nullptr when the program has none with that number.
-const DialogTemplate* FindTemplate(int id);
+[[nodiscard]] const DialogTemplate* FindTemplate(int id);
 
 /// The control with identifier id in the template, or nullptr.
-const ControlTemplate* FindControl(const DialogTemplate& dialog, int id);
+[[nodiscard]] const ControlTemplate* FindControl(const DialogTemplate& dialog, int id);
 
 /// True when the kind is one of the static texts (left, centred, right).
 constexpr bool IsText(ControlKind kind) {

@@ -9,16 +9,15 @@
 
 namespace tocklet {
 
-/// Bitmap resource id (124 to 127, the clock glyphs 136 to 147), or a null pixmap when there is
-/// none with that number.
-/// Bitmap 102 is the toolbar's strip: one 20 x 20 image per button, in the order of
-/// ToolbarButtons(102) without its separators.
+/// Bitmap resource id (resources/ImageIds.h), or a null pixmap when there is none with that
+/// number. The toolbar's strip has its toolbar's number (kPanelToolbarId): one 20 x 20 image
+/// per button, in the order of ToolbarButtons(kPanelToolbarId) without its separators.
 QPixmap Bitmap(int id);
 
-/// Icon resource id (102, 120 to 122) in all its sizes, or a null icon.
+/// Icon resource id (resources/ImageIds.h) in all its sizes, or a null icon.
 QIcon Icon(int id);
 
-/// Qt resource path of animation id (128) for QMovie, or an empty string.
+/// Qt resource path of animation id (kBirdAnimation) for QMovie, or an empty string.
 QString AnimationPath(int id);
 
 }  // namespace tocklet

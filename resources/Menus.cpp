@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 #include "resources/Menus.h"
 
+#include "resources/CommandIds.h"
+
 namespace tocklet {
 
 namespace {
@@ -15,23 +17,23 @@ const MenuData& PanelMenu() {
                                {
                                    {"  时间参数设置[&F]",
                                     {
-                                        Item(32792, "添加新任务[&N] \t Ctrl+n"),
-                                        Item(32791, "删除废弃任务[&D]\t  Ctrl +d"),
+                                        Item(kCmdAddTasksMenu, "添加新任务[&N] \t Ctrl+n"),
+                                        Item(kCmdDeleteTasksMenu, "删除废弃任务[&D]\t  Ctrl +d"),
                                         Separator(),
-                                        Item(32788, "定时关机设置[&T]"),
-                                        Item(32772, "整点报时设置[&C]   "),
+                                        Item(kCmdSetShutdownTimeMenu, "定时关机设置[&T]"),
+                                        Item(kCmdToggleChimeMenu, "整点报时设置[&C]   "),
                                         Separator(),
-                                        Item(32773, "退出程序 [&X]"),
+                                        Item(kCmdExitMenu, "退出程序 [&X]"),
                                     }},
                                    {"其它选项 [&O]",
                                     {
-                                        Item(32797, "给作者写信 [&W]"),
-                                        Item(32806, "立即访问作者主页"),
+                                        Item(kCmdMailAuthor, "给作者写信 [&W]"),
+                                        Item(kCmdHomePage, "立即访问作者主页"),
                                     }},
                                    {"帮助文件[&H]",
                                     {
-                                        Item(32774, "有关本软件[&A]"),
-                                        Item(32781, "怎样使用本软件[&U]"),
+                                        Item(kCmdAbout, "有关本软件[&A]"),
+                                        Item(kCmdReadMe, "怎样使用本软件[&U]"),
                                     }},
                                }};
     return menu;
@@ -42,16 +44,16 @@ const MenuData& TrayMenu() {
                                {
                                    {" ",
                                     {
-                                        DefaultItem(32776, " 系统参数设置"),
-                                        Item(32798, " 显示/关闭时钟 "),
-                                        Item(32805, " 改变时钟颜色"),
+                                        DefaultItem(kCmdShowPanel, " 系统参数设置"),
+                                        Item(kCmdToggleClock, " 显示/关闭时钟 "),
+                                        Item(kCmdChangeClockColor, " 改变时钟颜色"),
                                         Separator(),
-                                        Item(32777, " 整点报时/关闭"),
-                                        Item(32779, " 暂停监控"),
-                                        Item(32784, " 恢复监控"),
+                                        Item(kCmdToggleChime, " 整点报时/关闭"),
+                                        Item(kCmdPauseMonitoring, " 暂停监控"),
+                                        Item(kCmdResumeMonitoring, " 恢复监控"),
                                         Separator(),
-                                        Item(32787, " 关机时间设置"),
-                                        Item(32780, " 退出本程序"),
+                                        Item(kCmdSetShutdownTimeIconMenu, " 关机时间设置"),
+                                        Item(kCmdExitIconMenu, " 退出本程序"),
                                     }},
                                }};
     return menu;
@@ -66,29 +68,31 @@ const MenuData* FindMenu(int id) {
 }
 
 const std::vector<int>& ToolbarButtons(int id) {
-    static const std::vector<int> panel{32792, 32800,      kSeparator, 32803, 32772,
-                                        32773, kSeparator, 57607,      32781, 32807};
+    static const std::vector<int> panel{
+        kCmdAddTasksMenu,    kCmdCalendarToolbar, kSeparator, kCmdDeleteTasksToolbar,
+        kCmdToggleChimeMenu, kCmdExitMenu,        kSeparator, kCmdPrintToolbar,
+        kCmdReadMe,          kCmdAboutToolbar};
     static const std::vector<int> none;
     return id == kPanelToolbarId ? panel : none;
 }
 
 std::string_view ToolbarButtonName(int command) {
     switch (command) {
-        case 32792:
+        case kCmdAddTasksMenu:
             return "添加新任务";
-        case 32800:
+        case kCmdCalendarToolbar:
             return "日历";
-        case 32803:
+        case kCmdDeleteTasksToolbar:
             return "删除废弃任务";
-        case 32772:
+        case kCmdToggleChimeMenu:
             return "整点报时设置";
-        case 32773:
+        case kCmdExitMenu:
             return "退出程序";
-        case 57607:
+        case kCmdPrintToolbar:
             return "打印";
-        case 32781:
+        case kCmdReadMe:
             return "怎样使用本软件";
-        case 32807:
+        case kCmdAboutToolbar:
             return "有关本软件";
         default:
             return {};

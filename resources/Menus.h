@@ -34,7 +34,7 @@ struct MenuData {
 };
 
 /// The menu numbered id, or nullptr.
-const MenuData* FindMenu(int id);
+[[nodiscard]] const MenuData* FindMenu(int id);
 
 /// Commands of the toolbar numbered id, left to right, kSeparator for a gap; empty when the
 /// program has no such toolbar.

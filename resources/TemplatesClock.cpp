@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 // The floating clock's window and the clock colour dialog.
+#include "resources/ClockColorIds.h"
 #include "resources/Templates.h"
 
 namespace tocklet {
@@ -34,14 +35,14 @@ const DialogTemplate& ClockColorTemplate() {
         // clang-format off
         .controls = {
             ControlRow(kNoControlId, K::GroupBox, "设置颜色", {8, 0, 125, 47}),
-            ControlRow(1003, K::RadioButton, "红色", {16, 10, 32, 10})
+            ControlRow(kClockColorRedId, K::RadioButton, "红色", {16, 10, 32, 10})
                 .Styled(ControlStyle::kStartsGroup),
-            ControlRow(1004, K::RadioButton, "绿色", {16, 23, 32, 10}),
-            ControlRow(1005, K::RadioButton, "蓝色", {16, 35, 32, 10}),
-            ControlRow(1007, K::RadioButton, "黄色", {73, 11, 32, 10}),
-            ControlRow(1008, K::RadioButton, "棕色", {73, 23, 32, 10}),
-            ControlRow(1006, K::RadioButton, "白色", {73, 34, 32, 10}),
-            ControlRow(1001, K::DefPushButton, "选定", {139, 12, 28, 28}),
+            ControlRow(kClockColorGreenId, K::RadioButton, "绿色", {16, 23, 32, 10}),
+            ControlRow(kClockColorBlueId, K::RadioButton, "蓝色", {16, 35, 32, 10}),
+            ControlRow(kClockColorYellowId, K::RadioButton, "黄色", {73, 11, 32, 10}),
+            ControlRow(kClockColorBrownId, K::RadioButton, "棕色", {73, 23, 32, 10}),
+            ControlRow(kClockColorWhiteId, K::RadioButton, "白色", {73, 34, 32, 10}),
+            ControlRow(kClockColorChooseId, K::DefPushButton, "选定", {139, 12, 28, 28}),
         }};
     // clang-format on
     return dialog;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 // The delete-task dialog: the stored tasks by their text, one deletion per opening.
+#include "resources/DeleteTaskIds.h"
 #include "resources/Templates.h"
 
 namespace tocklet {
@@ -18,10 +19,10 @@ const DialogTemplate& DeleteTaskTemplate() {
         .menuId = 0,
         // clang-format off
         .controls = {
-            ControlRow(1105, K::ListBox, "", {7, 2, 234, 101})
+            ControlRow(kDeleteListId, K::ListBox, "", {7, 2, 234, 101})
                 .Styled(S::kVScroll).Named("任务列表"),
-            ControlRow(1108, K::PushButton, "删除[&D]", {70, 107, 43, 14}),
-            ControlRow(1081, K::PushButton, "退出[&E]", {135, 107, 44, 15}),
+            ControlRow(kDeleteButtonId, K::PushButton, "删除[&D]", {70, 107, 43, 14}),
+            ControlRow(kDeleteExitId, K::PushButton, "退出[&E]", {135, 107, 44, 15}),
         }};
     // clang-format on
     return dialog;

@@ -2,6 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 // The three password windows: the first-use dialog that sets the password, the dialog that
 // changes it, and the caption-less prompt that guards an operation.
+#include "resources/ChangePasswordIds.h"
+#include "resources/FirstPasswordIds.h"
+#include "resources/ImageIds.h"
+#include "resources/PasswordPromptIds.h"
 #include "resources/Templates.h"
 
 namespace tocklet {
@@ -23,12 +27,12 @@ const DialogTemplate& FirstPasswordTemplate() {
             ControlRow(kNoControlId, K::TextLeft, "为了您的数据安全，请您输入密码",
                        {16, 9, 150, 10}),
             ControlRow(kNoControlId, K::TextLeft, "输入密码:", {16, 30, 44, 8}),
-            ControlRow(1000, K::Edit, "", {64, 28, 90, 12})
+            ControlRow(kFirstPasswordId, K::Edit, "", {64, 28, 90, 12})
                 .Styled(S::kPassword).Named("输入密码"),
             ControlRow(kNoControlId, K::TextLeft, "确认密码:", {16, 49, 44, 8}),
-            ControlRow(1009, K::Edit, "", {64, 47, 90, 12})
+            ControlRow(kFirstConfirmId, K::Edit, "", {64, 47, 90, 12})
                 .Styled(S::kPassword).Named("确认密码"),
-            ControlRow(1097, K::DefPushButton, "确认", {65, 69, 50, 14}),
+            ControlRow(kFirstOkId, K::DefPushButton, "确认", {65, 69, 50, 14}),
         }};
     // clang-format on
     return dialog;
@@ -48,17 +52,17 @@ const DialogTemplate& ChangePasswordTemplate() {
         // clang-format off
         .controls = {
             ControlRow(kNoControlId, K::TextLeft, "输入旧密码:", {14, 13, 50, 8}),
-            ControlRow(1025, K::Edit, "", {68, 11, 90, 12})
+            ControlRow(kChangeOldId, K::Edit, "", {68, 11, 90, 12})
                 .Styled(S::kPassword).Named("输入旧密码"),
             ControlRow(kNoControlId, K::TextLeft, "输入新密码:", {14, 33, 50, 8}),
-            ControlRow(1009, K::Edit, "", {68, 31, 90, 12})
+            ControlRow(kChangeNewId, K::Edit, "", {68, 31, 90, 12})
                 .Styled(S::kPassword).Named("输入新密码"),
             ControlRow(kNoControlId, K::TextLeft, "确认新密码:", {14, 53, 50, 8}),
-            ControlRow(1026, K::Edit, "", {68, 51, 90, 12})
+            ControlRow(kChangeConfirmId, K::Edit, "", {68, 51, 90, 12})
                 .Styled(S::kPassword).Named("确认新密码"),
             // Neither button is the default one: Enter closes the dialog unchanged.
-            ControlRow(1097, K::PushButton, "确认", {36, 76, 45, 14}),
-            ControlRow(1008, K::PushButton, "取消", {100, 76, 45, 14}),
+            ControlRow(kChangeOkId, K::PushButton, "确认", {36, 76, 45, 14}),
+            ControlRow(kChangeCancelId, K::PushButton, "取消", {100, 76, 45, 14}),
         }};
     // clang-format on
     return dialog;
@@ -80,13 +84,13 @@ const DialogTemplate& PasswordPromptTemplate() {
         .controls = {
             // First, so that every other control lies above it.
             ControlRow(kNoControlId, K::Picture, "", {0, 0, 200, 75})
-                .Styled(S::kBordered).Resource(125).Named("密码背景图片"),
+                .Styled(S::kBordered).Resource(kPasswordBackground).Named("密码背景图片"),
             ControlRow(kNoControlId, K::TextLeft,
                        "此项操作有权限,只有输入正确密码才有资格使用", {46, 8, 140, 18}),
-            ControlRow(1000, K::Edit, "", {62, 31, 92, 12})
+            ControlRow(kPromptEditId, K::Edit, "", {62, 31, 92, 12})
                 .Styled(S::kPassword).Named("密码"),
-            ControlRow(1002, K::DefPushButton, "提交[&J]", {50, 52, 46, 14}),
-            ControlRow(1097, K::PushButton, "算了吧[&E]", {112, 52, 46, 14}),
+            ControlRow(kPromptSubmitId, K::DefPushButton, "提交[&J]", {50, 52, 46, 14}),
+            ControlRow(kPromptGiveUpId, K::PushButton, "算了吧[&E]", {112, 52, 46, 14}),
         }};
     // clang-format on
     return dialog;

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 // The reminder pop-up: the picture on the left, the heading and four text lines on the right,
 // and the acknowledging button under the picture.
+#include "resources/ImageIds.h"
+#include "resources/ReminderIds.h"
 #include "resources/Templates.h"
 
 namespace tocklet {
@@ -20,13 +22,13 @@ const DialogTemplate& ReminderTemplate() {
         // clang-format off
         .controls = {
             ControlRow(kNoControlId, K::Picture, "", {4, 3, 59, 89})
-                .Styled(ControlStyle::kBordered).Resource(126).Named("守时鸟图片"),
-            ControlRow(1057, K::TextCentre, "-Hi,不知您是否记得,此时-", {75, 3, 122, 21}),
-            ControlRow(1109, K::TextLeft, "", {71, 38, 132, 17}).Named("提醒内容第一行"),
-            ControlRow(1110, K::TextLeft, "", {71, 56, 132, 17}).Named("提醒内容第二行"),
-            ControlRow(1111, K::TextLeft, "", {71, 74, 132, 19}).Named("提醒内容第三行"),
-            ControlRow(1112, K::TextLeft, "", {71, 93, 132, 18}).Named("提醒内容第四行"),
-            ControlRow(1097, K::DefPushButton, "谢谢提醒", {12, 95, 43, 18}),
+                .Styled(ControlStyle::kBordered).Resource(kReminderPicture).Named("守时鸟图片"),
+            ControlRow(kReminderHeadingId, K::TextCentre, "-Hi,不知您是否记得,此时-", {75, 3, 122, 21}),
+            ControlRow(kReminderLineIds[0], K::TextLeft, "", {71, 38, 132, 17}).Named("提醒内容第一行"),
+            ControlRow(kReminderLineIds[1], K::TextLeft, "", {71, 56, 132, 17}).Named("提醒内容第二行"),
+            ControlRow(kReminderLineIds[2], K::TextLeft, "", {71, 74, 132, 19}).Named("提醒内容第三行"),
+            ControlRow(kReminderLineIds[3], K::TextLeft, "", {71, 93, 132, 18}).Named("提醒内容第四行"),
+            ControlRow(kReminderThanksId, K::DefPushButton, "谢谢提醒", {12, 95, 43, 18}),
         }};
     // clang-format on
     return dialog;

@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 // The owner editor: the organisation and owner names of the installation, beside the
 // program's clock icon.
+#include "resources/ImageIds.h"
 #include "resources/Templates.h"
+#include "resources/UserInfoIds.h"
 
 namespace tocklet {
 
@@ -19,13 +21,13 @@ const DialogTemplate& UserInfoTemplate() {
         // clang-format off
         .controls = {
             ControlRow(kNoControlId, K::IconImage, "", {12, 14, 21, 20})
-                .Resource(120).Named("守时鸟图标"),
+                .Resource(kTrayIconWorking).Named("守时鸟图标"),
             ControlRow(kNoControlId, K::TextLeft, "用户单位:", {42, 16, 38, 8}),
-            ControlRow(1000, K::Edit, "", {82, 14, 122, 12}).Named("用户单位"),
+            ControlRow(kUserInfoOrganizationId, K::Edit, "", {82, 14, 122, 12}).Named("用户单位"),
             ControlRow(kNoControlId, K::TextLeft, "用户姓名:", {42, 36, 38, 8}),
-            ControlRow(1001, K::Edit, "", {82, 34, 74, 12}).Named("用户姓名"),
-            ControlRow(1010, K::DefPushButton, "发送[&S]", {54, 58, 50, 14}),
-            ControlRow(1039, K::PushButton, "取消", {118, 58, 50, 14}),
+            ControlRow(kUserInfoOwnerId, K::Edit, "", {82, 34, 74, 12}).Named("用户姓名"),
+            ControlRow(kUserInfoSendId, K::DefPushButton, "发送[&S]", {54, 58, 50, 14}),
+            ControlRow(kUserInfoCancelId, K::PushButton, "取消", {118, 58, 50, 14}),
         }};
     // clang-format on
     return dialog;

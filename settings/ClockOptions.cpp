@@ -14,7 +14,7 @@ int ReadInt(Profile& profile, Setting setting) {
     return profile.GetInt(row.readKey, row.name, row.fallback);
 }
 
-bool WriteText(Profile& profile, Setting setting, std::string_view text) {
+[[nodiscard]] bool WriteText(Profile& profile, Setting setting, std::string_view text) {
     const StoredValue& row = Stored(setting);
     return profile.WriteString(row.writeKey, row.name, text);
 }

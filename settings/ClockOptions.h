@@ -19,17 +19,17 @@ struct ClockOptions {
 };
 
 /// Reads "clock" and "color".
-ClockOptions ReadClockOptions(Profile& profile);
+[[nodiscard]] ClockOptions ReadClockOptions(Profile& profile);
 
 /// The first-use defaults: "color" = "2", then "clock" = "1". False when either could not be
 /// written.
-bool WriteFirstUseClockOptions(Profile& profile);
+[[nodiscard]] bool WriteFirstUseClockOptions(Profile& profile);
 
 /// Writes "color" = number, as the clock colour dialog chose it; a write that failed is
 /// reported as Failed(SetValue, ClockColor).
-SettingsReport WriteClockColor(Profile& profile, int number);
+[[nodiscard]] SettingsReport WriteClockColor(Profile& profile, int number);
 
 /// The clock colour of a colour number 1..6; any other number gives kDefaultClockColor.
-COLORREF ClockColorFromNumber(int number);
+[[nodiscard]] COLORREF ClockColorFromNumber(int number);
 
 }  // namespace tocklet

@@ -10,18 +10,20 @@ namespace tocklet {
 using COLORREF = std::uint32_t;
 
 /// The colour with the given red, green and blue parts (each 0..255).
-constexpr COLORREF Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+[[nodiscard]] constexpr COLORREF Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     return static_cast<COLORREF>(red) | (static_cast<COLORREF>(green) << 8) |
            (static_cast<COLORREF>(blue) << 16);
 }
 
-constexpr std::uint8_t RedOf(COLORREF colour) { return static_cast<std::uint8_t>(colour & 0xFF); }
+[[nodiscard]] constexpr std::uint8_t RedOf(COLORREF colour) {
+    return static_cast<std::uint8_t>(colour & 0xFF);
+}
 
-constexpr std::uint8_t GreenOf(COLORREF colour) {
+[[nodiscard]] constexpr std::uint8_t GreenOf(COLORREF colour) {
     return static_cast<std::uint8_t>((colour >> 8) & 0xFF);
 }
 
-constexpr std::uint8_t BlueOf(COLORREF colour) {
+[[nodiscard]] constexpr std::uint8_t BlueOf(COLORREF colour) {
     return static_cast<std::uint8_t>((colour >> 16) & 0xFF);
 }
 

@@ -37,9 +37,9 @@ StartupValues SettingsStore::ReadStartup() {
     CloseStartupKeys();
     StartupValues v;
     v.currentVersionOpened = OpenForReading(reg_, Setting::Owner, cvRead_);
-    OpenForReading(reg_, Setting::ChimeOn, programRead_);
-    reg_.OpenKey(RegRoot::LocalMachine, Stored(Setting::Autostart).writeKey, kKeyWrite,
-                 runWrite_.Out());
+    v.programKeyOpened = OpenForReading(reg_, Setting::ChimeOn, programRead_);
+    v.runKeyOpened = reg_.OpenKey(RegRoot::LocalMachine, Stored(Setting::Autostart).writeKey,
+                                  kKeyWrite, runWrite_.Out()) == kRegOk;
 
     auto cv = [&](Setting s) { return ReadStoredValue(reg_, cvRead_.Get(), s); };
     auto program = [&](Setting s) { return ReadStoredValue(reg_, programRead_.Get(), s); };
@@ -74,6 +74,13 @@ void SettingsStore::CloseStartupKeys() {
     cvRead_.Close();
     programRead_.Close();
     runWrite_.Close();
+}
+
+int SettingsStore::ReadTaskCount() {
+    ScopedKey key(reg_);
+    // A key that does not open leaves the value unread, which counts as no tasks.
+    if (!OpenForReading(reg_, Setting::TaskCount, key)) return 0;
+    return StoredNumber(Setting::TaskCount, ReadStoredValue(reg_, key.Get(), Setting::TaskCount));
 }
 
 SettingsReport SettingsStore::LoadOptions(PanelSettings& settings) {

@@ -17,6 +17,8 @@ namespace tocklet {
 /// The texts read at start-up, each empty when its value could not be read.
 struct StartupValues {
     bool currentVersionOpened = false;
+    bool programKeyOpened = false;  ///< else the program's values below are all empty
+    bool runKeyOpened = false;      ///< the Run key, for the first run's autostart value
     std::string owner;         ///< "RegisteredOwner"
     std::string organization;  ///< "RegisteredOrganization"
     std::string clockOpen;     ///< "ClockOpen"
@@ -30,14 +32,14 @@ struct StartupValues {
 };
 
 /// True when "new" does not hold a non-zero number.
-bool IsFirstRun(const StartupValues& values);
+[[nodiscard]] bool IsFirstRun(const StartupValues& values);
 
 /// Copies the start-up texts into the fields: password, protection, chime flags, task count
 /// (kept within what the task list can hold) and shutdown time.
 void ApplyStartupValues(const StartupValues& values, PanelSettings& settings);
 
 /// The panel's banner: organisation, " -- ", owner.
-std::string BannerText(const StartupValues& values);
+[[nodiscard]] std::string BannerText(const StartupValues& values);
 
 class SettingsStore {
 public:
@@ -48,31 +50,36 @@ public:
 
     /// Opens the CurrentVersion and program keys for reading and the Run key for writing
     /// (kept open until CloseStartupKeys) and reads the start-up values.
-    StartupValues ReadStartup();
+    [[nodiscard]] StartupValues ReadStartup();
 
     /// Stores "new" = "1" and the autostart entry naming executablePath (whole, also when it
     /// is longer than the entry's 128 bytes). Reports the CurrentVersion key and "new"; the
     /// autostart entry is reported too, as not set, when it could not be written.
-    SettingsReport FirstRunWrites(std::string_view executablePath);
+    [[nodiscard]] SettingsReport FirstRunWrites(std::string_view executablePath);
 
     /// Closes the keys ReadStartup opened.
     void CloseStartupKeys();
 
+    /// Reads "happen" again, as the start-up read does: a value that cannot be read counts as
+    /// no tasks.
+    [[nodiscard]] int ReadTaskCount();
+
     /// Reads "Repeat", "Status" and "DelayTime"; a value that cannot be read counts as 0.
-    SettingsReport LoadOptions(PanelSettings& settings);
+    [[nodiscard]] SettingsReport LoadOptions(PanelSettings& settings);
 
     /// Writes "ClockOpen", "CloseHour", "happen", "music" and "word", then SaveOptions; the
     /// report holds both parts in order.
-    SettingsReport SaveSettings(const PanelSettings& settings);
+    [[nodiscard]] SettingsReport SaveSettings(const PanelSettings& settings);
 
     /// Writes "Repeat", "Status" and "DelayTime", then "UsePas" in the CurrentVersion key.
-    SettingsReport SaveOptions(const PanelSettings& settings);
+    [[nodiscard]] SettingsReport SaveOptions(const PanelSettings& settings);
 
     /// Writes "run" = "0" in key "Config", just before the machine is powered off.
-    SettingsReport WriteRunFlag();
+    [[nodiscard]] SettingsReport WriteRunFlag();
 
     /// Writes "RegisteredOrganization" (30 bytes) and then "RegisteredOwner" (16 bytes).
-    SettingsReport WriteOwnerNames(std::string_view organization, std::string_view owner);
+    [[nodiscard]] SettingsReport WriteOwnerNames(std::string_view organization,
+                                                 std::string_view owner);
 
 private:
     Registry& reg_;

@@ -84,13 +84,13 @@ struct StoredValue {
 };
 
 /// The whole table, in the order of Setting.
-std::span<const StoredValue> StoredValues();
+[[nodiscard]] std::span<const StoredValue> StoredValues();
 
 /// The row of one value.
-const StoredValue& Stored(Setting setting);
+[[nodiscard]] const StoredValue& Stored(Setting setting);
 
 /// The number a value's text stands for (read like atoi), kept within the row's range.
-int StoredNumber(Setting setting, std::string_view text);
+[[nodiscard]] int StoredNumber(Setting setting, std::string_view text);
 
 /// One failed step of a store operation.
 struct SettingsFailure {
@@ -103,12 +103,12 @@ struct SettingsFailure {
 
 /// What went wrong in a store operation, step by step in the order the steps ran; empty when
 /// everything worked.
-struct SettingsReport {
+struct [[nodiscard]] SettingsReport {
     std::vector<SettingsFailure> failures;
 
-    bool Ok() const { return failures.empty(); }
+    [[nodiscard]] bool Ok() const { return failures.empty(); }
     /// True when the step failed for this value.
-    bool Failed(SettingsFailure::Step step, Setting setting) const;
+    [[nodiscard]] bool Failed(SettingsFailure::Step step, Setting setting) const;
     void Add(SettingsFailure::Step step, Setting setting) { failures.push_back({step, setting}); }
     void Append(const SettingsReport& other);
 };
@@ -123,17 +123,19 @@ struct SettingText {
 /// Opens the key keyOf is written through and writes each value in its stored form, in order.
 /// A key that cannot be opened is reported, and each value is still attempted, so each is
 /// reported as not set. All values must live in that key.
-SettingsReport WriteStoredValues(Registry& reg, Setting keyOf, std::span<const SettingText> values);
+[[nodiscard]] SettingsReport WriteStoredValues(Registry& reg, Setting keyOf,
+                                               std::span<const SettingText> values);
 
 /// The same for values that live in the key of the first one.
-SettingsReport WriteStoredValues(Registry& reg, std::initializer_list<SettingText> values);
+[[nodiscard]] SettingsReport WriteStoredValues(Registry& reg,
+                                               std::initializer_list<SettingText> values);
 
 /// Reads a value through an open key by its row's rules (size limit, cut); empty when it is
 /// missing or cannot be read, and then status (when given) is not kRegOk.
-std::string ReadStoredValue(Registry& reg, RegKey key, Setting setting, RegStatus* status = nullptr,
-                            std::string_view name = {});
+[[nodiscard]] std::string ReadStoredValue(Registry& reg, RegKey key, Setting setting,
+                                          RegStatus* status = nullptr, std::string_view name = {});
 
 /// Opens the key the value is read from (access kKeyRead) into key; false when it cannot be.
-bool OpenForReading(Registry& reg, Setting setting, ScopedKey& key);
+[[nodiscard]] bool OpenForReading(Registry& reg, Setting setting, ScopedKey& key);
 
 }  // namespace tocklet

@@ -20,9 +20,9 @@ struct ShutdownTime {
 /// Splits the text at its ':' characters: before the first is the hour, between the first and
 /// the second the minute, after the second the second; each part read like atoi (empty or not
 /// a number: 0).
-ShutdownTime SplitShutdownTime(std::string_view text);
+[[nodiscard]] ShutdownTime SplitShutdownTime(std::string_view text);
 
 /// The text form: the three numbers with "%d" and ':' between them.
-std::string FormatShutdownTime(const ShutdownTime& time);
+[[nodiscard]] std::string FormatShutdownTime(const ShutdownTime& time);
 
 }  // namespace tocklet

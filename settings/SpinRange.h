@@ -16,10 +16,10 @@ struct SpinRange {
 
 /// One step of a wrapping spin: up from the maximum gives the minimum and down from the
 /// minimum the maximum.
-int StepSpin(int position, int delta, SpinRange range);
+[[nodiscard]] int StepSpin(int position, int delta, SpinRange range);
 
 /// The position an edit's text stands for: plain decimal digits within the range; nullopt for
 /// anything else (empty, signs, blanks, out of range).
-std::optional<int> SpinPositionFromText(std::string_view text, SpinRange range);
+[[nodiscard]] std::optional<int> SpinPositionFromText(std::string_view text, SpinRange range);
 
 }  // namespace tocklet

@@ -5,18 +5,17 @@
 #include <QPushButton>
 
 #include "controls/DialogBuilder.h"
-#include "platform/MessageBox.h"
+#include "resources/AboutIds.h"
 #include "resources/Templates.h"
 
 namespace tocklet {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     BuildDialog(AboutTemplate(), this);
-    if (auto* ok = ControlAs<QPushButton>(this, kIdOk)) {
-        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    }
+    connect(ControlAs<QPushButton>(this, kAboutOkId), &QPushButton::clicked, this,
+            &QDialog::accept);
 }
 
-int CAboutDlg::DoModal() { return exec(); }
+void CAboutDlg::DoModal() { exec(); }
 
 }  // namespace tocklet

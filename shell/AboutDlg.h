@@ -12,8 +12,9 @@ class CAboutDlg : public QDialog {
 public:
     explicit CAboutDlg(QWidget* parent = nullptr);
 
-    /// Runs the box modally until OK, Escape or the close box; returns the result.
-    int DoModal();
+    /// Runs the box modally until OK, Escape or the close box: it only shows, so there is
+    /// nothing to report.
+    void DoModal();
 };
 
 }  // namespace tocklet

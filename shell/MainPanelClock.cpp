@@ -13,10 +13,9 @@
 namespace tocklet {
 
 void CMainPanelDlg::ApplyClockCheck() {
-    const auto* box = ControlAs<QCheckBox>(this, kIdShowClock);
     // The old clock goes before a new one starts: both would drive the same face timer.
     m_pFloatClock.reset();
-    if (box == nullptr || !box->isChecked()) return;
+    if (!ControlAs<QCheckBox>(this, kIdShowClock)->isChecked()) return;
     m_pFloatClock =
         std::make_unique<CFloatClockDlg>(m_settings.m_clrClock, svc_.clock, svc_.clockTimers);
     m_pFloatClock->Create();
@@ -25,7 +24,8 @@ void CMainPanelDlg::ApplyClockCheck() {
 void CMainPanelDlg::OnClockCheck() { ApplyClockCheck(); }
 
 void CMainPanelDlg::OnToggleClock() {
-    if (auto* box = ControlAs<QCheckBox>(this, kIdShowClock)) box->setChecked(!box->isChecked());
+    auto* box = ControlAs<QCheckBox>(this, kIdShowClock);
+    box->setChecked(!box->isChecked());
     ApplyClockCheck();
 }
 
@@ -35,8 +35,7 @@ void CMainPanelDlg::OnChangeClockColor() {
     if (!chosen) return;
     // The colour still applies now; the message tells that it is gone after the next start.
     ShowNotices(svc_.boxes, ClockColorMessages(WriteClockColor(svc_.profile, *chosen)));
-    const auto* box = ControlAs<QCheckBox>(this, kIdShowClock);
-    if (box != nullptr && box->isChecked()) OnToggleClock();
+    if (ControlAs<QCheckBox>(this, kIdShowClock)->isChecked()) OnToggleClock();
     m_settings.m_clrClock = dialog.ChosenColor();
     OnToggleClock();
 }

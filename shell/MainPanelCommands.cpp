@@ -7,10 +7,9 @@
 
 #include "controls/MenuBuilder.h"
 #include "platform/MessageBox.h"
-#include "platform/SelfLauncher.h"
 #include "platform/Timers.h"
-#include "protection/ui/PasswordGate.h"
 #include "protection/PasswordStore.h"
+#include "protection/ui/PasswordGate.h"
 #include "shell/MainPanelDlg.h"
 #include "tasks/ui/TaskMessages.h"
 
@@ -57,6 +56,13 @@ bool CMainPanelDlg::OnCommand(int command) {
     }
 }
 
+void CMainPanelDlg::RunItem(QAction* action) {
+    if (!OnCommand(CommandOf(action))) {
+        // Items that stand for no command of the panel (日历 and 打印 on the toolbar) do
+        // nothing when pressed.
+    }
+}
+
 void CMainPanelDlg::BindMenuKeys(QMenuBar& menuBar) {
     // The menu shows Ctrl+N and Ctrl+D in its own words; the keys do what the items do while
     // the panel is the active window.
@@ -86,7 +92,7 @@ void CMainPanelDlg::OnDeleteTasks() {
     m_settings.m_nTaskCount = m_tasks.TaskCount();
     SaveSettings();
     ShowNotices(svc_.boxes, RewriteNotices(m_tasks.RewriteTasks(m_settings.m_nTasksAdded)));
-    svc_.self.StartNewInstance();
+    if (!StartSuccessor()) return;
     RemoveTrayIcon();
     done(kIdOk);
 }
@@ -106,12 +112,11 @@ void CMainPanelDlg::OnChangePassword() {
     if (!fresh) return;
     m_settings.m_strPassword = *fresh;
     if (WriteChangedPassword(svc_.registry, *fresh).Ok()) {
-        svc_.boxes.Show(Gb(" 密码更新成功,请您记住新密码"), Gb("守时鸟提示"), MbButtons::Ok,
-                        MbIcon::Question);
+        svc_.boxes.Tell(Gb(" 密码更新成功,请您记住新密码"), Gb("守时鸟提示"), MbIcon::Question);
         return;
     }
     // Silence here would let the user believe in a password that is gone at the next start.
-    svc_.boxes.Show(Gb(" 新密码没有保存成功,只在本次运行中有效,\n 下次启动后仍须使用原来的密码 "));
+    svc_.boxes.Tell(Gb(" 新密码没有保存成功,只在本次运行中有效,\n 下次启动后仍须使用原来的密码 "));
 }
 
 bool CMainPanelDlg::OnQueryEndSession() { return PassGate(m_settings, m_passwordPrompt.Get()); }

@@ -1,37 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The tocklet developers
-// The panel's custom controls (mail link 1016, round password button 1021, toolbar strip 1013)
-// and its help commands: the About box, the read-me, and mail and home page of the project.
+// The panel's custom controls: the mail link, the round password button, the toolbar strip.
 #include <QToolBar>
-#include <filesystem>
-#include <system_error>
-#include <vector>
 
 #include "controls/CircleButton.h"
 #include "controls/DialogBuilder.h"
 #include "controls/LinkLabel.h"
-#include "controls/MenuBuilder.h"
 #include "controls/ToolbarPager.h"
-#include "platform/DataDirs.h"
-#include "platform/MessageBox.h"
-#include "platform/ShellOpen.h"
-#include "store/Text.h"
 #include "resources/Menus.h"
 #include "resources/ProductInfo.h"
-#include "shell/AboutDlg.h"
 #include "shell/MainPanelDlg.h"
 
 namespace tocklet {
-namespace {
-
-constexpr std::string_view kReadMeName = "ReadMe.txt";
-
-// A file-system path as code page 936 for messages and the desktop.
-std::string PathText(const std::filesystem::path& path) {
-    return TryUtf8ToGb(path.string()).value_or(path.string());
-}
-
-}  // namespace
 
 BuildOptions CMainPanelDlg::CustomControls() {
     BuildOptions options;
@@ -48,69 +28,23 @@ BuildOptions CMainPanelDlg::CustomControls() {
 }
 
 void CMainPanelDlg::AttachCustomControls() {
-    if (auto* link = ControlAs<CLinkLabel>(this, kIdMailLink)) link->Attach();
-    if (auto* button = ControlAs<CCircleButton>(this, kIdChangePassword)) button->Attach();
+    ControlAs<CLinkLabel>(this, kIdMailLink)->Attach();
+    ControlAs<CCircleButton>(this, kIdChangePassword)->Attach();
 }
 
 void CMainPanelDlg::SetUpMailLink() {
     auto* link = ControlAs<CLinkLabel>(this, kIdMailLink);
-    if (link == nullptr) return;
     link->SetTarget(Gb(MailTarget()));
     link->SetUnderlined(true);
     link->SetLinkColors(Rgb(0, 255, 0), Rgb(0, 0, 255), Rgb(255, 0, 0));
 }
 
 void CMainPanelDlg::SetUpToolbar() {
-    auto* pager = ControlAs<CToolbarPager>(this, kIdToolbarPager);
-    if (pager == nullptr) return;
     // Without its toolbar the strip stays empty and start-up goes on.
+    auto* pager = ControlAs<CToolbarPager>(this, kIdToolbarPager);
     if (QToolBar* toolbar = CreatePagerToolbar(*pager, kPanelToolbarId)) {
         connect(toolbar, &QToolBar::actionTriggered, this,
-                [this](QAction* action) { OnCommand(CommandOf(action)); });
-    }
-}
-
-bool CMainPanelDlg::OnHelpCommand(int command) {
-    switch (command) {
-        case kCmdAbout:
-        case kCmdAboutToolbar:
-            OnAbout();
-            return true;
-        case kCmdReadMe:
-            OnReadMe();
-            return true;
-        case kCmdMailAuthor:
-            svc_.shell.Open(Gb(MailTarget()));
-            return true;
-        case kCmdHomePage:
-            svc_.shell.Open(Gb(HomePage()));
-            return true;
-        default:
-            return false;
-    }
-}
-
-void CMainPanelDlg::OnAbout() {
-    CAboutDlg about(this);
-    about.DoModal();
-}
-
-void CMainPanelDlg::OnReadMe() {
-    std::error_code ec;
-    const std::filesystem::path here = std::filesystem::current_path(ec);
-    const std::vector<std::filesystem::path> dataDirs = ProgramDataDirs();
-    const auto file = FindDataFile(kReadMeName, here, dataDirs);
-    // Started at log-in the current folder is the home folder; a read-me found nowhere, or
-    // one the desktop cannot open, is said so instead of nothing happening.
-    if (!file) {
-        std::string looked = Gb(" 找不到使用说明文件 ReadMe.txt,已查找:\n   ") + PathText(here);
-        for (const std::filesystem::path& dir : dataDirs) looked += "\n   " + PathText(dir);
-        svc_.boxes.Show(looked, Gb("守时鸟提示"), MbButtons::Ok, MbIcon::Warning);
-        return;
-    }
-    if (!svc_.shell.Open(PathText(*file))) {
-        svc_.boxes.Show(Gb(" 无法打开使用说明文件:\n   ") + PathText(*file), Gb("守时鸟提示"),
-                        MbButtons::Ok, MbIcon::Warning);
+                [this](QAction* action) { RunItem(action); });
     }
 }
 

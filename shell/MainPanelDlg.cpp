@@ -17,33 +17,18 @@
 #include "clock/ui/FloatClockDlg.h"
 #include "controls/DialogBuilder.h"
 #include "controls/MenuBuilder.h"
-#include "platform/Autostart.h"
 #include "platform/IdleMemory.h"
 #include "platform/QtText.h"
-#include "platform/SelfLauncher.h"
-#include "store/Text.h"
 #include "platform/Timers.h"
 #include "platform/TrayIcon.h"
 #include "protection/ui/PasswordGate.h"
 #include "resources/Images.h"
 #include "resources/Menus.h"
 #include "resources/Templates.h"
-#include "settings/ClockOptions.h"
 #include "shell/SettingsMessages.h"
+#include "store/Text.h"
 
 namespace tocklet {
-namespace {
-
-template <typename T>
-void SetCheck(QWidget* panel, int id, bool checked) {
-    if (auto* box = ControlAs<T>(panel, id)) box->setChecked(checked);
-}
-
-void EnableControl(QWidget* panel, int id, bool enabled) {
-    if (auto* w = ControlById(panel, id)) w->setEnabled(enabled);
-}
-
-}  // namespace
 
 CMainPanelDlg::CMainPanelDlg(PanelServices services, QWidget* parent)
     : QDialog(parent),
@@ -93,22 +78,19 @@ void CMainPanelDlg::BuildControls() {
     setAutoFillBackground(true);
     if (built.menuBar) {
         connect(built.menuBar, &QMenuBar::triggered, this,
-                [this](QAction* action) { OnCommand(CommandOf(action)); });
+                [this](QAction* action) { RunItem(action); });
         BindMenuKeys(*built.menuBar);
     }
     if (const MenuData* menu = FindMenu(kTrayMenuId); menu && !menu->popups.empty()) {
         trayMenu_ = BuildPopupMenu(menu->popups.front(), this);
-        connect(trayMenu_, &QMenu::triggered, this,
-                [this](QAction* action) { OnCommand(CommandOf(action)); });
+        connect(trayMenu_, &QMenu::triggered, this, [this](QAction* action) { RunItem(action); });
     }
     ConnectControls();
 }
 
 void CMainPanelDlg::ConnectControls() {
     auto onClick = [this](int id, void (CMainPanelDlg::*handler)()) {
-        if (auto* button = ControlAs<QAbstractButton>(this, id)) {
-            connect(button, &QAbstractButton::clicked, this, handler);
-        }
+        connect(ControlAs<QAbstractButton>(this, id), &QAbstractButton::clicked, this, handler);
     };
     onClick(kIdChimeOn, &CMainPanelDlg::OnChimeCheck);
     onClick(kIdChimeSound, &CMainPanelDlg::OnChimeSoundCheck);
@@ -119,31 +101,26 @@ void CMainPanelDlg::ConnectControls() {
     onClick(kIdChangePassword, &CMainPanelDlg::OnChangePassword);
     onClick(kIdShowClock, &CMainPanelDlg::OnClockCheck);
     onClick(kIdSetShutdownTime, &CMainPanelDlg::OnSetShutdownTime);
-    if (auto* box = ControlAs<QCheckBox>(this, kIdUsePassword)) {
-        connect(box, &QCheckBox::clicked, this,
-                [this, box] { OnUsePasswordClicked(*box, m_settings, m_passwordPrompt.Get()); });
-    }
-    if (auto* radio = ControlAs<QRadioButton>(this, kIdLaunchMinimised)) {
-        connect(radio, &QRadioButton::clicked, this, [this] { m_settings.m_nLaunchShow = 0; });
-    }
-    if (auto* radio = ControlAs<QRadioButton>(this, kIdLaunchNormal)) {
-        connect(radio, &QRadioButton::clicked, this, [this] { m_settings.m_nLaunchShow = 1; });
-    }
+    auto* box = ControlAs<QCheckBox>(this, kIdUsePassword);
+    connect(box, &QCheckBox::clicked, this,
+            [this, box] { OnUsePasswordClicked(*box, m_settings, m_passwordPrompt.Get()); });
+    connect(ControlAs<QRadioButton>(this, kIdLaunchMinimised), &QRadioButton::clicked, this,
+            [this] { m_settings.m_nLaunchShow = 0; });
+    connect(ControlAs<QRadioButton>(this, kIdLaunchNormal), &QRadioButton::clicked, this,
+            [this] { m_settings.m_nLaunchShow = 1; });
     ConnectGuardControls();
-    if (auto* slider = ControlAs<QSlider>(this, kIdDelaySlider)) {
-        connect(slider, &QSlider::valueChanged, this, [this](int value) {
-            m_settings.m_nDelayMinutes = value;
-            m_strDelayText = std::to_string(value);
-            UpdateStatics();
-        });
-    }
-    if (auto* slider = ControlAs<QSlider>(this, kIdRepeatSlider)) {
-        connect(slider, &QSlider::valueChanged, this, [this](int value) {
-            m_settings.m_nRepeat = value;
-            m_strRepeatText = std::to_string(value);
-            UpdateStatics();
-        });
-    }
+    connect(ControlAs<QSlider>(this, kIdDelaySlider), &QSlider::valueChanged, this,
+            [this](int value) {
+                m_settings.m_nDelayMinutes = value;
+                m_strDelayText = std::to_string(value);
+                UpdateStatics();
+            });
+    connect(ControlAs<QSlider>(this, kIdRepeatSlider), &QSlider::valueChanged, this,
+            [this](int value) {
+                m_settings.m_nRepeat = value;
+                m_strRepeatText = std::to_string(value);
+                UpdateStatics();
+            });
 }
 
 int CMainPanelDlg::DoModal() {
@@ -171,109 +148,13 @@ void CMainPanelDlg::OnCreate() {
     svc_.timers.Set(kTimerAlign, kSecondMs);
 }
 
-void CMainPanelDlg::OnInitDialog() {
-    AddTrayIcon();
-    // The controls are built once the icon is on its way to the notification area: building
-    // them loads the font database, the slowest step of the start, and nothing of the panel
-    // is seen before it is shown.
-    BuildControls();
-    m_settings.m_clrClock = kDefaultClockColor;
-    SetUpMailLink();
-    m_settings.m_nTasksAdded = 0;
-    m_nShutdownRepeats = 0;
-    ReadStoredSettings();
-    ApplyShutdownTimeText();
-    ApplyClockOptions();
-    SetCheck<QCheckBox>(this, kIdMonitoring, true);
-    m_bMonitoring = true;
-    ShowChimeChecks();
-    m_shutdownTime = SplitShutdownTime(m_settings.m_strShutdownTime);
-    LoadTaskList();
-    LoadLaunchOptions();
-    SetUpSlider(kIdDelaySlider, 60, 5, m_settings.m_nDelayMinutes);
-    m_strDelayText = std::to_string(m_settings.m_nDelayMinutes);
-    SetUpSlider(kIdRepeatSlider, 5, 1, m_settings.m_nRepeat);
-    m_strRepeatText = std::to_string(m_settings.m_nRepeat);
-    m_strTaskCountText = std::to_string(m_settings.m_nTaskCount + m_settings.m_nTasksAdded);
-    UpdateStatics();
-    SetUpToolbar();
-    if (m_settings.m_bUsePassword) m_guard.SayIfBlind();
-}
-
-void CMainPanelDlg::ReadStoredSettings() {
-    const StartupValues values = store_.ReadStartup();
-    ShowNotices(svc_.boxes, StartupReadMessages(values));
-    ApplyStartupValues(values, m_settings);
-    SetCheck<QCheckBox>(this, kIdUsePassword, m_settings.m_bUsePassword);
-    UpdateStatics();
-    if (IsFirstRun(values)) RunFirstUse();
-    store_.CloseStartupKeys();
-    m_strBanner = BannerText(values);
-    UpdateStatics();
-}
-
-void CMainPanelDlg::RunFirstUse() {
-    const std::optional<std::string> password = m_firstPasswordDlg->DoModal();
-    const std::string exe = svc_.self.ExecutablePath();
-    ShowNotices(svc_.boxes,
-                FirstRunMessages(store_.FirstRunWrites(TryUtf8ToGb(exe).value_or(exe))));
-    svc_.autostart.Register(exe);
-    // The password chosen at first use guards this run too, not only the next one: the empty
-    // copy read before it would let any input through once protection is switched on.
-    if (password) m_settings.m_strPassword = *password;
-}
-
-void CMainPanelDlg::ApplyClockOptions() {
-    const ClockOptions clock = ReadClockOptions(svc_.profile);
-    m_settings.m_clrClock = ClockColorFromNumber(clock.color);
-    SetCheck<QCheckBox>(this, kIdShowClock, clock.clock != 0);
-    ApplyClockCheck();
-}
-
-void CMainPanelDlg::ShowChimeChecks() {
-    SetCheck<QCheckBox>(this, kIdChimeSound, m_settings.m_bChimeSound);
-    SetCheck<QCheckBox>(this, kIdChimeText, m_settings.m_bChimeText);
-    if (m_settings.m_bChimeOn) {
-        SetCheck<QCheckBox>(this, kIdChimeOn, true);
-    } else {
-        EnableControl(this, kIdChimeSound, false);
-        EnableControl(this, kIdChimeText, false);
-    }
-}
-
-void CMainPanelDlg::LoadTaskList() {
-    m_tasks.LoadTasks(m_settings.m_nTaskCount);
-    if (m_settings.m_nTaskCount == 0) {
-        svc_.boxes.Show(Gb(" 当前没有任何可以执行的任务,如果您是一个新用户,\n"
-                           "   请在主窗口中点击<添加任务>按钮添加新任务.\n"
-                           "    注意：新任务至少要二分钟后才会响应! "),
-                        Gb("守时鸟向您提示"), MbButtons::Ok, MbIcon::Question);
-    }
-}
-
-void CMainPanelDlg::LoadLaunchOptions() {
-    ShowNotices(svc_.boxes, LoadOptionsMessages(store_.LoadOptions(m_settings)));
-    CheckRadioButton(this, kIdLaunchMinimised, kIdLaunchNormal,
-                     m_settings.m_nLaunchShow ? kIdLaunchNormal : kIdLaunchMinimised);
-}
-
-void CMainPanelDlg::SetUpSlider(int id, int maximum, int step, int position) {
-    if (auto* slider = ControlAs<QSlider>(this, id)) {
-        slider->setRange(0, maximum);
-        slider->setTickInterval(step);
-        slider->setSingleStep(step);
-        slider->setPageStep(step);
-        slider->setValue(position);
-    }
-}
-
 void CMainPanelDlg::SaveSettings() {
     ShowNotices(svc_.boxes, SaveMessages(store_.SaveSettings(m_settings)));
 }
 
 void CMainPanelDlg::UpdateStatics() {
     auto setText = [this](int id, const std::string& text) {
-        if (auto* label = ControlAs<QLabel>(this, id)) label->setText(FromGb(text));
+        ControlAs<QLabel>(this, id)->setText(FromGb(text));
     };
     setText(kIdBanner, m_strBanner);
     setText(kIdDelayText, m_strDelayText);
@@ -282,16 +163,14 @@ void CMainPanelDlg::UpdateStatics() {
 }
 
 void CMainPanelDlg::ApplyShutdownTimeText() {
-    if (auto* edit = ControlAs<QLineEdit>(this, kIdShutdownTime)) {
-        edit->setText(FromGb(m_settings.m_strShutdownTime));
-    }
+    ControlAs<QLineEdit>(this, kIdShutdownTime)->setText(FromGb(m_settings.m_strShutdownTime));
 }
 
 void CMainPanelDlg::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Escape:
-            // Escape ends this instance; the application then starts a fresh one.
-            done(kIdCancel);
+            // Escape hands over to a fresh instance of the program.
+            RestartAfterEscape();
             return;
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -320,9 +199,7 @@ void CMainPanelDlg::changeEvent(QEvent* event) {
 void CMainPanelDlg::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     // Nobody sees the animation while the panel is hidden: keep the program idle.
-    if (auto* animation = ControlAs<QLabel>(this, kIdAnimation); animation && animation->movie()) {
-        animation->movie()->setPaused(true);
-    }
+    if (QMovie* movie = ControlAs<QLabel>(this, kIdAnimation)->movie()) movie->setPaused(true);
     // The panel is what draws most of the program's text; once it is gone the program sits in
     // the notification area for hours, and the font pages it touched need not stay its own.
     QTimer::singleShot(0, this, [this] {
@@ -336,8 +213,9 @@ void CMainPanelDlg::showEvent(QShowEvent* event) {
     // Sent before the window is mapped: it appears with the current time in its title.
     ShowCurrentTitle();
     QDialog::showEvent(event);
-    if (auto* animation = ControlAs<QLabel>(this, kIdAnimation); animation && animation->movie()) {
-        if (animation->movie()->state() == QMovie::Paused) animation->movie()->setPaused(false);
+    if (QMovie* movie = ControlAs<QLabel>(this, kIdAnimation)->movie();
+        movie != nullptr && movie->state() == QMovie::Paused) {
+        movie->setPaused(false);
     }
     if (hideWhenShown_) {
         hideWhenShown_ = false;
@@ -349,11 +227,6 @@ void CMainPanelDlg::HidePanel() {
     // Before the modal loop has shown the panel, hiding means hiding as soon as it shows.
     if (!initialised_ && !isVisible()) hideWhenShown_ = true;
     hide();
-}
-
-void CMainPanelDlg::RestartSelf() {
-    svc_.self.StartNewInstance();
-    done(kIdOk);
 }
 
 }  // namespace tocklet

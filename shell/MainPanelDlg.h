@@ -14,6 +14,9 @@
 #include "protection/ui/FirstPasswordDlg.h"
 #include "protection/ui/PasswordPromptDlg.h"
 #include "protection/ui/UserInfoDlg.h"
+#include "resources/CommandIds.h"
+#include "resources/ImageIds.h"
+#include "resources/MainPanelIds.h"
 #include "settings/PanelSettings.h"
 #include "settings/SettingsStore.h"
 #include "settings/ShutdownTime.h"
@@ -25,6 +28,7 @@
 #include "tasks/ui/DeleteTaskDlg.h"
 #include "tasks/TaskStore.h"
 
+class QAction;
 class QMenu;
 class QMenuBar;
 class QEventLoop;
@@ -34,68 +38,15 @@ namespace tocklet {
 struct TickSeconds;
 struct BuildOptions;
 struct TaskRecord;
+struct SystemResult;
 class SessionEndQuery;
 class CFloatClockDlg;
-
-/// Control numbers of the main panel.
-enum PanelControl : int {
-    kIdBanner = 1002,
-    kIdChimeSound = 1004,
-    kIdChimeText = 1005,
-    kIdToolbarPager = 1013,
-    kIdMailLink = 1016,
-    kIdChangePassword = 1021,
-    kIdDelaySlider = 1022,
-    kIdAnimation = 1024,
-    kIdDelayText = 1033,
-    kIdRepeatSlider = 1035,
-    kIdLaunchMinimised = 1036,
-    kIdLaunchNormal = 1037,
-    kIdUsePassword = 1038,
-    kIdRepeatText = 1040,
-    kIdTaskCountText = 1041,
-    kIdMonitoring = 1047,
-    kIdShutdownTime = 1048,
-    kIdShowClock = 1053,
-    kIdChimeOn = 1054,
-    kIdAddTasks = 1089,
-    kIdDeleteTasks = 1090,
-    kIdUserInfo = 1097,
-    kIdSetShutdownTime = 1091,
-};
-
-/// Commands of the menus that the panel handles itself.
-enum PanelCommand : int {
-    kCmdToggleChimeMenu = 32772,
-    kCmdExitMenu = 32773,
-    kCmdShowPanel = 32776,
-    kCmdToggleChime = 32777,
-    kCmdPauseMonitoring = 32779,
-    kCmdExitIconMenu = 32780,
-    kCmdResumeMonitoring = 32784,
-    kCmdSetShutdownTimeIconMenu = 32787,
-    kCmdSetShutdownTimeMenu = 32788,
-    kCmdDeleteTasksMenu = 32791,
-    kCmdAddTasksMenu = 32792,
-    kCmdDeleteTasksToolbar = 32803,
-    kCmdToggleClock = 32798,
-    kCmdChangeClockColor = 32805,
-    kCmdAbout = 32774,
-    kCmdReadMe = 32781,
-    kCmdMailAuthor = 32797,
-    kCmdHomePage = 32806,
-    kCmdAboutToolbar = 32807,
-};
 
 /// Timer numbers and intervals of the panel.
 enum PanelTimer : int { kTimerSecond = 1, kTimerTaskCheck = 2, kTimerHide = 4, kTimerAlign = 5 };
 inline constexpr int kSecondMs = 1000;
 inline constexpr int kTaskCheckMs = 60000;
 inline constexpr int kHideMs = 800;
-
-inline constexpr int kTrayIconWorking = 120;
-inline constexpr int kTrayIconPaused = 121;
-inline constexpr int kProgramIcon = 102;
 
 class CMainPanelDlg : public QDialog {
     Q_OBJECT
@@ -104,8 +55,9 @@ public:
     ~CMainPanelDlg() override;
 
     /// Creates the window (timers), runs the start-up sequence and then the modal loop;
-    /// returns kIdOk when the program ended itself, kIdCancel after Escape.
-    int DoModal();
+    /// returns kIdOk when the program ended itself, kIdCancel after Escape. A loop ended by a
+    /// restart (after a task change, or Escape) has its new instance running already.
+    [[nodiscard]] int DoModal();
 
     /// Starts timers 1, 4 and 5, as the window's creation does.
     void OnCreate();
@@ -114,12 +66,13 @@ public:
     /// Every tick of every panel timer.
     void OnTimer(int id, const TickSeconds& seconds);
     /// A menu, icon-menu or toolbar command; false when the panel has no such command.
-    bool OnCommand(int command);
+    [[nodiscard]] bool OnCommand(int command);
 
     void AddTrayIcon();
     void UpdateTrayIcon();
     void RemoveTrayIcon();
-    /// Starts a new instance of the program and ends this panel with kIdOk.
+    /// Starts a new instance of the program and ends this panel with kIdOk. When none starts,
+    /// the panel stays: it says why, reloads the task list and puts its icon back.
     void RestartSelf();
     /// Ends the panel's loop with result r.
     void done(int r) override;
@@ -149,7 +102,7 @@ public:
     void OnChangePassword();
     /// Whether the desktop session may end now: always while protection is off, else only
     /// after the password prompt accepted.
-    bool OnQueryEndSession();
+    [[nodiscard]] bool OnQueryEndSession();
     /// Answers the session manager's end request in one step, through OnQueryEndSession
     /// while protection is on.
     void AnswerSessionEnd(SessionEndQuery& query);
@@ -159,17 +112,17 @@ public:
     void SaveSettings();
     /// The owner editor.
     void OnUserInfo();
-    /// The floating clock exists exactly while check box 1053 is checked: a new one at its
+    /// The floating clock exists exactly while the box 显示实钟 is checked: a new one at its
     /// starting place in the clock colour when checked, none when unchecked.
     void ApplyClockCheck();
     void OnClockCheck();
-    /// Inverts check box 1053, then ApplyClockCheck.
+    /// Inverts the box 显示实钟, then ApplyClockCheck.
     void OnToggleClock();
     /// The clock colour dialog; a choice is stored in the INI file and shows a new clock in it.
     void OnChangeClockColor();
 
     /// The help commands: About box, read-me, mail and home page; false for other commands.
-    bool OnHelpCommand(int command);
+    [[nodiscard]] bool OnHelpCommand(int command);
     /// The About box, modally.
     void OnAbout();
     /// Opens the read-me from the current folder or the installed data folder, or says why not.
@@ -177,7 +130,8 @@ public:
     /// Behind the password: the shutdown time dialog; a time taken with "确定" is armed at
     /// once and shown (it is stored with the next save).
     void OnSetShutdownTime();
-    /// Shows the preset power-off time in edit 1048 and keeps its text for the next save.
+    /// Shows the preset power-off time in its edit (预设关机时间) and keeps its text for the next
+    /// save.
     void ShowShutdownTime();
     /// Step of the one-second tick, before the chime, while monitoring is on: at the preset
     /// second, saves the settings, runs the countdown, then postpones as the options say.
@@ -185,17 +139,17 @@ public:
 
     /// The title the title clock keeps, "超级守时鸟  " and the last tick's time; it is
     /// written to the window only while the panel is shown.
-    std::string WindowTitleText() const;
+    [[nodiscard]] std::string WindowTitleText() const;
     /// The setting fields as they stand now.
-    const PanelSettings& Settings() const { return m_settings; }
+    [[nodiscard]] const PanelSettings& Settings() const { return m_settings; }
     /// The task list loaded at start-up.
-    const TaskStore& Tasks() const { return m_tasks; }
+    [[nodiscard]] const TaskStore& Tasks() const { return m_tasks; }
     /// True while the tasks are monitored.
-    bool IsMonitoring() const { return m_bMonitoring; }
+    [[nodiscard]] bool IsMonitoring() const { return m_bMonitoring; }
     /// The preset power-off time: taken apart at start-up, then as set or postponed.
-    const ShutdownTime& PresetShutdownTime() const { return m_shutdownTime; }
+    [[nodiscard]] const ShutdownTime& PresetShutdownTime() const { return m_shutdownTime; }
     /// The floating clock while it exists, else nullptr.
-    CFloatClockDlg* FloatClock() const { return m_pFloatClock.get(); }
+    [[nodiscard]] CFloatClockDlg* FloatClock() const { return m_pFloatClock.get(); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -206,12 +160,16 @@ protected:
 
 private:
     void BuildControls();
-    BuildOptions CustomControls();
+    [[nodiscard]] BuildOptions CustomControls();
     void AttachCustomControls();
     void SetUpMailLink();
     void SetUpToolbar();
     /// Binds the keys that the menu bar shows beside its items.
     void BindMenuKeys(QMenuBar& menuBar);
+    /// An item of the menu bar, the icon's menu or the toolbar: its command.
+    void RunItem(QAction* action);
+    /// Opens a mail or web address as the mail link does, saying why when it cannot.
+    void OpenAddress(const std::string& target);
     void ConnectControls();
     void ConnectGuardControls();
     // The start-up sequence, step by step.
@@ -220,11 +178,15 @@ private:
     void ApplyClockOptions();
     void ShowChimeChecks();
     void LoadTaskList();
+    /// Loads the tables from values 1 to the task count.
+    void ReadTaskTables();
     void LoadLaunchOptions();
+    /// Registers the executable for the start at log-in and says once when it cannot.
+    void RegisterAutostart(const std::string& executable);
     void SetUpSlider(int id, int maximum, int step, int position);
 
     /// True when the align timer's tick covers a second 0 or the clock is at one now.
-    bool ReachedWholeMinute(const TickSeconds& seconds) const;
+    [[nodiscard]] bool ReachedWholeMinute(const TickSeconds& seconds) const;
     void OnTrayButton(int button);
     void ShowTrayMenu();
     void UpdateWindowTitle();
@@ -236,6 +198,15 @@ private:
     void HidePanel();
     /// The tick's Control Panel guard, run while protection is on.
     void RunControlPanelGuard();
+
+    /// Escape: a fresh instance in this one's place, as RestartSelf, ending with kIdCancel.
+    void RestartAfterEscape();
+    /// Starts the instance that takes this one's place; true when it runs. When it does not,
+    /// this instance goes on in its place (RunOnAfterFailedRestart).
+    [[nodiscard]] bool StartSuccessor();
+    void RunOnAfterFailedRestart(const SystemResult& failed);
+    /// The task list as a new instance would load it: the stored count, then the tables.
+    void ReloadTaskList();
 
     PanelServices svc_;
     SettingsStore store_;

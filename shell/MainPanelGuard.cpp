@@ -9,15 +9,13 @@
 namespace tocklet {
 
 void CMainPanelDlg::ConnectGuardControls() {
-    if (auto* button = ControlAs<QAbstractButton>(this, kIdUserInfo)) {
-        connect(button, &QAbstractButton::clicked, this, &CMainPanelDlg::OnUserInfo);
-    }
+    connect(ControlAs<QAbstractButton>(this, kIdUserInfo), &QAbstractButton::clicked, this,
+            &CMainPanelDlg::OnUserInfo);
     // Checking the box turns protection on without asking; this runs after the switch itself.
-    if (auto* box = ControlAs<QCheckBox>(this, kIdUsePassword)) {
-        connect(box, &QCheckBox::clicked, this, [this](bool checked) {
-            if (checked) m_guard.SayIfBlind();
-        });
-    }
+    connect(ControlAs<QCheckBox>(this, kIdUsePassword), &QCheckBox::clicked, this,
+            [this](bool checked) {
+                if (checked) m_guard.SayIfBlind();
+            });
 }
 
 void CMainPanelDlg::RunControlPanelGuard() {
@@ -25,6 +23,11 @@ void CMainPanelDlg::RunControlPanelGuard() {
     m_guard.RunPass(static_cast<WindowId>(internalWinId()));
 }
 
-void CMainPanelDlg::OnUserInfo() { m_userInfoDlg->DoModal(); }
+void CMainPanelDlg::OnUserInfo() {
+    if (m_userInfoDlg->DoModal() == kIdOk) {
+        // The editor stored the names and said what could not be stored; the panel shows
+        // neither name, so sending and cancelling leave it as it was.
+    }
+}
 
 }  // namespace tocklet

@@ -13,7 +13,7 @@ void CMainPanelDlg::AnswerSessionEnd(SessionEndQuery& query) {
 }
 
 void CMainPanelDlg::ShowForLaterStart() {
-    OnCommand(kCmdShowPanel);
+    showNormal();  // as the icon menu's 系统参数设置 does
     raise();
     activateWindow();
 }

@@ -30,7 +30,10 @@ void CMainPanelDlg::CheckShutdownTime() {
     {
         // The ticks go on while the countdown is open; none of them opens another.
         const QScopedValueRollback<bool> open(m_bShutdownCountdownOpen, true);
-        m_shutdownWarnDlg->DoModal();
+        if (m_shutdownWarnDlg->DoModal() == kIdCancel) {
+            // Escape cancels as "取消" does: either way, and after a power-off asked for that
+            // did not come, the options below decide whether the time moves on.
+        }
     }
     if (PostponesShutdown(m_nShutdownRepeats, m_settings.m_nRepeat)) {
         m_shutdownTime = PostponedShutdownTime(m_shutdownTime, m_settings.m_nDelayMinutes);

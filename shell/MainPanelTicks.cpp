@@ -1,26 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The tocklet developers
-// The panel's heartbeat: the timer ticks, the task check, the hourly chime, the notification
-// icon and the commands the panel handles itself.
-#include <QCheckBox>
-#include <QCursor>
-#include <QMenu>
+// The panel's heartbeat: the timer ticks, the power-off check and the hourly chime of each
+// second, the title clock, and the task check of each minute.
+
+#include <iostream>
 
 #include "clock/Chime.h"
-#include "controls/DialogBuilder.h"
-#include "controls/MenuBuilder.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/QtText.h"
 #include "platform/Sound.h"
-#include "store/Text.h"
 #include "platform/Timers.h"
-#include "platform/TrayIcon.h"
 #include "shell/MainPanelDlg.h"
+#include "store/Text.h"
 #include "tasks/ProgramPath.h"
-#include "tasks/ui/ReminderDlg.h"
 #include "tasks/TaskDue.h"
+#include "tasks/ui/ReminderDlg.h"
 
 namespace tocklet {
 namespace {
@@ -29,11 +25,6 @@ std::string TitleTimeText(const std::tm& at) {
     char text[16];
     std::strftime(text, sizeof text, "%H:%M:%S", &at);
     return text;
-}
-
-bool IsChecked(QWidget* panel, int id) {
-    auto* box = ControlAs<QAbstractButton>(panel, id);
-    return box && box->isChecked();
 }
 
 }  // namespace
@@ -102,8 +93,7 @@ void CMainPanelDlg::CheckHourlyChime() {
                                              m_settings.m_bChimeText, m_tmNow);
     if (chime.playSound) svc_.sound.PlayAsync(kChimeSound, false);
     if (chime.showText) {
-        svc_.boxes.Show(ChimeText(m_tmNow.tm_hour), ChimeCaption(), MbButtons::Ok,
-                        MbIcon::Question);
+        svc_.boxes.Tell(ChimeText(m_tmNow.tm_hour), ChimeCaption(), MbIcon::Question);
     }
 }
 
@@ -121,81 +111,15 @@ void CMainPanelDlg::RunTask(const TaskRecord& task) {
         reminder.DoModal();
     } else if (task.nAction == kActionProgram) {
         const ProgramPath path = SplitProgramPath(task.Target());
-        svc_.launcher.Start(path.folder, path.file,
-                            m_settings.m_nLaunchShow ? ShowMode::Normal : ShowMode::Minimised);
+        if (!svc_.launcher.Start(
+                path.folder, path.file,
+                m_settings.m_nLaunchShow ? ShowMode::Normal : ShowMode::Minimised)) {
+            // No box at a task's minute: the check goes on with the next task, as it would
+            // after a program that started. Standard error keeps the trace.
+            std::cerr << "tocklet: the program of a task cannot be started: "
+                      << GbToUtf8(task.Target()) << '\n';
+        }
     }
-}
-
-void CMainPanelDlg::OnChimeCheck() {
-    m_settings.m_bChimeOn = IsChecked(this, kIdChimeOn);
-    if (auto* w = ControlById(this, kIdChimeSound)) w->setEnabled(m_settings.m_bChimeOn);
-    if (auto* w = ControlById(this, kIdChimeText)) w->setEnabled(m_settings.m_bChimeOn);
-}
-
-void CMainPanelDlg::OnToggleChime() {
-    m_settings.m_bChimeOn = !m_settings.m_bChimeOn;
-    svc_.boxes.Show(m_settings.m_bChimeOn ? ChimeSwitchedOnText() : ChimeSwitchedOffText(),
-                    ChimeSwitchCaption(), MbButtons::Ok, MbIcon::Question);
-    // Set from code: the subordinate boxes keep their enabled state.
-    if (auto* box = ControlAs<QCheckBox>(this, kIdChimeOn)) {
-        box->setChecked(m_settings.m_bChimeOn);
-    }
-}
-
-void CMainPanelDlg::OnChimeSoundCheck() {
-    m_settings.m_bChimeSound = IsChecked(this, kIdChimeSound);
-}
-
-void CMainPanelDlg::OnChimeTextCheck() { m_settings.m_bChimeText = IsChecked(this, kIdChimeText); }
-
-void CMainPanelDlg::OnMonitoringCheck() {
-    m_bMonitoring = IsChecked(this, kIdMonitoring);
-    UpdateTrayIcon();
-}
-
-void CMainPanelDlg::SetMonitoring(bool on) {
-    m_bMonitoring = on;
-    if (auto* box = ControlAs<QCheckBox>(this, kIdMonitoring)) box->setChecked(on);
-    UpdateTrayIcon();
-}
-
-void CMainPanelDlg::AddTrayIcon() {
-    svc_.tray.SetButtonHandler(
-        [this](TrayButton button) { OnTrayButton(button == TrayButton::Left ? 0 : 1); });
-    svc_.tray.Add(kTrayIconWorking, Gb("守时鸟正在工作"));
-}
-
-void CMainPanelDlg::UpdateTrayIcon() {
-    if (m_bMonitoring) {
-        svc_.tray.Modify(kTrayIconWorking, Gb("守时鸟正在工作"));
-    } else {
-        svc_.tray.Modify(kTrayIconPaused, Gb("守时鸟暂时停止监控"));
-    }
-}
-
-void CMainPanelDlg::RemoveTrayIcon() { svc_.tray.Remove(); }
-
-void CMainPanelDlg::OnTrayButton(int button) {
-    if (button == 1) {
-        ShowTrayMenu();
-        return;
-    }
-    if (isVisible()) {
-        hide();
-    } else {
-        show();
-        raise();
-        activateWindow();
-    }
-    update();
-}
-
-void CMainPanelDlg::ShowTrayMenu() {
-    if (!trayMenu_ || trayMenu_->actions().isEmpty()) return;
-    SetDefaultItem(trayMenu_, trayMenu_->actions().front());
-    // Its right edge at the pointer, so it opens toward the screen from an icon at the edge.
-    const QPoint at = QCursor::pos();
-    trayMenu_->popup(QPoint(at.x() - trayMenu_->sizeHint().width(), at.y()));
 }
 
 }  // namespace tocklet

@@ -18,13 +18,13 @@ public:
     explicit OnDemand(std::function<std::unique_ptr<T>()> make) : make_(std::move(make)) {}
 
     /// The object, built now if this is its first use.
-    T& Get() {
+    [[nodiscard]] T& Get() {
         if (!made_) made_ = make_();
         return *made_;
     }
     T* operator->() { return &Get(); }
     /// True once the object has been built.
-    bool Built() const { return made_ != nullptr; }
+    [[nodiscard]] bool Built() const { return made_ != nullptr; }
 
 private:
     std::function<std::unique_ptr<T>()> make_;

@@ -10,6 +10,6 @@ namespace tocklet {
 
 /// The message in code page 936 for the registry file at path: damaged at line (line > 0), or
 /// not readable at all (line 0). The path is shown as it is named on disk.
-std::string RegistryProblemMessage(const std::string& path, int line);
+[[nodiscard]] std::string RegistryProblemMessage(const std::string& path, int line);
 
 }  // namespace tocklet

@@ -19,7 +19,7 @@ constexpr std::string_view kCloseHourFailed = "Fail to set closehour value";
 constexpr std::string_view kHappenFailed = "Fail to set happen value";
 constexpr std::string_view kClockColorNotStored = "时钟颜色未能保存,程序重新启动后将恢复原来的颜色";
 
-std::optional<std::string_view> SaveMessage(const SettingsFailure& failure) {
+[[nodiscard]] std::optional<std::string_view> SaveMessage(const SettingsFailure& failure) {
     if (failure.setting == Setting::UsePassword) return std::nullopt;
     if (failure.step == Step::OpenKey) return kSaveFailed;
     switch (failure.setting) {
@@ -40,7 +40,7 @@ std::optional<std::string_view> SaveMessage(const SettingsFailure& failure) {
     }
 }
 
-std::optional<std::string_view> FirstRunMessage(const SettingsFailure& failure) {
+[[nodiscard]] std::optional<std::string_view> FirstRunMessage(const SettingsFailure& failure) {
     if (failure.setting != Setting::FirstRunDone) return std::nullopt;
     return failure.step == Step::OpenKey ? kFirstRunKeyFailed : kSetFailed;
 }

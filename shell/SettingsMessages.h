@@ -14,20 +14,20 @@
 namespace tocklet {
 
 /// The start-up read: only a CurrentVersion key that cannot be opened is shown.
-std::vector<Notice> StartupReadMessages(const StartupValues& values);
+[[nodiscard]] std::vector<Notice> StartupReadMessages(const StartupValues& values);
 
 /// The first-run writes: the CurrentVersion key and "new"; the autostart entry is silent.
-std::vector<Notice> FirstRunMessages(const SettingsReport& report);
+[[nodiscard]] std::vector<Notice> FirstRunMessages(const SettingsReport& report);
 
 /// LoadOptions: the program key and each of the three values.
-std::vector<Notice> LoadOptionsMessages(const SettingsReport& report);
+[[nodiscard]] std::vector<Notice> LoadOptionsMessages(const SettingsReport& report);
 
 /// SaveSettings and SaveOptions: the program key, and each value but "UsePas", whose key and
 /// value are silent.
-std::vector<Notice> SaveMessages(const SettingsReport& report);
+[[nodiscard]] std::vector<Notice> SaveMessages(const SettingsReport& report);
 
 /// The clock colour write: a colour that could not be stored applies only until the program
 /// ends, which the user is told.
-std::vector<Notice> ClockColorMessages(const SettingsReport& report);
+[[nodiscard]] std::vector<Notice> ClockColorMessages(const SettingsReport& report);
 
 }  // namespace tocklet

@@ -41,8 +41,8 @@ bool CTockletApp::InitInstance() {
     if (auto problem = registry.Problem()) {
         // A damaged store is kept for the user to repair; the program runs on without it.
         std::cerr << "tocklet: " << *problem << '\n';
-        boxes.Show(RegistryProblemMessage(registry.Path(), registry.ProblemLine()), std::nullopt,
-                   MbButtons::Ok, MbIcon::Warning);
+        boxes.Tell(RegistryProblemMessage(registry.Path(), registry.ProblemLine()), std::nullopt,
+                   MbIcon::Warning);
     }
     IniFileProfile profile((std::filesystem::path(configDir) / kIniFileName).string());
     SystemClock clock;
@@ -60,7 +60,6 @@ bool CTockletApp::InitInstance() {
     LogindPowerOff powerOff;
     QtTimers countdownTimers(clock);
 
-    int result = 0;
     {
         CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound, launcher,
                                           self, tray, autostart, shell, windows,
@@ -72,12 +71,14 @@ bool CTockletApp::InitInstance() {
         QtSessionEnd sessionEnd(
             QFile::decodeName(self.ExecutablePath().c_str()),
             [&panel](SessionEndQuery& query) { panel.AnswerSessionEnd(query); });
-        result = panel.DoModal();
+        if (panel.DoModal() == kIdCancel) {
+            // Escape: the panel started a fresh instance in its place before it ended, as
+            // every restart does, so nothing is left to start here.
+        }
         // Ending: a later start waits for the slot instead of asking this panel.
         instance_.Leave();
         panel.RemoveTrayIcon();
     }
-    if (result == kIdCancel) self.StartNewInstance();
     return false;
 }
 

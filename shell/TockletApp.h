@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
-// The application object: builds the real services and the main panel, runs the panel for
-// the life of the process, and starts a fresh instance after Escape.
+// The application object: builds the real services and the main panel and runs the panel for
+// the life of the process.
 
 namespace tocklet {
 
@@ -15,7 +15,8 @@ public:
     CTockletApp(const CTockletApp&) = delete;
     CTockletApp& operator=(const CTockletApp&) = delete;
 
-    /// Runs the program; returns false always, as the process ends after it.
+    /// Runs the program; returns false always, as the process ends after it (the value is the
+    /// framework's convention, not an outcome).
     bool InitInstance();
 
 private:

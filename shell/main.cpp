@@ -15,6 +15,7 @@
 #include "platform/InstanceClaim.h"
 #include "platform/LocalInstanceSlot.h"
 #include "platform/QtPlatformChoice.h"
+#include "settings/ReleaseInfo.h"
 #include "shell/TockletApp.h"
 
 namespace {
@@ -26,6 +27,11 @@ void Log(const std::string& line) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The version is said without a display, an instance or a registry.
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::cout << tocklet::VersionText("tocklet");
+        return 0;
+    }
     // One instance per user and display: a later start shows the running one's panel and
     // ends, before it connects to the display or the session manager.
     tocklet::LocalInstanceSlot instance(

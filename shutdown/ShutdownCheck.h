@@ -12,14 +12,14 @@ namespace tocklet {
 
 /// True when the hour, minute and second of now are exactly the preset time. The installer's
 /// unarmed -1:-1:-1 never is.
-bool IsShutdownSecond(const ShutdownTime& time, const std::tm& now);
+[[nodiscard]] bool IsShutdownSecond(const ShutdownTime& time, const std::tm& now);
 
 /// time moved on by minutes: a minute past 59 is carried into the hour, and an hour past 23
 /// into the next day's hour (22:55 + 10 gives 23:5:0, 23:55 + 10 gives 0:5:0).
-ShutdownTime PostponedShutdownTime(const ShutdownTime& time, int minutes);
+[[nodiscard]] ShutdownTime PostponedShutdownTime(const ShutdownTime& time, int minutes);
 
 /// Whether the countdown that has just closed moves the preset time on: the first repeat + 1
 /// countdowns of a run do. shutdownRepeats counts the countdowns of the run before this one.
-bool PostponesShutdown(int shutdownRepeats, int repeat);
+[[nodiscard]] bool PostponesShutdown(int shutdownRepeats, int repeat);
 
 }  // namespace tocklet

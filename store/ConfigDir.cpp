@@ -8,7 +8,10 @@ namespace tocklet {
 
 std::string ConfigDir() {
     std::string dir = ConfigHome() + "/tocklet";
-    MakePrivateFolders(dir);
+    if (!MakePrivateFolders(dir)) {
+        // Only the name is asked for here: the files in the folder say what failed when they
+        // are read or written.
+    }
     return dir;
 }
 

@@ -11,9 +11,9 @@ namespace tocklet {
 /// path, else $HOME/.config/tocklet (the home folder from the password database when HOME is
 /// unset). Missing folders are created with mode 0700; when that fails the path is still
 /// returned and writes into it fail later with their own status.
-std::string ConfigDir();
+[[nodiscard]] std::string ConfigDir();
 
 /// The registry file inside ConfigDir(): registry.reg.
-std::string HiveFilePath();
+[[nodiscard]] std::string HiveFilePath();
 
 }  // namespace tocklet

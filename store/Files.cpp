@@ -129,7 +129,12 @@ bool MakePrivateFolders(const std::string& path) {
         ::chmod(path.c_str(), 0700);
         return true;
     }
-    return IsFolder(path);
+    // Another process may have made it meanwhile; if not, errno says why: what is there in
+    // its place is no folder, or why mkdir failed.
+    const int error = errno;
+    if (IsFolder(path)) return true;
+    errno = error == EEXIST ? ENOTDIR : error;
+    return false;
 }
 
 }  // namespace tocklet

@@ -13,10 +13,10 @@
 namespace tocklet {
 
 /// Writes all of data to fd, going on after interruptions; false on any error.
-bool WriteAll(int fd, std::string_view data);
+[[nodiscard]] bool WriteAll(int fd, std::string_view data);
 
 /// Reads fd to its end, appending to out; false on a read error.
-bool ReadAll(int fd, std::string* out);
+[[nodiscard]] bool ReadAll(int fd, std::string* out);
 
 /// Points in a replacement: the temporary file is complete and synced; it has replaced the file.
 enum class ReplaceStep { TempSynced, Renamed };
@@ -34,22 +34,23 @@ enum class ReplaceResult {
 /// Replaces the file at path by data: writes "<path>.tmp.XXXXXX" beside it with mode, syncs
 /// it, renames it over path and syncs the folder. The folder must exist. error, when given,
 /// says what failed.
-ReplaceResult ReplaceFile(const std::string& path, std::string_view data, mode_t mode,
-                          std::string* error = nullptr, const ReplaceHook& hook = {});
+[[nodiscard]] ReplaceResult ReplaceFile(const std::string& path, std::string_view data, mode_t mode,
+                                        std::string* error = nullptr, const ReplaceHook& hook = {});
 
 /// The temporary files ReplaceFile makes for path begin with this name.
-std::string ReplaceTempPrefix(const std::string& path);
+[[nodiscard]] std::string ReplaceTempPrefix(const std::string& path);
 
 /// The user's config home: $XDG_CONFIG_HOME when it holds an absolute path, else
 /// $HOME/.config (the home folder from the password database when HOME is unset); without
 /// trailing slashes.
-std::string ConfigHome();
+[[nodiscard]] std::string ConfigHome();
 
 /// Creates the folder and its missing parents, each with mode 0700 whatever the umask;
-/// folders that exist keep their mode. True when path is a folder afterwards.
-bool MakePrivateFolders(const std::string& path);
+/// folders that exist keep their mode. True when path is a folder afterwards; else errno says
+/// why not.
+[[nodiscard]] bool MakePrivateFolders(const std::string& path);
 
 /// The folder part of path ("." when there is none, "/" for the root).
-std::string FolderOf(const std::string& path);
+[[nodiscard]] std::string FolderOf(const std::string& path);
 
 }  // namespace tocklet

@@ -35,46 +35,46 @@ inline constexpr std::string_view kRootLocalMachine = "HKEY_LOCAL_MACHINE";
 inline constexpr std::string_view kRootCurrentUser = "HKEY_CURRENT_USER";
 
 /// Folds ASCII capitals to small letters, leaving the second byte of a two-byte character alone.
-std::string FoldName(std::string_view name);
+[[nodiscard]] std::string FoldName(std::string_view name);
 
 /// True when the two names are equal under FoldName.
-bool SameName(std::string_view a, std::string_view b);
+[[nodiscard]] bool SameName(std::string_view a, std::string_view b);
 
 /// A path with its root spelled out ("HKLM\x" gives "HKEY_LOCAL_MACHINE\x"), or "" when the
 /// path is not valid: an unknown root, an empty part, a control byte, or a lone lead byte at the
 /// end of a part.
-std::string NormalizeKeyPath(std::string_view path);
+[[nodiscard]] std::string NormalizeKeyPath(std::string_view path);
 
 /// True when name can be stored as a value name (and written to and read from a .reg file):
 /// no control bytes and no lead byte at its end.
-bool IsValidValueName(std::string_view name);
+[[nodiscard]] bool IsValidValueName(std::string_view name);
 
 class Hive {
 public:
     /// True when the key exists.
-    bool KeyExists(std::string_view path) const;
+    [[nodiscard]] bool KeyExists(std::string_view path) const;
 
     /// Creates the key and its missing parents; false when the path is not valid.
-    bool CreateKey(std::string_view path);
+    [[nodiscard]] bool CreateKey(std::string_view path);
 
     /// Deletes the key with all its subkeys and values; false when it did not exist.
-    bool DeleteKey(std::string_view path);
+    [[nodiscard]] bool DeleteKey(std::string_view path);
 
     /// The value, or nullptr when the key or the value does not exist.
-    const RegValue* GetValue(std::string_view path, std::string_view name) const;
+    [[nodiscard]] const RegValue* GetValue(std::string_view path, std::string_view name) const;
 
     /// Stores the value in an existing key, replacing one of the same name in its place; false
     /// when the key does not exist or the name is not valid.
-    bool SetValue(std::string_view path, std::string_view name, RegValue value);
+    [[nodiscard]] bool SetValue(std::string_view path, std::string_view name, RegValue value);
 
     /// Removes the value; false when the key or the value did not exist.
-    bool DeleteValue(std::string_view path, std::string_view name);
+    [[nodiscard]] bool DeleteValue(std::string_view path, std::string_view name);
 
     /// The key's values in insertion order, or nullptr when the key does not exist.
-    const std::vector<NamedValue>* Values(std::string_view path) const;
+    [[nodiscard]] const std::vector<NamedValue>* Values(std::string_view path) const;
 
     /// The names of the key's direct subkeys in insertion order (empty when it does not exist).
-    std::vector<std::string> SubkeyNames(std::string_view path) const;
+    [[nodiscard]] std::vector<std::string> SubkeyNames(std::string_view path) const;
 
     /// Calls visit for every key, a parent before its children, with the key's full path in
     /// its stored case and its values.
@@ -82,7 +82,7 @@ public:
                                              const std::vector<NamedValue>& values)>& visit) const;
 
     /// True when no key exists.
-    bool Empty() const { return top_.children.empty(); }
+    [[nodiscard]] bool Empty() const { return top_.children.empty(); }
 
     bool operator==(const Hive&) const = default;
 
@@ -96,8 +96,8 @@ private:
         bool operator==(const Node&) const = default;
     };
 
-    const Node* Find(std::string_view path) const;
-    Node* Find(std::string_view path);
+    [[nodiscard]] const Node* Find(std::string_view path) const;
+    [[nodiscard]] Node* Find(std::string_view path);
     static void Visit(
         const Node& node, const std::string& path,
         const std::function<void(const std::string&, const std::vector<NamedValue>&)>& visit);

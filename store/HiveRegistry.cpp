@@ -30,14 +30,19 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
-    // Shares the lock of an existing lock file; false (and no lock) when there is none yet.
-    bool Shared(const std::string& path) {
+    // Shares the lock of an existing lock file. Without one (no writer has run yet) or the
+    // lock, a read goes on unlocked: writers rename whole files into place, so it sees the old
+    // file or the new one, and the lock only spares it reading during a write.
+    void ShareWhenPossible(const std::string& path) {
         fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        return fd_ >= 0 && Lock(LOCK_SH);
+        if (fd_ >= 0 && !Lock(LOCK_SH)) {
+            ::close(fd_);
+            fd_ = -1;
+        }
     }
 
     // Takes the lock alone, creating the lock file when missing.
-    bool Exclusive(const std::string& path, std::string* error) {
+    [[nodiscard]] bool Exclusive(const std::string& path, std::string* error) {
         fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
         if (fd_ >= 0 && Lock(LOCK_EX)) return true;
         if (error) *error = "cannot lock " + path + ": " + ErrnoText(errno);
@@ -45,7 +50,7 @@ public:
     }
 
 private:
-    bool Lock(int op) {
+    [[nodiscard]] bool Lock(int op) {
         while (::flock(fd_, op) != 0) {
             if (errno != EINTR) return false;
         }
@@ -75,7 +80,7 @@ void HiveRegistry::Refresh(Lock lock) {
     FileLock shared;
     // Writers replace the file by renaming, so a reader without the lock still sees a whole
     // file; the shared lock only keeps it from reading while a write is under way.
-    if (lock == Lock::Take) shared.Shared(lockPath_);
+    if (lock == Lock::Take) shared.ShareWhenPossible(lockPath_);
     int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         int err = errno;
@@ -133,7 +138,13 @@ void HiveRegistry::Load(int fd, const Stamp& stamp) {
                    "is repaired.";
         return;
     }
-    ApplyRegOps(hive_, ops);
+    if (!ApplyRegOps(hive_, ops)) {
+        hive_ = Hive();
+        problem_ = "The registry file " + path_ +
+                   " holds a key or value that cannot be stored. It is left as it is and "
+                   "nothing is read from or written to it until it is repaired.";
+        return;
+    }
     problem_.reset();
 }
 
@@ -194,10 +205,9 @@ RegStatus HiveRegistry::SetValue(RegKey key, std::string_view name, std::uint32_
             // not brought back.
             if (!hive.KeyExists(path)) {
                 if (path.find('\\') != std::string::npos) return kRegFileNotFound;
-                hive.CreateKey(path);
+                if (!hive.CreateKey(path)) return kRegInvalidParameter;
             }
-            hive.SetValue(path, name, std::move(value));
-            return kRegOk;
+            return hive.SetValue(path, name, std::move(value)) ? kRegOk : kRegInvalidParameter;
         },
         nullptr);
 }
@@ -208,11 +218,7 @@ RegStatus HiveRegistry::CloseKey(RegKey key) {
 
 RegStatus HiveRegistry::Import(const std::vector<RegOp>& ops, std::string* error) {
     return Commit(
-        [&](Hive& hive) {
-            ApplyRegOps(hive, ops);
-            return kRegOk;
-        },
-        error);
+        [&](Hive& hive) { return ApplyRegOps(hive, ops) ? kRegOk : kRegInvalidParameter; }, error);
 }
 
 RegStatus HiveRegistry::CreateFrom(const std::vector<RegOp>& ops, bool* created,
@@ -229,7 +235,10 @@ RegStatus HiveRegistry::CreateFrom(const std::vector<RegOp>& ops, bool* created,
         return kRegWriteFault;
     }
     Hive next;
-    ApplyRegOps(next, ops);
+    if (!ApplyRegOps(next, ops)) {
+        if (error) *error = "the setup file holds a key or value that cannot be stored";
+        return kRegInvalidParameter;
+    }
     std::optional<Stamp> stamp;
     if (!WriteFile(FormatRegFile(next), &stamp, error)) {
         stamp_.reset();
@@ -259,7 +268,10 @@ RegStatus HiveRegistry::Commit(const std::function<RegStatus(Hive&)>& change, st
     Hive next = hive_;
     RegStatus status = change(next);
     if (status != kRegOk) {
-        if (error) *error = "the key no longer exists";
+        if (error) {
+            *error = status == kRegFileNotFound ? "the key no longer exists"
+                                                : "a key or value cannot be stored";
+        }
         return status;
     }
     std::optional<Stamp> stamp;

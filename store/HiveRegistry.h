@@ -37,37 +37,37 @@ public:
     /// Reads the file at path (missing means empty); nothing is created before the first write.
     explicit HiveRegistry(std::string path, WriteHook hook = {});
 
-    RegStatus OpenKey(RegRoot root, std::string_view path, std::uint32_t access,
-                      RegKey* key) override;
-    RegStatus QueryValue(RegKey key, std::string_view name, std::uint32_t* type,
-                         std::uint8_t* buffer, std::uint32_t* size) override;
-    RegStatus SetValue(RegKey key, std::string_view name, std::uint32_t type,
-                       const std::uint8_t* data, std::uint32_t size) override;
-    RegStatus CloseKey(RegKey key) override;
+    [[nodiscard]] RegStatus OpenKey(RegRoot root, std::string_view path, std::uint32_t access,
+                                    RegKey* key) override;
+    [[nodiscard]] RegStatus QueryValue(RegKey key, std::string_view name, std::uint32_t* type,
+                                       std::uint8_t* buffer, std::uint32_t* size) override;
+    [[nodiscard]] RegStatus SetValue(RegKey key, std::string_view name, std::uint32_t type,
+                                     const std::uint8_t* data, std::uint32_t size) override;
+    [[nodiscard]] RegStatus CloseKey(RegKey key) override;
 
     /// Why the store acts empty (a damaged or unreadable file, named with the line at fault);
     /// nullopt when the file was read (or is missing) at the last look.
-    std::optional<std::string> Problem() const { return problem_; }
+    [[nodiscard]] std::optional<std::string> Problem() const { return problem_; }
 
     /// The line at fault while Problem() names a damaged file; 0 when there is no problem or
     /// the file could not be read at all.
-    int ProblemLine() const { return problem_ ? problemLine_ : 0; }
+    [[nodiscard]] int ProblemLine() const { return problem_ ? problemLine_ : 0; }
 
     /// Applies parsed .reg operations in one locked write; unlike SetValue this creates keys.
     /// On failure nothing is written and error (when given) says why.
-    RegStatus Import(const std::vector<RegOp>& ops, std::string* error = nullptr);
+    [[nodiscard]] RegStatus Import(const std::vector<RegOp>& ops, std::string* error = nullptr);
 
     /// Creates the registry file from ops, as Import would into an empty registry, only when
     /// no file of any kind is at Path(); *created tells whether it did. An existing file, even
     /// a damaged or empty one, is left exactly as it is. On failure nothing is created and
     /// error (when given) says why.
-    RegStatus CreateFrom(const std::vector<RegOp>& ops, bool* created,
-                         std::string* error = nullptr);
+    [[nodiscard]] RegStatus CreateFrom(const std::vector<RegOp>& ops, bool* created,
+                                       std::string* error = nullptr);
 
     /// The current contents (re-read when the file changed); nullopt while Problem() is set.
-    std::optional<Hive> Contents();
+    [[nodiscard]] std::optional<Hive> Contents();
 
-    const std::string& Path() const { return path_; }
+    [[nodiscard]] const std::string& Path() const { return path_; }
 
 private:
     struct Stamp {
@@ -88,8 +88,10 @@ private:
     // lock before a write); takes the shared lock unless the caller holds the exclusive one.
     void Refresh(Lock lock);
     void Load(int fd, const Stamp& stamp);
-    RegStatus Commit(const std::function<RegStatus(Hive&)>& change, std::string* error);
-    bool WriteFile(const std::string& text, std::optional<Stamp>* stamp, std::string* error);
+    [[nodiscard]] RegStatus Commit(const std::function<RegStatus(Hive&)>& change,
+                                   std::string* error);
+    [[nodiscard]] bool WriteFile(const std::string& text, std::optional<Stamp>* stamp,
+                                 std::string* error);
     void RemoveStaleTemps() const;
 
     std::string path_;

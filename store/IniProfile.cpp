@@ -88,7 +88,7 @@ char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - '
 
 enum class ReadResult { Ok, Missing, Failed };
 
-ReadResult ReadWholeFile(const std::string& path, std::string* out) {
+[[nodiscard]] ReadResult ReadWholeFile(const std::string& path, std::string* out) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
     out->clear();

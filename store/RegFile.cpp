@@ -22,7 +22,8 @@ int HexDigit(char c) {
 }
 
 // Reads 1 to maxDigits hex digits making up all of text.
-std::optional<std::uint32_t> ParseHexNumber(std::string_view text, std::size_t maxDigits) {
+[[nodiscard]] std::optional<std::uint32_t> ParseHexNumber(std::string_view text,
+                                                          std::size_t maxDigits) {
     if (text.empty() || text.size() > maxDigits) return std::nullopt;
     std::uint32_t v = 0;
     for (char c : text) {
@@ -86,7 +87,7 @@ public:
     }
 
 private:
-    bool NextLine(std::string_view* line) {
+    [[nodiscard]] bool NextLine(std::string_view* line) {
         if (pos_ >= text_.size()) return false;
         std::size_t end = text_.find('\n', pos_);
         if (end == std::string_view::npos) end = text_.size();
@@ -97,15 +98,17 @@ private:
         return true;
     }
 
-    bool Fail(std::string reason) { return FailAt(lineNo_ == 0 ? 1 : lineNo_, std::move(reason)); }
+    [[nodiscard]] bool Fail(std::string reason) {
+        return FailAt(lineNo_ == 0 ? 1 : lineNo_, std::move(reason));
+    }
 
-    bool FailAt(int line, std::string reason) {
+    [[nodiscard]] bool FailAt(int line, std::string reason) {
         error_.line = line;
         error_.reason = std::move(reason);
         return false;
     }
 
-    bool KeyLine(std::string_view s) {
+    [[nodiscard]] bool KeyLine(std::string_view s) {
         s = TrimRight(s);
         if (s.size() < 2 || s.back() != ']') return Fail("a key line must end with ]");
         std::string_view path = s.substr(1, s.size() - 2);
@@ -135,7 +138,7 @@ private:
                "two-byte character or too many levels";
     }
 
-    bool ValueLine(std::string_view s) {
+    [[nodiscard]] bool ValueLine(std::string_view s) {
         std::size_t pos = 0;
         std::string name;
         if (s.front() == '@') {
@@ -197,7 +200,7 @@ private:
     }
 
     // Reads a quoted text starting at s[*pos] == '"'; leaves *pos after the closing quote.
-    bool Quoted(std::string_view s, std::size_t* pos, std::string* out) {
+    [[nodiscard]] bool Quoted(std::string_view s, std::size_t* pos, std::string* out) {
         std::size_t i = *pos + 1;
         while (true) {
             if (i >= s.size()) return Fail("a quoted text is not closed on its line");
@@ -228,7 +231,7 @@ private:
     }
 
     // Reads comma-separated bytes, following trailing-backslash continuations onto later lines.
-    bool HexList(std::string_view segment, std::string* out) {
+    [[nodiscard]] bool HexList(std::string_view segment, std::string* out) {
         while (true) {
             segment = Trim(segment);
             bool more = !segment.empty() && segment.back() == '\\';
@@ -241,7 +244,7 @@ private:
         }
     }
 
-    bool HexSegment(std::string_view segment, std::string* out) {
+    [[nodiscard]] bool HexSegment(std::string_view segment, std::string* out) {
         if (segment.empty()) return true;
         std::size_t start = 0;
         while (start <= segment.size()) {
@@ -280,23 +283,28 @@ bool ParseRegFile(std::string_view bytes, std::vector<RegOp>* ops, RegParseError
     return Parser(text, ops, error).Run();
 }
 
-void ApplyRegOps(Hive& hive, const std::vector<RegOp>& ops) {
+bool ApplyRegOps(Hive& hive, const std::vector<RegOp>& ops) {
     for (const RegOp& op : ops) {
         switch (op.kind) {
             case RegOp::Kind::CreateKey:
-                hive.CreateKey(op.key);
+                if (!hive.CreateKey(op.key)) return false;
                 break;
             case RegOp::Kind::DeleteKey:
-                hive.DeleteKey(op.key);
+                if (!hive.DeleteKey(op.key)) {
+                    // A .reg file may delete a key that is not there: that is no error.
+                }
                 break;
             case RegOp::Kind::SetValue:
-                hive.SetValue(op.key, op.name, op.value);
+                if (!hive.SetValue(op.key, op.name, op.value)) return false;
                 break;
             case RegOp::Kind::DeleteValue:
-                hive.DeleteValue(op.key, op.name);
+                if (!hive.DeleteValue(op.key, op.name)) {
+                    // Nor is deleting a value that is not there.
+                }
                 break;
         }
     }
+    return true;
 }
 
 }  // namespace tocklet

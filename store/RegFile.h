@@ -53,21 +53,25 @@ struct RegParseError {
 /// Parses a whole .reg file, as read from disk, into ops; on failure returns false and fills
 /// error with the line and the reason, naming a character that code page 936 cannot hold
 /// (ops is then incomplete and must not be applied).
-bool ParseRegFile(std::string_view bytes, std::vector<RegOp>* ops, RegParseError* error);
+[[nodiscard]] bool ParseRegFile(std::string_view bytes, std::vector<RegOp>* ops,
+                                RegParseError* error);
 
 /// Applies ops in order: keys are created with their parents, deleting what does not exist
-/// is no error. Every SetValue follows a CreateKey of its key in a parsed list.
-void ApplyRegOps(Hive& hive, const std::vector<RegOp>& ops);
+/// is no error. Every SetValue follows a CreateKey of its key in a parsed list; false, with
+/// the ops before it applied, at a key or value that cannot be stored (a list that did not
+/// come from ParseRegFile).
+[[nodiscard]] bool ApplyRegOps(Hive& hive, const std::vector<RegOp>& ops);
 
 /// The whole hive as a REGEDIT4 file (CRLF line ends), every key in tree order, including
 /// keys without values. Parsing the result into an empty hive gives back every key and
 /// every value's exact type and bytes.
-std::string FormatRegFile(const Hive& hive);
+[[nodiscard]] std::string FormatRegFile(const Hive& hive);
 
 /// The whole hive as a version 5 file for Windows: UTF-16LE with a byte-order mark, CRLF line
 /// ends, text data as UTF-16LE; parsing it gives back every key and value. nullopt, with error
 /// naming the key or value, when a name or text is not code page 936 text that converts to
 /// UTF-16 and back exactly (FormatRegFile carries those).
-std::optional<std::string> FormatRegFileVersion5(const Hive& hive, std::string* error);
+[[nodiscard]] std::optional<std::string> FormatRegFileVersion5(const Hive& hive,
+                                                               std::string* error);
 
 }  // namespace tocklet

@@ -57,7 +57,7 @@ std::string WhyNotGb(std::string_view utf8) {
     return "the text cannot be converted to code page 936";
 }
 
-bool Utf8ToGb(std::string_view utf8, std::string* gb, std::string* reason) {
+[[nodiscard]] bool Utf8ToGb(std::string_view utf8, std::string* gb, std::string* reason) {
     if (auto converted = TryUtf8ToGb(utf8)) {
         *gb = std::move(*converted);
         return true;
@@ -66,7 +66,7 @@ bool Utf8ToGb(std::string_view utf8, std::string* gb, std::string* reason) {
     return false;
 }
 
-bool Utf16ToGb(std::string_view utf16, std::string* gb, std::string* reason) {
+[[nodiscard]] bool Utf16ToGb(std::string_view utf16, std::string* gb, std::string* reason) {
     std::optional<std::string> utf8 = TryUtf16ToUtf8(utf16);
     if (!utf8) {
         *reason = utf16.size() % 2 != 0 ? "UTF-16 text with an odd number of bytes"
@@ -100,14 +100,15 @@ bool IsCommentLine(std::string_view line, Encoding encoding) {
     return false;
 }
 
-bool ConvertLine(std::string_view line, Encoding encoding, std::string* gb, std::string* reason) {
+[[nodiscard]] bool ConvertLine(std::string_view line, Encoding encoding, std::string* gb,
+                               std::string* reason) {
     return encoding == Encoding::Utf16 ? Utf16ToGb(line, gb, reason) : Utf8ToGb(line, gb, reason);
 }
 
 // The slow way, taken only when the whole text does not convert: line by line, to name the
 // line at fault and to let comment lines through.
-bool ConvertByLine(std::string_view body, Encoding encoding, std::string* text,
-                   RegParseError* error) {
+[[nodiscard]] bool ConvertByLine(std::string_view body, Encoding encoding, std::string* text,
+                                 RegParseError* error) {
     std::vector<std::string_view> lines = Lines(body, encoding);
     text->clear();
     for (std::size_t i = 0; i < lines.size(); ++i) {

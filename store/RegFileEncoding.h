@@ -25,14 +25,15 @@ inline constexpr std::string_view kVersion5Header = "Windows Registry Editor Ver
 
 /// Converts a .reg file as read from disk into code page 936 text; false with the line and
 /// the reason (naming the character at fault) when it cannot be converted.
-bool DecodeRegFileText(std::string_view bytes, std::string* text, RegParseError* error);
+[[nodiscard]] bool DecodeRegFileText(std::string_view bytes, std::string* text,
+                                     RegParseError* error);
 
 /// Version 5 string data (UTF-16LE, as hex(1), hex(2) and hex(7) hold it) to the code page 936
 /// bytes a REGEDIT4 file holds for the same value; false with the reason when it is not
 /// UTF-16LE or has a character code page 936 cannot hold.
-bool Utf16DataToGb(std::string_view utf16, std::string* gb, std::string* reason);
+[[nodiscard]] bool Utf16DataToGb(std::string_view utf16, std::string* gb, std::string* reason);
 
 /// True for the types whose data a version 5 file holds as UTF-16LE text.
-bool IsTextType(std::uint32_t type);
+[[nodiscard]] bool IsTextType(std::uint32_t type);
 
 }  // namespace tocklet

@@ -71,7 +71,7 @@ public:
         out_ += "\r\n";
     }
 
-    bool Key(const std::string& path, const std::vector<NamedValue>& values) {
+    [[nodiscard]] bool Key(const std::string& path, const std::vector<NamedValue>& values) {
         if (!Carried(path)) return Refuse("the key name " + GbToUtf8(path));
         out_ += "\r\n[" + path + "]\r\n";
         for (const NamedValue& nv : values) {
@@ -89,7 +89,7 @@ private:
     // True when a version 5 file can carry the text (always for REGEDIT4).
     bool Carried(std::string_view text) const { return !version5_ || TryGbToUtf16(text); }
 
-    bool Refuse(const std::string& what) {
+    [[nodiscard]] bool Refuse(const std::string& what) {
         if (error_.empty()) {
             error_ = what +
                      " holds bytes that are not code page 936 text, which a version 5 file "
@@ -98,7 +98,7 @@ private:
         return false;
     }
 
-    bool Value(const NamedValue& nv) {
+    [[nodiscard]] bool Value(const NamedValue& nv) {
         if (!Carried(nv.name)) return false;
         std::string line;
         if (nv.name.empty()) {
@@ -141,7 +141,9 @@ private:
 std::string FormatRegFile(const Hive& hive) {
     Writer writer(false);
     hive.ForEachKey([&](const std::string& path, const std::vector<NamedValue>& values) {
-        writer.Key(path, values);
+        if (!writer.Key(path, values)) {
+            // Never: REGEDIT4 carries every byte, so only a version 5 writer refuses a key.
+        }
     });
     return std::move(writer.Text());
 }

@@ -51,34 +51,35 @@ public:
 
     /// Opens an existing key (path compared case-insensitively) for reading or writing; never
     /// creates one; kRegFileNotFound when it does not exist.
-    virtual RegStatus OpenKey(RegRoot root, std::string_view path, std::uint32_t access,
-                              RegKey* key) = 0;
+    [[nodiscard]] virtual RegStatus OpenKey(RegRoot root, std::string_view path,
+                                            std::uint32_t access, RegKey* key) = 0;
 
     /// Copies a value's type and bytes into buffer, which holds *size bytes; sets *size to the
     /// value's byte count; kRegMoreData (nothing copied) when the buffer is too small.
-    virtual RegStatus QueryValue(RegKey key, std::string_view name, std::uint32_t* type,
-                                 std::uint8_t* buffer, std::uint32_t* size) = 0;
+    [[nodiscard]] virtual RegStatus QueryValue(RegKey key, std::string_view name,
+                                               std::uint32_t* type, std::uint8_t* buffer,
+                                               std::uint32_t* size) = 0;
 
     /// Stores exactly size bytes of data as the value, durably, through a key opened for writing.
-    virtual RegStatus SetValue(RegKey key, std::string_view name, std::uint32_t type,
-                               const std::uint8_t* data, std::uint32_t size) = 0;
+    [[nodiscard]] virtual RegStatus SetValue(RegKey key, std::string_view name, std::uint32_t type,
+                                             const std::uint8_t* data, std::uint32_t size) = 0;
 
     /// Releases the handle.
-    virtual RegStatus CloseKey(RegKey key) = 0;
+    [[nodiscard]] virtual RegStatus CloseKey(RegKey key) = 0;
 };
 
 /// The stored form of a REG_SZ written with a fixed byte count: the text, its zero byte and
 /// zero bytes up to count; only the first count bytes when the text and zero are longer.
-std::string StoredString(std::string_view text, std::uint32_t count);
+[[nodiscard]] std::string StoredString(std::string_view text, std::uint32_t count);
 
 /// Writes text in its stored form with the given byte count.
-RegStatus SetStringValue(Registry& reg, RegKey key, std::string_view name, std::string_view text,
-                         std::uint32_t count);
+[[nodiscard]] RegStatus SetStringValue(Registry& reg, RegKey key, std::string_view name,
+                                       std::string_view text, std::uint32_t count);
 
 /// Reads a value whole into a buffer of maxBytes and returns its text up to the first zero
 /// byte; empty when the value is missing, unreadable or larger than maxBytes.
-std::string ReadStringValue(Registry& reg, RegKey key, std::string_view name,
-                            std::uint32_t maxBytes, RegStatus* status = nullptr);
+[[nodiscard]] std::string ReadStringValue(Registry& reg, RegKey key, std::string_view name,
+                                          std::uint32_t maxBytes, RegStatus* status = nullptr);
 
 /// Closes the key on scope exit (a zero handle is left alone).
 class ScopedKey {
@@ -87,10 +88,12 @@ public:
     ~ScopedKey() { Close(); }
     ScopedKey(const ScopedKey&) = delete;
     ScopedKey& operator=(const ScopedKey&) = delete;
-    RegKey* Out() { return &key_; }
-    RegKey Get() const { return key_; }
+    [[nodiscard]] RegKey* Out() { return &key_; }
+    [[nodiscard]] RegKey Get() const { return key_; }
     void Close() {
-        if (key_ != 0) reg_.CloseKey(key_);
+        if (key_ != 0 && reg_.CloseKey(key_) != kRegOk) {
+            // Only a handle the registry does not know fails to close: gone either way.
+        }
         key_ = 0;
     }
 

@@ -13,8 +13,8 @@ namespace tocklet {
 namespace {
 
 // Runs one whole conversion; in lossy mode an invalid input byte becomes U+FFFD.
-std::optional<std::string> Convert(const char* to, const char* from, std::string_view in,
-                                   bool lossy) {
+[[nodiscard]] std::optional<std::string> Convert(const char* to, const char* from,
+                                                 std::string_view in, bool lossy) {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);

@@ -10,15 +10,13 @@
 namespace tocklet {
 namespace {
 
-using Id = AddTaskIds;
-
 constexpr std::string_view kBadDate =
     " 指定的日期不存在,请重新选择月份(1到12)和日子(该月中的某一天). ";
 constexpr std::string_view kBadWeekday = " 请从列表中选择星期一到星期日中的一天. ";
 constexpr std::string_view kNoProgram = " 请先按\"...\"按钮选择要执行的程序文件. ";
 
 // A combo text as a number: one or two decimal digits, nothing else.
-std::optional<int> SmallNumber(std::string_view text) {
+[[nodiscard]] std::optional<int> SmallNumber(std::string_view text) {
     if (text.empty() || text.size() > 2) return std::nullopt;
     int value = 0;
     for (char c : text) {
@@ -29,35 +27,6 @@ std::optional<int> SmallNumber(std::string_view text) {
 }
 
 }  // namespace
-
-const std::vector<int>& InitiallyDisabledControls() {
-    static const std::vector<int> ids{
-        Id::kWeekday,      Id::kMonth,  Id::kDay,   Id::kHourEdit, Id::kMinuteEdit,
-        Id::kReminderEdit, Id::kBrowse, Id::kSave,  Id::kNext,     Id::kExit,
-        Id::kDaily,        Id::kOnDate, Id::kWeekly};
-    return ids;
-}
-
-Enabling EnablingAfterClick(int radioId) {
-    switch (radioId) {
-        case Id::kMessage:
-            return {{Id::kReminderEdit, Id::kSave, Id::kNext, Id::kExit, Id::kDaily, Id::kOnDate,
-                     Id::kWeekly},
-                    {Id::kMonth, Id::kDay, Id::kHourEdit, Id::kMinuteEdit, Id::kBrowse}};
-        case Id::kProgram:
-            return {{Id::kBrowse, Id::kSave, Id::kNext, Id::kExit, Id::kDaily, Id::kOnDate,
-                     Id::kWeekly},
-                    {Id::kMonth, Id::kDay, Id::kHourEdit, Id::kMinuteEdit, Id::kReminderEdit}};
-        case Id::kDaily:
-            return {{Id::kHourEdit, Id::kMinuteEdit}, {Id::kMonth, Id::kDay, Id::kWeekday}};
-        case Id::kOnDate:
-            return {{Id::kHourEdit, Id::kMinuteEdit, Id::kMonth, Id::kDay}, {Id::kWeekday}};
-        case Id::kWeekly:
-            return {{Id::kHourEdit, Id::kMinuteEdit, Id::kWeekday}, {Id::kMonth, Id::kDay}};
-        default:
-            return {};
-    }
-}
 
 const std::vector<std::string_view>& WeekdayEntries() {
     static const std::vector<std::string_view> entries{"星期一", "星期二", "星期三", "星期四",

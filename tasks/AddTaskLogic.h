@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
-// What the add-task dialog decides without widgets: which controls each radio enables, the
-// ranges and first positions of the hour and minute spins, and the record a set of choices
-// stores.
+// What the add-task dialog decides without widgets: the weekday texts, the ranges and first
+// positions of the hour and minute spins, and the record a set of choices stores. Which of its
+// controls each radio enables is the dialog's own (tasks/ui/AddTaskEnabling.h).
 
 #include <optional>
 #include <string>
@@ -15,40 +15,8 @@
 
 namespace tocklet {
 
-/// Control numbers of the add-task dialog.
-struct AddTaskIds {
-    static constexpr int kHourSpin = 1030;
-    static constexpr int kMinuteSpin = 1052;
-    static constexpr int kHourEdit = 1074;
-    static constexpr int kReminderEdit = 1075;
-    static constexpr int kDaily = 1076;
-    static constexpr int kOnDate = 1077;
-    static constexpr int kWeekly = 1078;
-    static constexpr int kSave = 1079;
-    static constexpr int kNext = 1080;
-    static constexpr int kExit = 1081;
-    static constexpr int kMonth = 1083;
-    static constexpr int kDay = 1084;
-    static constexpr int kMinuteEdit = 1086;
-    static constexpr int kMessage = 1095;
-    static constexpr int kProgram = 1096;
-    static constexpr int kBrowse = 1097;
-    static constexpr int kWeekday = 1098;
-};
-
-/// The controls disabled when the dialog opens: everything but the two action radios (and the
-/// spin arrows, which only matter once their edits are enabled).
-const std::vector<int>& InitiallyDisabledControls();
-
-/// The controls a click on one of the five radios enables and disables.
-struct Enabling {
-    std::vector<int> enabled;
-    std::vector<int> disabled;
-};
-Enabling EnablingAfterClick(int radioId);
-
 /// The texts of the weekday combo, Monday first; each is "星期" and one more character.
-const std::vector<std::string_view>& WeekdayEntries();  // UTF-8
+[[nodiscard]] const std::vector<std::string_view>& WeekdayEntries();  // UTF-8
 
 inline constexpr SpinRange kHourRange{0, 23};
 inline constexpr SpinRange kMinuteRange{0, 59};
@@ -58,10 +26,10 @@ inline constexpr int kMinuteStart = 30;
 /// The weekday digit (1 = Sunday .. 7 = Saturday) of a weekday combo text in code page 936,
 /// taken from its third two-byte character as the text reads within 9 bytes; nullopt when that
 /// character is none of 日 一 二 三 四 五 六.
-std::optional<int> WeekdayDigit(std::string_view gbText);
+[[nodiscard]] std::optional<int> WeekdayDigit(std::string_view gbText);
 
 /// True when month and day name a day that occurs in some year (29 February included).
-bool IsCalendarDate(int month, int day);
+[[nodiscard]] bool IsCalendarDate(int month, int day);
 
 /// Everything Save reads from the dialog.
 struct AddTaskChoices {
@@ -85,10 +53,10 @@ struct BuiltTask {
 };
 
 /// The record Save stores, or why there is none.
-BuiltTask BuildTaskRecord(const AddTaskChoices& choices);
+[[nodiscard]] BuiltTask BuildTaskRecord(const AddTaskChoices& choices);
 
 /// The message that explains a problem to the user (UTF-8).
-std::string_view ProblemText(AddTaskProblem problem);
+[[nodiscard]] std::string_view ProblemText(AddTaskProblem problem);
 
 /// Caption of the dialog's own messages (UTF-8).
 inline constexpr std::string_view kAddTaskCaption = "守时鸟向您提示";
@@ -100,6 +68,6 @@ inline constexpr std::string_view kPathHasBar =
 
 /// The message refusing a chosen path in code page 936 (nullopt: the path can be stored). A
 /// path may not hold "|", which separates the record's fields.
-std::optional<std::string_view> ProgramPathRefusal(std::string_view gbPath);
+[[nodiscard]] std::optional<std::string_view> ProgramPathRefusal(std::string_view gbPath);
 
 }  // namespace tocklet

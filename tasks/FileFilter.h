@@ -18,11 +18,11 @@ struct FileFilter {
 
 /// Splits a filter text of caption|patterns pairs ("Text (*.txt)|*.txt|All|*.*||"; patterns
 /// separated by ';') into its entries. An empty caption ends the list.
-std::vector<FileFilter> SplitFileFilter(std::string_view filter);
+[[nodiscard]] std::vector<FileFilter> SplitFileFilter(std::string_view filter);
 
 /// What a filter shows: a pattern list of only "*.exe" means the programs (files that may be
 /// executed), "*.*" or "*" means every file.
 enum class FilterKind { Programs, Everything, Patterns };
-FilterKind KindOfFilter(const FileFilter& filter);
+[[nodiscard]] FilterKind KindOfFilter(const FileFilter& filter);
 
 }  // namespace tocklet

@@ -18,6 +18,6 @@ struct ProgramPath {
 /// folder is the text before it, the file the text after it. A path whose only separators are
 /// a leading '/' in its first two bytes ("/x") runs in the root folder "/". Any other path
 /// without such a separator is passed whole as the file, with an empty folder.
-ProgramPath SplitProgramPath(std::string_view path);
+[[nodiscard]] ProgramPath SplitProgramPath(std::string_view path);
 
 }  // namespace tocklet

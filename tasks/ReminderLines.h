@@ -16,6 +16,6 @@ inline constexpr std::size_t kReminderLineCount = 4;
 /// Fills lines of at most 30 bytes in order, never splitting a two-byte character (one that
 /// would make a line 31 bytes long starts the next line instead); words and punctuation do not
 /// matter; whatever does not fit in four lines is cut off.
-std::array<std::string, kReminderLineCount> SplitReminderLines(std::string_view text);
+[[nodiscard]] std::array<std::string, kReminderLineCount> SplitReminderLines(std::string_view text);
 
 }  // namespace tocklet

@@ -19,7 +19,7 @@ inline constexpr std::string_view kReminderSound = "clock.wav";
 /// True when the task with this schedule is due in the minute described by now: every-day
 /// tasks by hour and minute, date tasks also by month (tm_mon + 1) and day, weekly tasks also by
 /// weekday (tm_wday + 1, 1 = Sunday); any other schedule is never due.
-bool IsTaskDue(char schedule, const TaskRecord& task, const std::tm& now);
+[[nodiscard]] bool IsTaskDue(char schedule, const TaskRecord& task, const std::tm& now);
 
 /// The three loaded tables in the order a task check examines them.
 struct TaskTables {
@@ -40,6 +40,6 @@ struct DueTask {
 /// time sample, so carrying out this list in order is the same as examining each task only
 /// after the previous due one has been carried out; the copies stay valid whatever the
 /// carrying out does.
-std::vector<DueTask> DueTasks(const TaskTables& tables, const std::tm& now);
+[[nodiscard]] std::vector<DueTask> DueTasks(const TaskTables& tables, const std::tm& now);
 
 }  // namespace tocklet

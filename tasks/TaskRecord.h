@@ -30,7 +30,7 @@ struct TaskRecord {
     int nMinute = 0;
     char szTarget[kTaskValueBytes] = {};  ///< reminder text or program path, zero-terminated
 
-    std::string_view Target() const { return szTarget; }
+    [[nodiscard]] std::string_view Target() const { return szTarget; }
 };
 
 /// A record's schedule character and its parsed fields.
@@ -40,17 +40,18 @@ struct ParsedTask {
 };
 
 /// The record string of one task; numbers without leading zeros, the date part by schedule.
-std::string FormatTaskRecord(Action action, char schedule, int hour, int minute, int month, int day,
-                             int weekday, std::string_view target);
+[[nodiscard]] std::string FormatTaskRecord(Action action, char schedule, int hour, int minute,
+                                           int month, int day, int weekday,
+                                           std::string_view target);
 
 /// Parses a record string; knows two-byte characters, so their second bytes never act as
 /// separators. An action character that is not a digit gives nAction -1.
-ParsedTask ParseTaskRecord(std::string_view record);
+[[nodiscard]] ParsedTask ParseTaskRecord(std::string_view record);
 
 /// True for a task that can ever fire: action 0 or 1 and schedule "1", "2" or "3".
-bool TaskCanFire(const ParsedTask& task);
+[[nodiscard]] bool TaskCanFire(const ParsedTask& task);
 
 /// True when the record fits a task value with its terminator and holds no zero byte.
-bool IsStorableRecord(std::string_view record);
+[[nodiscard]] bool IsStorableRecord(std::string_view record);
 
 }  // namespace tocklet

@@ -32,7 +32,7 @@ struct TaskTable {
     std::array<int, kMaxTasks> valueNumbers{};
     int count = 0;
 
-    std::span<const TaskRecord> Loaded() const {
+    [[nodiscard]] std::span<const TaskRecord> Loaded() const {
         return {tasks.data(), static_cast<std::size_t>(count)};
     }
 };
@@ -44,18 +44,18 @@ struct ScheduleTables {
     TaskTable m_weeklyTasks;
 
     /// The tables as the task check examines them.
-    TaskTables View() const {
+    [[nodiscard]] TaskTables View() const {
         return {m_dailyTasks.Loaded(), m_dateTasks.Loaded(), m_weeklyTasks.Loaded()};
     }
     /// The table of a schedule character; nullptr for any other character.
-    const TaskTable* Of(char schedule) const;
-    TaskTable* Of(char schedule) {
+    [[nodiscard]] const TaskTable* Of(char schedule) const;
+    [[nodiscard]] TaskTable* Of(char schedule) {
         return const_cast<TaskTable*>(std::as_const(*this).Of(schedule));
     }
 };
 
 /// What AppendTask did.
-struct AppendResult {
+struct [[nodiscard]] AppendResult {
     enum class Outcome {
         Stored,         ///< the value and the count were written
         ListFull,       ///< refused: the list holds kMaxTasks tasks
@@ -76,36 +76,36 @@ public:
     /// Reads values 1 to taskCount (at most kMaxTasks; a negative count counts as 0) into the
     /// records and tables. Missing, empty or unreadable values are skipped. False when the key
     /// could not be opened (nothing is loaded then).
-    bool LoadTasks(int taskCount);
+    [[nodiscard]] bool LoadTasks(int taskCount);
 
     /// Stores record as value count + 1 and "happen" = count + 1, unless the list is full or
     /// the record too long. The count grows only when the value was written.
-    AppendResult AppendTask(std::string_view record, int count);
+    [[nodiscard]] AppendResult AppendTask(std::string_view record, int count);
 
     /// Writes values 1 to TaskCount() from the records, followed by the tasks appended since
     /// the load (up to tasksAdded of them), so that the list matches "happen" = TaskCount() +
     /// tasksAdded. Reports the key and each value that could not be written.
-    SettingsReport RewriteTasks(int tasksAdded);
+    [[nodiscard]] SettingsReport RewriteTasks(int tasksAdded);
 
     /// Removes the task loaded from value number v: the record of the highest value number
     /// that holds one moves into v, and the count drops past the empty values at its end.
     /// False (nothing changes) when v no longer holds the task loaded from it.
-    bool DeleteTask(int valueNumber);
+    [[nodiscard]] bool DeleteTask(int valueNumber);
 
     /// The value number of the index-th (from 0) loaded task with that schedule; 0 if none.
-    int ValueNumberOf(char schedule, int index) const;
+    [[nodiscard]] int ValueNumberOf(char schedule, int index) const;
 
     /// The delete list: every loaded task of the three tables (every day, date, weekly), each
     /// group in table order.
-    std::vector<TaskRow> DeleteRows() const;
+    [[nodiscard]] std::vector<TaskRow> DeleteRows() const;
 
     /// The task count N: value numbers 1 to N are the list.
-    int TaskCount() const { return m_nTaskCount; }
+    [[nodiscard]] int TaskCount() const { return m_nTaskCount; }
     /// The record string of value number v (1..TaskCount()) as it stands now; empty when that
     /// value was missing, empty, or its task was deleted.
-    std::string_view Record(int valueNumber) const;
+    [[nodiscard]] std::string_view Record(int valueNumber) const;
     /// The loaded tables; they never change while the program runs.
-    const ScheduleTables& Tables() const { return m_tables; }
+    [[nodiscard]] const ScheduleTables& Tables() const { return m_tables; }
 
 private:
     Registry& reg_;

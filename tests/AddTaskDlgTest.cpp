@@ -76,8 +76,9 @@ protected:
 
     std::set<int> Enabled() {
         std::set<int> on;
-        for (int id : {1095, 1096, 1076, 1077, 1078, 1083, 1084, 1074, 1086, 1098, 1075, 1097, 1079,
-                       1080, 1081}) {
+        for (int id : {Id::kMessage, Id::kProgram, Id::kDaily, Id::kOnDate, Id::kWeekly, Id::kMonth,
+                       Id::kDay, Id::kHourEdit, Id::kMinuteEdit, Id::kWeekday, Id::kReminderEdit,
+                       Id::kBrowse, Id::kSave, Id::kNext, Id::kExit}) {
             if (W(id)->isEnabled()) on.insert(id);
         }
         return on;
@@ -101,58 +102,66 @@ protected:
 
 TEST_F(AddTaskDlgTest, OpensWithOnlyTheActionRadiosAndFilledCombos) {
     EXPECT_EQ(dlg.windowTitle(), U("添加新任务"));
-    EXPECT_EQ(Enabled(), (std::set<int>{1095, 1096}));
-    EXPECT_TRUE(W(1030)->isEnabled());  // the arrows themselves stay usable
-    EXPECT_TRUE(W(1052)->isEnabled());
-    for (int id : {1095, 1096, 1076, 1077, 1078}) EXPECT_FALSE(Checked(id)) << id;
+    EXPECT_EQ(Enabled(), (std::set<int>{Id::kMessage, Id::kProgram}));
+    EXPECT_TRUE(W(Id::kHourSpin)->isEnabled());  // the arrows themselves stay usable
+    EXPECT_TRUE(W(Id::kMinuteSpin)->isEnabled());
+    for (int id : {Id::kMessage, Id::kProgram, Id::kDaily, Id::kOnDate, Id::kWeekly})
+        EXPECT_FALSE(Checked(id)) << id;
 
-    ASSERT_EQ(Combo(1083)->count(), 12);
-    EXPECT_EQ(Combo(1083)->itemText(11), "12");
-    EXPECT_EQ(Combo(1083)->currentText(), "1");
-    ASSERT_EQ(Combo(1084)->count(), 31);
-    EXPECT_EQ(Combo(1084)->itemText(30), "31");
-    EXPECT_EQ(Combo(1084)->currentText(), "1");
-    ASSERT_EQ(Combo(1098)->count(), 7);
-    EXPECT_EQ(Combo(1098)->itemText(0), U("星期一"));
-    EXPECT_EQ(Combo(1098)->itemText(6), U("星期日"));
-    EXPECT_EQ(Combo(1098)->currentText(), U("星期一"));
-    for (int id : {1083, 1084, 1098}) EXPECT_TRUE(Combo(id)->isEditable());
-    EXPECT_EQ(Edit(1074)->text(), "10");
-    EXPECT_EQ(Edit(1086)->text(), "30");
-    EXPECT_TRUE(ControlAs<QPushButton>(&dlg, 1079)->isDefault());
+    ASSERT_EQ(Combo(Id::kMonth)->count(), 12);
+    EXPECT_EQ(Combo(Id::kMonth)->itemText(11), "12");
+    EXPECT_EQ(Combo(Id::kMonth)->currentText(), "1");
+    ASSERT_EQ(Combo(Id::kDay)->count(), 31);
+    EXPECT_EQ(Combo(Id::kDay)->itemText(30), "31");
+    EXPECT_EQ(Combo(Id::kDay)->currentText(), "1");
+    ASSERT_EQ(Combo(Id::kWeekday)->count(), 7);
+    EXPECT_EQ(Combo(Id::kWeekday)->itemText(0), U("星期一"));
+    EXPECT_EQ(Combo(Id::kWeekday)->itemText(6), U("星期日"));
+    EXPECT_EQ(Combo(Id::kWeekday)->currentText(), U("星期一"));
+    for (int id : {Id::kMonth, Id::kDay, Id::kWeekday}) EXPECT_TRUE(Combo(id)->isEditable());
+    EXPECT_EQ(Edit(Id::kHourEdit)->text(), "10");
+    EXPECT_EQ(Edit(Id::kMinuteEdit)->text(), "30");
+    EXPECT_TRUE(ControlAs<QPushButton>(&dlg, Id::kSave)->isDefault());
 }
 
 TEST_F(AddTaskDlgTest, EachRadioEnablesAndDisablesItsControls) {
-    Click(1095);
-    EXPECT_TRUE(Checked(1095));
-    EXPECT_EQ(Enabled(), (std::set<int>{1095, 1096, 1075, 1079, 1080, 1081, 1076, 1077, 1078}));
-    Click(1077);
-    EXPECT_EQ(Enabled(), (std::set<int>{1095, 1096, 1075, 1079, 1080, 1081, 1076, 1077, 1078, 1074,
-                                        1086, 1083, 1084}));
-    Click(1078);
-    EXPECT_EQ(Enabled(), (std::set<int>{1095, 1096, 1075, 1079, 1080, 1081, 1076, 1077, 1078, 1074,
-                                        1086, 1098}));
-    Click(1096);  // a new action takes the time fields away again until a schedule is clicked
-    EXPECT_TRUE(Checked(1096));
-    EXPECT_FALSE(Checked(1095));
+    Click(Id::kMessage);
+    EXPECT_TRUE(Checked(Id::kMessage));
     EXPECT_EQ(Enabled(),
-              (std::set<int>{1095, 1096, 1097, 1079, 1080, 1081, 1076, 1077, 1078, 1098}));
-    Click(1076);
-    EXPECT_TRUE(Checked(1076));
-    EXPECT_FALSE(Checked(1078));
+              (std::set<int>{Id::kMessage, Id::kProgram, Id::kReminderEdit, Id::kSave, Id::kNext,
+                             Id::kExit, Id::kDaily, Id::kOnDate, Id::kWeekly}));
+    Click(Id::kOnDate);
+    EXPECT_EQ(Enabled(), (std::set<int>{Id::kMessage, Id::kProgram, Id::kReminderEdit, Id::kSave,
+                                        Id::kNext, Id::kExit, Id::kDaily, Id::kOnDate, Id::kWeekly,
+                                        Id::kHourEdit, Id::kMinuteEdit, Id::kMonth, Id::kDay}));
+    Click(Id::kWeekly);
+    EXPECT_EQ(Enabled(), (std::set<int>{Id::kMessage, Id::kProgram, Id::kReminderEdit, Id::kSave,
+                                        Id::kNext, Id::kExit, Id::kDaily, Id::kOnDate, Id::kWeekly,
+                                        Id::kHourEdit, Id::kMinuteEdit, Id::kWeekday}));
+    Click(
+        Id::kProgram);  // a new action takes the time fields away again until a schedule is clicked
+    EXPECT_TRUE(Checked(Id::kProgram));
+    EXPECT_FALSE(Checked(Id::kMessage));
     EXPECT_EQ(Enabled(),
-              (std::set<int>{1095, 1096, 1097, 1079, 1080, 1081, 1076, 1077, 1078, 1074, 1086}));
+              (std::set<int>{Id::kMessage, Id::kProgram, Id::kBrowse, Id::kSave, Id::kNext,
+                             Id::kExit, Id::kDaily, Id::kOnDate, Id::kWeekly, Id::kWeekday}));
+    Click(Id::kDaily);
+    EXPECT_TRUE(Checked(Id::kDaily));
+    EXPECT_FALSE(Checked(Id::kWeekly));
+    EXPECT_EQ(Enabled(), (std::set<int>{Id::kMessage, Id::kProgram, Id::kBrowse, Id::kSave,
+                                        Id::kNext, Id::kExit, Id::kDaily, Id::kOnDate, Id::kWeekly,
+                                        Id::kHourEdit, Id::kMinuteEdit}));
     // A disabled control ignores the mouse: the month combo cannot be opened now.
-    EXPECT_FALSE(W(1083)->isEnabled());
+    EXPECT_FALSE(W(Id::kMonth)->isEnabled());
 }
 
 TEST_F(AddTaskDlgTest, EveryDayMessageWithDefaultsStoresTheRecordAndTellsSo) {
     Open(3);
-    Click(1095);
-    Click(1076);
-    Type(Edit(1075), U("开会"));
+    Click(Id::kMessage);
+    Click(Id::kDaily);
+    Type(Edit(Id::kReminderEdit), U("开会"));
     EXPECT_EQ(dlg.ReminderText(), Gb("开会"));
-    Click(1079);
+    Click(Id::kSave);
     EXPECT_EQ(Stored(4), Value(Gb("1110,30_|开会")));
     EXPECT_EQ(reg.Get(kProgramKeyRead, "happen"), StoredString("4", 3));
     EXPECT_EQ(dlg.TaskCount(), 4);
@@ -160,80 +169,80 @@ TEST_F(AddTaskDlgTest, EveryDayMessageWithDefaultsStoresTheRecordAndTellsSo) {
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, Gb("您的数据已经被成功地保存了\n"));
     EXPECT_EQ(boxes.shown[0].caption, Gb("守时鸟向您提示"));
-    EXPECT_FALSE(W(1079)->isEnabled());
-    Click(1079);  // disabled: nothing more is stored
+    EXPECT_FALSE(W(Id::kSave)->isEnabled());
+    Click(Id::kSave);  // disabled: nothing more is stored
     EXPECT_EQ(dlg.TaskCount(), 4);
 }
 
 TEST_F(AddTaskDlgTest, WeeklyProgramOnFridayAtTwentyTwo) {
     chooserAnswers = {"/opt/tools/backup"};
-    Click(1096);
-    Click(1078);
-    Click(1097);
+    Click(Id::kProgram);
+    Click(Id::kWeekly);
+    Click(Id::kBrowse);
     EXPECT_EQ(chooserCalls, 1);
     EXPECT_EQ(dlg.ProgramPath(), "/opt/tools/backup");
-    Retype(1074, "22");
-    Retype(1086, "0");
-    Combo(1098)->setCurrentIndex(4);
-    EXPECT_EQ(Combo(1098)->currentText(), U("星期五"));
-    Click(1079);
+    Retype(Id::kHourEdit, "22");
+    Retype(Id::kMinuteEdit, "0");
+    Combo(Id::kWeekday)->setCurrentIndex(4);
+    EXPECT_EQ(Combo(Id::kWeekday)->currentText(), U("星期五"));
+    Click(Id::kSave);
     EXPECT_EQ(Stored(1), Value("0322,0_6|/opt/tools/backup"));
 }
 
 TEST_F(AddTaskDlgTest, WeekdayDigitsForSundayAndMondayAndNoScheduleChecked) {
-    Click(1095);
-    Type(Edit(1075), "x");
-    Click(1079);  // no schedule radio: weekly on the combo's day, Monday at first
+    Click(Id::kMessage);
+    Type(Edit(Id::kReminderEdit), "x");
+    Click(Id::kSave);  // no schedule radio: weekly on the combo's day, Monday at first
     EXPECT_EQ(Stored(1), Value("1310,30_2|x"));
-    Click(1080);
-    Click(1078);
-    Combo(1098)->setCurrentIndex(6);
-    Type(Edit(1075), "y");
-    Click(1079);
+    Click(Id::kNext);
+    Click(Id::kWeekly);
+    Combo(Id::kWeekday)->setCurrentIndex(6);
+    Type(Edit(Id::kReminderEdit), "y");
+    Click(Id::kSave);
     EXPECT_EQ(Stored(2), Value("1310,30_1|y"));
-    Click(1080);
-    Combo(1098)->setCurrentIndex(0);
-    Type(Edit(1075), "z");
-    Click(1079);
+    Click(Id::kNext);
+    Combo(Id::kWeekday)->setCurrentIndex(0);
+    Type(Edit(Id::kReminderEdit), "z");
+    Click(Id::kSave);
     EXPECT_EQ(Stored(3), Value("1310,30_2|z"));
 }
 
 TEST_F(AddTaskDlgTest, DateTaskAndAnImpossibleDate) {
-    Click(1095);
-    Click(1077);
-    Combo(1083)->setCurrentIndex(11);
-    Combo(1084)->setCurrentIndex(24);
-    Type(Edit(1075), "Merry");
-    Click(1079);
+    Click(Id::kMessage);
+    Click(Id::kOnDate);
+    Combo(Id::kMonth)->setCurrentIndex(11);
+    Combo(Id::kDay)->setCurrentIndex(24);
+    Type(Edit(Id::kReminderEdit), "Merry");
+    Click(Id::kSave);
     EXPECT_EQ(Stored(1), Value("1210,30_12.25|Merry"));
 
-    Click(1080);
-    Combo(1083)->setEditText("2");
-    Combo(1084)->setEditText("30");
-    Type(Edit(1075), "never");
-    Click(1079);
+    Click(Id::kNext);
+    Combo(Id::kMonth)->setEditText("2");
+    Combo(Id::kDay)->setEditText("30");
+    Type(Edit(Id::kReminderEdit), "never");
+    Click(Id::kSave);
     EXPECT_FALSE(Stored(2).has_value());
     EXPECT_EQ(boxes.shown.back().text, Gb(ProblemText(AddTaskProblem::BadDate)));
     EXPECT_EQ(dlg.TaskCount(), 1);
-    EXPECT_TRUE(W(1079)->isEnabled());
-    EXPECT_EQ(Edit(1075)->text(), "never");
+    EXPECT_TRUE(W(Id::kSave)->isEnabled());
+    EXPECT_EQ(Edit(Id::kReminderEdit)->text(), "never");
 }
 
 TEST_F(AddTaskDlgTest, SaveNextSaveAppendsTwoValues) {
     Open(5);
-    Click(1095);
-    Click(1076);
-    Type(Edit(1075), "one");
-    Click(1079);
-    EXPECT_FALSE(W(1079)->isEnabled());
-    Click(1080);
-    EXPECT_TRUE(W(1079)->isEnabled());
-    EXPECT_TRUE(Edit(1075)->text().isEmpty());
+    Click(Id::kMessage);
+    Click(Id::kDaily);
+    Type(Edit(Id::kReminderEdit), "one");
+    Click(Id::kSave);
+    EXPECT_FALSE(W(Id::kSave)->isEnabled());
+    Click(Id::kNext);
+    EXPECT_TRUE(W(Id::kSave)->isEnabled());
+    EXPECT_TRUE(Edit(Id::kReminderEdit)->text().isEmpty());
     EXPECT_TRUE(dlg.ReminderText().empty());
-    EXPECT_TRUE(Checked(1095));  // Next keeps everything but the text
-    EXPECT_TRUE(Checked(1076));
-    Type(Edit(1075), "two");
-    Click(1079);
+    EXPECT_TRUE(Checked(Id::kMessage));  // Next keeps everything but the text
+    EXPECT_TRUE(Checked(Id::kDaily));
+    Type(Edit(Id::kReminderEdit), "two");
+    Click(Id::kSave);
     EXPECT_EQ(Stored(6), Value("1110,30_|one"));
     EXPECT_EQ(Stored(7), Value("1110,30_|two"));
     EXPECT_EQ(reg.Get(kProgramKeyRead, "happen"), StoredString("7", 3));
@@ -242,108 +251,108 @@ TEST_F(AddTaskDlgTest, SaveNextSaveAppendsTwoValues) {
 }
 
 TEST_F(AddTaskDlgTest, SpinsWrapAnswerTheArrowKeysAndKeepTheirLastValidPosition) {
-    Click(1095);
-    Click(1076);
-    Retype(1074, "23");
-    Arrow(1030, true);
-    EXPECT_EQ(Edit(1074)->text(), "0");
-    Arrow(1030, false);
-    EXPECT_EQ(Edit(1074)->text(), "23");
-    Retype(1086, "59");
-    QTest::keyClick(Edit(1086), Qt::Key_Up);
-    EXPECT_EQ(Edit(1086)->text(), "0");
-    QTest::keyClick(Edit(1086), Qt::Key_Down);
-    QTest::keyClick(Edit(1086), Qt::Key_Down);
-    EXPECT_EQ(Edit(1086)->text(), "58");
+    Click(Id::kMessage);
+    Click(Id::kDaily);
+    Retype(Id::kHourEdit, "23");
+    Arrow(Id::kHourSpin, true);
+    EXPECT_EQ(Edit(Id::kHourEdit)->text(), "0");
+    Arrow(Id::kHourSpin, false);
+    EXPECT_EQ(Edit(Id::kHourEdit)->text(), "23");
+    Retype(Id::kMinuteEdit, "59");
+    QTest::keyClick(Edit(Id::kMinuteEdit), Qt::Key_Up);
+    EXPECT_EQ(Edit(Id::kMinuteEdit)->text(), "0");
+    QTest::keyClick(Edit(Id::kMinuteEdit), Qt::Key_Down);
+    QTest::keyClick(Edit(Id::kMinuteEdit), Qt::Key_Down);
+    EXPECT_EQ(Edit(Id::kMinuteEdit)->text(), "58");
 
     // Digits only: letters and signs never reach the edit.
-    Retype(1086, "4x-5");
-    EXPECT_EQ(Edit(1086)->text(), "45");
-    Type(Edit(1075), "t");
-    Click(1079);
+    Retype(Id::kMinuteEdit, "4x-5");
+    EXPECT_EQ(Edit(Id::kMinuteEdit)->text(), "45");
+    Type(Edit(Id::kReminderEdit), "t");
+    Click(Id::kSave);
     EXPECT_EQ(Stored(1), Value("1123,45_|t"));
 
     // 75 is no minute: Save takes the position the spin held before the typing.
-    Click(1080);
-    Retype(1086, "75");
-    EXPECT_EQ(Edit(1086)->text(), "75");
-    Type(Edit(1075), "u");
-    Click(1079);
+    Click(Id::kNext);
+    Retype(Id::kMinuteEdit, "75");
+    EXPECT_EQ(Edit(Id::kMinuteEdit)->text(), "75");
+    Type(Edit(Id::kReminderEdit), "u");
+    Click(Id::kSave);
     EXPECT_EQ(Stored(2), Value("1123,45_|u"));
-    EXPECT_EQ(Edit(1086)->text(), "45");  // the edit shows what was stored
+    EXPECT_EQ(Edit(Id::kMinuteEdit)->text(), "45");  // the edit shows what was stored
     // Stepping from text that is no minute starts at the last valid position.
-    Retype(1086, "");
-    Arrow(1052, true);
-    EXPECT_EQ(Edit(1086)->text(), "46");
+    Retype(Id::kMinuteEdit, "");
+    Arrow(Id::kMinuteSpin, true);
+    EXPECT_EQ(Edit(Id::kMinuteEdit)->text(), "46");
     // Plain decimals, no separators, no leading zeros.
-    Retype(1074, "07");
-    Arrow(1030, true);
-    EXPECT_EQ(Edit(1074)->text(), "8");
+    Retype(Id::kHourEdit, "07");
+    Arrow(Id::kHourSpin, true);
+    EXPECT_EQ(Edit(Id::kHourEdit)->text(), "8");
 }
 
 TEST_F(AddTaskDlgTest, ReminderEditTakesAtMost66Bytes) {
-    Click(1095);
+    Click(Id::kMessage);
     const QString full = QString(U("会")).repeated(33);  // 66 bytes
-    Type(Edit(1075), full);
-    Type(Edit(1075), "a");
-    EXPECT_EQ(Edit(1075)->text(), full);
+    Type(Edit(Id::kReminderEdit), full);
+    Type(Edit(Id::kReminderEdit), "a");
+    EXPECT_EQ(Edit(Id::kReminderEdit)->text(), full);
     EXPECT_EQ(dlg.ReminderText(), Gb(full.toStdString()));
 }
 
 TEST_F(AddTaskDlgTest, TwentyFirstTaskIsRefusedAndTheInputsStay) {
     Open(20);
-    Click(1095);
-    Click(1076);
-    Type(Edit(1075), U("第二十一个"));
-    Click(1079);
+    Click(Id::kMessage);
+    Click(Id::kDaily);
+    Type(Edit(Id::kReminderEdit), U("第二十一个"));
+    Click(Id::kSave);
     EXPECT_FALSE(Stored(21).has_value());
     EXPECT_TRUE(reg.writes.empty());
     EXPECT_EQ(dlg.TaskCount(), 20);
     EXPECT_EQ(dlg.SavedCount(), 0);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_NE(boxes.shown[0].text.find("20"), std::string::npos);
-    EXPECT_EQ(Edit(1075)->text(), U("第二十一个"));
-    EXPECT_TRUE(Checked(1095));
-    EXPECT_TRUE(Checked(1076));
-    EXPECT_TRUE(W(1079)->isEnabled());  // Save may be tried again after deleting tasks
+    EXPECT_EQ(Edit(Id::kReminderEdit)->text(), U("第二十一个"));
+    EXPECT_TRUE(Checked(Id::kMessage));
+    EXPECT_TRUE(Checked(Id::kDaily));
+    EXPECT_TRUE(W(Id::kSave)->isEnabled());  // Save may be tried again after deleting tasks
 }
 
 TEST_F(AddTaskDlgTest, RecordTooLongIsRefusedAndTheInputsStay) {
     const std::string longPath = "/" + std::string(89, 'p');  // record "0110,30_|" + 90 = 99 bytes
     chooserAnswers = {QString::fromStdString(longPath), QString::fromStdString(longPath + "q")};
-    Click(1096);
-    Click(1076);
-    Click(1097);
-    Click(1079);
+    Click(Id::kProgram);
+    Click(Id::kDaily);
+    Click(Id::kBrowse);
+    Click(Id::kSave);
     EXPECT_EQ(Stored(1), Value("0110,30_|" + longPath));  // 99 bytes fit
-    Click(1080);
-    Click(1097);
-    Click(1079);
+    Click(Id::kNext);
+    Click(Id::kBrowse);
+    Click(Id::kSave);
     EXPECT_FALSE(Stored(2).has_value());
     EXPECT_EQ(dlg.TaskCount(), 1);
     EXPECT_NE(boxes.shown.back().text.find("99"), std::string::npos);
     EXPECT_EQ(dlg.ProgramPath(), longPath + "q");
-    EXPECT_TRUE(W(1079)->isEnabled());
+    EXPECT_TRUE(W(Id::kSave)->isEnabled());
 }
 
 TEST_F(AddTaskDlgTest, FileChoiceCancelUnstorablePathAndMissingProgram) {
     chooserAnswers = {"/usr/bin/xclock", QString(), U("/tmp/😀/run"), "/tmp/a|b"};
-    Click(1096);
-    Click(1076);
-    Click(1097);
+    Click(Id::kProgram);
+    Click(Id::kDaily);
+    Click(Id::kBrowse);
     EXPECT_EQ(dlg.ProgramPath(), "/usr/bin/xclock");
-    EXPECT_EQ(W(1097)->toolTip(), "/usr/bin/xclock");
-    Click(1097);  // cancelled: the path becomes empty
+    EXPECT_EQ(W(Id::kBrowse)->toolTip(), "/usr/bin/xclock");
+    Click(Id::kBrowse);  // cancelled: the path becomes empty
     EXPECT_TRUE(dlg.ProgramPath().empty());
     EXPECT_TRUE(boxes.shown.empty());
-    Click(1079);  // a program task needs a program
+    Click(Id::kSave);  // a program task needs a program
     EXPECT_EQ(boxes.shown.back().text, Gb(ProblemText(AddTaskProblem::NoProgram)));
     EXPECT_TRUE(reg.writes.empty());
-    Click(1097);
+    Click(Id::kBrowse);
     EXPECT_EQ(boxes.shown.back().text, Gb(kPathNotGb));
     EXPECT_EQ(boxes.shown.back().caption, Gb("守时鸟向您提示"));
     EXPECT_TRUE(dlg.ProgramPath().empty());
-    Click(1097);
+    Click(Id::kBrowse);
     EXPECT_EQ(boxes.shown.back().text, Gb(kPathHasBar));
     EXPECT_TRUE(dlg.ProgramPath().empty());
     EXPECT_TRUE(reg.writes.empty());
@@ -351,26 +360,27 @@ TEST_F(AddTaskDlgTest, FileChoiceCancelUnstorablePathAndMissingProgram) {
 
 TEST_F(AddTaskDlgTest, ExitGivesOkEscapeGivesCancelAndReopeningStartsFresh) {
     chooserAnswers = {"/usr/bin/xclock"};
-    Click(1096);
-    Click(1077);
-    Click(1097);
-    QTimer::singleShot(0, &dlg, [this] { Click(1081); });
+    Click(Id::kProgram);
+    Click(Id::kOnDate);
+    Click(Id::kBrowse);
+    QTimer::singleShot(0, &dlg, [this] { Click(Id::kExit); });
     EXPECT_EQ(dlg.exec(), kIdOk);
 
     Open(2);
-    EXPECT_EQ(Enabled(), (std::set<int>{1095, 1096}));
-    for (int id : {1095, 1096, 1076, 1077, 1078}) EXPECT_FALSE(Checked(id)) << id;
+    EXPECT_EQ(Enabled(), (std::set<int>{Id::kMessage, Id::kProgram}));
+    for (int id : {Id::kMessage, Id::kProgram, Id::kDaily, Id::kOnDate, Id::kWeekly})
+        EXPECT_FALSE(Checked(id)) << id;
     EXPECT_EQ(dlg.ProgramPath(), "/usr/bin/xclock");  // kept between openings
-    Click(1095);
-    Type(Edit(1075), "kept");
+    Click(Id::kMessage);
+    Type(Edit(Id::kReminderEdit), "kept");
     QTimer::singleShot(0, &dlg, [this] { QTest::keyClick(&dlg, Qt::Key_Escape); });
     EXPECT_EQ(dlg.exec(), kIdCancel);
     EXPECT_EQ(dlg.TaskCount(), 2);  // nothing saved: the owner sees no new task
 
     Open(2);
-    EXPECT_EQ(Edit(1075)->text(), "kept");
-    EXPECT_EQ(Combo(1083)->count(), 12);  // refilled, not appended to
-    EXPECT_EQ(Edit(1074)->text(), "10");
+    EXPECT_EQ(Edit(Id::kReminderEdit)->text(), "kept");
+    EXPECT_EQ(Combo(Id::kMonth)->count(), 12);  // refilled, not appended to
+    EXPECT_EQ(Edit(Id::kHourEdit)->text(), "10");
 }
 
 }  // namespace

@@ -2,16 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "store/Text.h"
 #include "tasks/AddTaskLogic.h"
 #include "tasks/TaskRecord.h"
 
 namespace tocklet {
 namespace {
-
-using Id = AddTaskIds;
 
 AddTaskChoices Message(char schedule, std::string_view textUtf8) {
     AddTaskChoices c;
@@ -147,24 +143,6 @@ TEST(AddTaskSpinTest, OnlyPlainNumbersWithinTheRangeArePositions) {
         EXPECT_EQ(SpinPositionFromText(bad, kMinuteRange), std::nullopt) << bad;
     }
     EXPECT_EQ(SpinPositionFromText("24", kHourRange), std::nullopt);
-}
-
-TEST(AddTaskEnablingTest, EachRadioFollowsItsRow) {
-    const auto& initial = InitiallyDisabledControls();
-    EXPECT_EQ(initial.size(), 13u);
-    for (int id : {Id::kMessage, Id::kProgram, Id::kHourSpin, Id::kMinuteSpin}) {
-        EXPECT_EQ(std::count(initial.begin(), initial.end(), id), 0) << id;
-    }
-    // Every control a radio touches is enabled or disabled, never both.
-    for (int radio : {Id::kMessage, Id::kProgram, Id::kDaily, Id::kOnDate, Id::kWeekly}) {
-        const Enabling e = EnablingAfterClick(radio);
-        for (int id : e.enabled) {
-            EXPECT_EQ(std::count(e.disabled.begin(), e.disabled.end(), id), 0) << radio;
-        }
-    }
-    EXPECT_EQ(EnablingAfterClick(Id::kMessage).enabled.size(), 7u);
-    EXPECT_EQ(EnablingAfterClick(Id::kProgram).disabled.size(), 5u);
-    EXPECT_TRUE(EnablingAfterClick(Id::kSave).enabled.empty());
 }
 
 TEST(AddTaskProgramPathTest, PathsWithTheFieldSeparatorAreRefused) {

@@ -111,7 +111,9 @@ TEST(Autostart, RegisterWritesTheEntryUnderTheConfigHome) {
     TempDir temp;
     XdgAutostart autostart(temp.Path());
     EXPECT_EQ(autostart.EntryPath(), temp.Path() / "autostart" / "tocklet.desktop");
-    ASSERT_TRUE(autostart.Register("/opt/tocklet/bin/tocklet"));
+    const SystemResult registered = autostart.Register("/opt/tocklet/bin/tocklet");
+    ASSERT_TRUE(registered.Ok()) << registered.Describe();
+    EXPECT_EQ(registered.path, autostart.EntryPath().string());
     EXPECT_EQ(Read(autostart.EntryPath()),
               "[Desktop Entry]\n"
               "Type=Application\n"
@@ -127,8 +129,8 @@ TEST(Autostart, RegisterWritesTheEntryUnderTheConfigHome) {
 TEST(Autostart, RegisterRefreshesAndLeavesNoTemporaryFiles) {
     TempDir temp;
     XdgAutostart autostart(temp.Path());
-    ASSERT_TRUE(autostart.Register("/old/tocklet"));
-    ASSERT_TRUE(autostart.Register("/new place/tocklet"));
+    ASSERT_TRUE(autostart.Register("/old/tocklet").Ok());
+    ASSERT_TRUE(autostart.Register("/new place/tocklet").Ok());
     EXPECT_NE(Read(autostart.EntryPath()).find("Exec=\"/new place/tocklet\"\n"), std::string::npos);
     int files = 0;
     for (const auto& e : fs::directory_iterator(temp.Path() / "autostart")) {
@@ -138,17 +140,23 @@ TEST(Autostart, RegisterRefreshesAndLeavesNoTemporaryFiles) {
     EXPECT_EQ(files, 1);
 }
 
-TEST(Autostart, FailureKeepsTheEarlierEntry) {
+TEST(Autostart, FailureKeepsTheEarlierEntryAndSaysWhy) {
     TempDir temp;
     XdgAutostart autostart(temp.Path());
-    ASSERT_TRUE(autostart.Register("/good/tocklet"));
+    ASSERT_TRUE(autostart.Register("/good/tocklet").Ok());
     std::string before = Read(autostart.EntryPath());
-    EXPECT_FALSE(autostart.Register("/bad\xFF/tocklet"));
+    const SystemResult unwritable = autostart.Register("/bad\xFF/tocklet");
+    EXPECT_FALSE(unwritable.Ok());
+    EXPECT_EQ(unwritable.path, autostart.EntryPath().string());
+    EXPECT_NE(unwritable.reason.find("desktop entry"), std::string::npos) << unwritable.reason;
     EXPECT_EQ(Read(autostart.EntryPath()), before);
 
+    // The config home is a file: its autostart folder cannot be made.
     std::ofstream(temp.Path() / "plain-file") << "x";
     XdgAutostart blocked(temp.Path() / "plain-file");
-    EXPECT_FALSE(blocked.Register("/good/tocklet"));
+    const SystemResult noFolder = blocked.Register("/good/tocklet");
+    EXPECT_EQ(noFolder.Describe(),
+              (temp.Path() / "plain-file" / "autostart").string() + ": Not a directory");
 }
 
 TEST(Autostart, ConfigHomeComesFromTheEnvironment) {

@@ -113,13 +113,14 @@ TEST(CircleMaths, FortyPixelButton) {
     EXPECT_EQ(focused.At(39, 20), kBlack);  // the solid focus ring at radius 19
 
     Recorder flat;
-    PlotRoundButtonRims(flat, layout, {false, true, true}, colours);  // flat wins over pressed
+    EXPECT_EQ(PlotRoundButtonRims(flat, layout, {false, true, true}, colours).focusDash,
+              -1);  // flat wins over pressed
     EXPECT_EQ(flat.At(39, 20), kBlack);
     EXPECT_EQ(flat.At(38, 20), colours.highlight);
 
     // Pressed, the light seems to come from the lower right.
     Recorder down;
-    PlotRoundButtonRims(down, layout, {false, true, false}, colours);
+    EXPECT_EQ(PlotRoundButtonRims(down, layout, {false, true, false}, colours).focusDash, -1);
     EXPECT_EQ(plain.At(34, 33), colours.darkShadow);
     EXPECT_GE(RedOf(down.At(34, 33)), 254);
 }

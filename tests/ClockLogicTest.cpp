@@ -39,13 +39,15 @@ TEST(ClockFace, NineOFiveOSevenWithLeadingZerosAndColons) {
 TEST(ClockColours, RadiosToNumbersToColoursAndUnknownsTakeGreen) {
     const COLORREF colours[] = {0x000000FF, 0x0000FF00, 0x00FF0000,
                                 0x0000FFFF, 0x00FFFF00, 0x00FFFFFF};
-    const int radios[] = {1003, 1004, 1005, 1007, 1008, 1006};
+    const int radios[] = {kClockColorRedId,    kClockColorGreenId, kClockColorBlueId,
+                          kClockColorYellowId, kClockColorBrownId, kClockColorWhiteId};
     for (int number = 1; number <= 6; ++number) {
         EXPECT_EQ(ClockColorNumberOfRadio(radios[number - 1]), number);
         EXPECT_EQ(ClockColorFromNumber(number), colours[number - 1]) << number;
     }
     for (int unknown : {0, 7, -1, 22}) EXPECT_EQ(ClockColorFromNumber(unknown), Rgb(0, 255, 0));
-    for (int notARadio : {0, 1001, 1002, 1009}) EXPECT_EQ(ClockColorNumberOfRadio(notARadio), 2);
+    for (int notARadio : {0, kClockColorChooseId, 1002, 1009})
+        EXPECT_EQ(ClockColorNumberOfRadio(notARadio), 2);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "controls/DialogBuilder.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeTimers.h"
+#include "resources/ImageIds.h"
 #include "resources/Images.h"
 
 namespace tocklet {
@@ -112,8 +113,8 @@ TEST(ClockColorDlg, OpensWithNothingCheckedAndTakesTheCheckedColour) {
         COLORREF colour;
         int number;
     };
-    for (const Row& r : {Row{0, Rgb(0, 255, 0), 2}, Row{1008, Rgb(0, 255, 255), 5},
-                         Row{1003, Rgb(255, 0, 0), 1}}) {
+    for (const Row& r : {Row{0, Rgb(0, 255, 0), 2}, Row{kClockColorBrownId, Rgb(0, 255, 255), 5},
+                         Row{kClockColorRedId, Rgb(255, 0, 0), 1}}) {
         CClockColorDlg dlg;
         QTimer::singleShot(0, &dlg, [&dlg, r] {
             for (int id = kClockColorFirstRadio; id <= kClockColorLastRadio; ++id)
@@ -126,7 +127,7 @@ TEST(ClockColorDlg, OpensWithNothingCheckedAndTakesTheCheckedColour) {
     }
     CClockColorDlg dlg;
     QTimer::singleShot(0, &dlg, [&dlg] {
-        ControlAs<QRadioButton>(&dlg, 1005)->click();
+        ControlAs<QRadioButton>(&dlg, kClockColorBlueId)->click();
         QTest::keyClick(&dlg, Qt::Key_Escape);
     });
     EXPECT_FALSE(dlg.DoModal().has_value());

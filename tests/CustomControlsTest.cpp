@@ -19,6 +19,7 @@
 #include "fakes/FakeShellOpen.h"
 #include "platform/QtText.h"
 #include "store/Text.h"
+#include "resources/CommandIds.h"
 #include "resources/Menus.h"
 
 namespace tocklet::testing {
@@ -176,7 +177,7 @@ TEST(ToolbarPager, PanelToolbarSendsItsCommands) {
     QObject::connect(toolbar, &QToolBar::actionTriggered,
                      [&sent](QAction* action) { sent = CommandOf(action); });
     qobject_cast<QToolButton*>(toolbar->widgetForAction(toolbar->actions().back()))->click();
-    EXPECT_EQ(sent, 32807);
+    EXPECT_EQ(sent, kCmdAboutToolbar);
 }
 
 }  // namespace

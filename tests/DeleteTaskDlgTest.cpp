@@ -39,7 +39,7 @@ protected:
                 reg.Put(kProgramKeyRead, std::to_string(i + 1), StoredString(records[i], 100));
         }
         settings.m_nTaskCount = count < 0 ? static_cast<int>(records.size()) : count;
-        tasks.LoadTasks(settings.m_nTaskCount);
+        ASSERT_TRUE(tasks.LoadTasks(settings.m_nTaskCount));
     }
     void Open() {
         ASSERT_TRUE(dlg.OnInitDialog(tasks.DeleteRows()));

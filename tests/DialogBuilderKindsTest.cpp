@@ -18,6 +18,7 @@
 #include "controls/DialogBuilder.h"
 #include "controls/DialogFont.h"
 #include "controls/UpDownButtons.h"
+#include "resources/ImageIds.h"
 
 namespace tocklet {
 namespace {
@@ -46,8 +47,8 @@ TEST(DialogBuilderTest, EveryKindBuilds) {
             ControlRow(9, K::ListBox, "", {100, 0, 60, 40}),
             ControlRow(10, K::SpinButton, "", {90, 0, 9, 14}),
             ControlRow(11, K::ProgressBar, "", {100, 50, 80, 8}),
-            ControlRow(12, K::IconImage, "", {100, 60, 20, 20}).Resource(120),
-            ControlRow(13, K::PushButton, "...", {100, 90, 31, 19}).Resource(127),
+            ControlRow(12, K::IconImage, "", {100, 60, 20, 20}).Resource(kTrayIconWorking),
+            ControlRow(13, K::PushButton, "...", {100, 90, 31, 19}).Resource(kBrowseButtonBitmap),
             ControlRow(14, K::PushButton, "立即关闭[&R]", {140, 90, 50, 14}).Styled(S::kDisabled),
             ControlRow(15, K::TextRight, "A&&B", {0, 60, 40, 8}),
             ControlRow(kNoControlId, K::Frame, "", {0, 100, 90, 40}),
@@ -106,8 +107,7 @@ TEST(DialogBuilderTest, EveryKindBuilds) {
     QLabel* last = nullptr;
     QGroupBox* choose = nullptr;
     for (QLabel* label : dialog.findChildren<QLabel*>()) {
-        const QString heard =
-            QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+        const QString heard = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
         if (heard == QStringLiteral("时间[T]:")) time = label;
         if (heard == QStringLiteral("末尾[Z]")) last = label;
     }

@@ -22,6 +22,9 @@
 #include "controls/DialogFont.h"
 #include "controls/MenuBuilder.h"
 #include "controls/TintedStatic.h"
+#include "resources/CommandIds.h"
+#include "resources/MainPanelIds.h"
+#include "resources/ReminderIds.h"
 #include "resources/Templates.h"
 
 namespace tocklet {
@@ -146,21 +149,22 @@ TEST(DialogBuilderTest, MainPanelControlDetails) {
     QDialog dialog;
     BuildDialog(MainPanelTemplate(), &dialog);
 
-    EXPECT_TRUE(ControlAs<QLineEdit>(&dialog, 1048)->isReadOnly());
-    EXPECT_EQ(ControlById(&dialog, 1048)->accessibleName(), QStringLiteral("预设关机时间"));
-    EXPECT_EQ(ControlAs<QLabel>(&dialog, 1016)->text(), QStringLiteral("  给作者写信"));
-    EXPECT_EQ(ControlAs<QLabel>(&dialog, 1002)->alignment() & Qt::AlignHorizontal_Mask,
+    EXPECT_TRUE(ControlAs<QLineEdit>(&dialog, kIdShutdownTime)->isReadOnly());
+    EXPECT_EQ(ControlById(&dialog, kIdShutdownTime)->accessibleName(),
+              QStringLiteral("预设关机时间"));
+    EXPECT_EQ(ControlAs<QLabel>(&dialog, kIdMailLink)->text(), QStringLiteral("  给作者写信"));
+    EXPECT_EQ(ControlAs<QLabel>(&dialog, kIdBanner)->alignment() & Qt::AlignHorizontal_Mask,
               Qt::AlignHCenter);
-    for (int id : {1033, 1040, 1041})
+    for (int id : {kIdDelayText, kIdRepeatText, kIdTaskCountText})
         EXPECT_EQ(ControlAs<QLabel>(&dialog, id)->frameShape(), QFrame::Panel) << id;
 
-    auto* delay = ControlAs<QSlider>(&dialog, 1022);
+    auto* delay = ControlAs<QSlider>(&dialog, kIdDelaySlider);
     ASSERT_NE(delay, nullptr);
     EXPECT_EQ(delay->orientation(), Qt::Vertical);
     EXPECT_TRUE(delay->invertedAppearance());  // minimum at the top
-    EXPECT_EQ(ControlAs<QSlider>(&dialog, 1035)->orientation(), Qt::Horizontal);
+    EXPECT_EQ(ControlAs<QSlider>(&dialog, kIdRepeatSlider)->orientation(), Qt::Horizontal);
 
-    auto* animation = ControlAs<QLabel>(&dialog, 1024);
+    auto* animation = ControlAs<QLabel>(&dialog, kIdAnimation);
     ASSERT_NE(animation, nullptr);
     ASSERT_NE(animation->movie(), nullptr);
     EXPECT_EQ(animation->movie()->state(), QMovie::Running);
@@ -178,7 +182,7 @@ TEST(DialogBuilderTest, MainPanelControlDetails) {
         EXPECT_FALSE(button->isDefault()) << button->text().toStdString();
 
     // Group boxes sit behind the controls they frame and let clicks through.
-    QWidget* radio = ControlById(&dialog, 1036);
+    QWidget* radio = ControlById(&dialog, kIdLaunchMinimised);
     QWidget* hit = radio->parentWidget()->childAt(radio->geometry().center());
     EXPECT_TRUE(hit == radio || radio->isAncestorOf(hit));
 }
@@ -196,7 +200,7 @@ TEST(DialogBuilderTest, MainPanelWindowAndMenu) {
     ASSERT_NE(built.menuBar, nullptr);
     ASSERT_EQ(built.menuBar->actions().size(), 3);
     EXPECT_EQ(built.menuBar->actions()[0]->text(), QStringLiteral("  时间参数设置[&F]"));
-    QAction* exit = FindCommandAction(built.menuBar, 32773);
+    QAction* exit = FindCommandAction(built.menuBar, kCmdExitMenu);
     ASSERT_NE(exit, nullptr);
     EXPECT_EQ(exit->text(), QStringLiteral("退出程序 [&X]"));
 
@@ -220,14 +224,14 @@ TEST(DialogBuilderTest, DialogFontHasChineseGlyphs) {
 TEST(DialogBuilderTest, ConsecutiveRadiosFormOneExclusiveGroup) {
     QDialog dialog;
     BuildDialog(MainPanelTemplate(), &dialog);
-    auto* minimised = ControlAs<QRadioButton>(&dialog, 1036);
-    auto* normal = ControlAs<QRadioButton>(&dialog, 1037);
+    auto* minimised = ControlAs<QRadioButton>(&dialog, kIdLaunchMinimised);
+    auto* normal = ControlAs<QRadioButton>(&dialog, kIdLaunchNormal);
     ASSERT_NE(minimised, nullptr);
     ASSERT_NE(normal, nullptr);
-    ASSERT_NE(RadioGroupOf(&dialog, 1036), nullptr);
-    EXPECT_EQ(RadioGroupOf(&dialog, 1036), RadioGroupOf(&dialog, 1037));
-    EXPECT_TRUE(RadioGroupOf(&dialog, 1036)->exclusive());
-    EXPECT_EQ(RadioGroupOf(&dialog, 1054), nullptr);  // a check box
+    ASSERT_NE(RadioGroupOf(&dialog, kIdLaunchMinimised), nullptr);
+    EXPECT_EQ(RadioGroupOf(&dialog, kIdLaunchMinimised), RadioGroupOf(&dialog, kIdLaunchNormal));
+    EXPECT_TRUE(RadioGroupOf(&dialog, kIdLaunchMinimised)->exclusive());
+    EXPECT_EQ(RadioGroupOf(&dialog, kIdChimeOn), nullptr);  // a check box
 
     EXPECT_FALSE(minimised->isChecked());
     EXPECT_FALSE(normal->isChecked());
@@ -239,11 +243,11 @@ TEST(DialogBuilderTest, ConsecutiveRadiosFormOneExclusiveGroup) {
     normal->click();  // clicking the checked one keeps it checked
     EXPECT_TRUE(normal->isChecked());
 
-    CheckRadioButton(&dialog, 1036, 1037, 1036);
+    CheckRadioButton(&dialog, kIdLaunchMinimised, kIdLaunchNormal, kIdLaunchMinimised);
     EXPECT_TRUE(minimised->isChecked());
     EXPECT_FALSE(normal->isChecked());
     // Check boxes do not take part in radio groups.
-    auto* chime = ControlAs<QCheckBox>(&dialog, 1054);
+    auto* chime = ControlAs<QCheckBox>(&dialog, kIdChimeOn);
     chime->click();
     EXPECT_TRUE(minimised->isChecked());
 }
@@ -259,12 +263,13 @@ TEST(DialogBuilderTest, ReminderPopUp) {
     EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(BuiltRows(built), TemplateRows(ReminderTemplate(), built.units));
 
-    auto* thanks = ControlAs<QPushButton>(&dialog, 1097);
+    auto* thanks = ControlAs<QPushButton>(&dialog, kReminderThanksId);
     ASSERT_NE(thanks, nullptr);
     EXPECT_TRUE(thanks->isDefault());
     EXPECT_EQ(thanks->text(), QStringLiteral("谢谢提醒"));
-    EXPECT_EQ(ControlAs<QLabel>(&dialog, 1057)->text(), QStringLiteral("-Hi,不知您是否记得,此时-"));
-    for (int id : {1109, 1110, 1111, 1112}) {
+    EXPECT_EQ(ControlAs<QLabel>(&dialog, kReminderHeadingId)->text(),
+              QStringLiteral("-Hi,不知您是否记得,此时-"));
+    for (int id : kReminderLineIds) {
         auto* line = ControlAs<QLabel>(&dialog, id);
         ASSERT_NE(line, nullptr) << id;
         EXPECT_TRUE(line->text().isEmpty());
@@ -286,16 +291,16 @@ TEST(DialogBuilderTest, ReminderPopUp) {
 TEST(DialogBuilderTest, FactoriesReplaceTheStandardWidgetButKeepCaptionAndPlace) {
     QDialog dialog;
     BuildOptions options;
-    options.factories[1057] = [](const ControlTemplate&, QWidget* parent) {
+    options.factories[kReminderHeadingId] = [](const ControlTemplate&, QWidget* parent) {
         return new CTintedStatic(parent);
     };
     const BuiltDialog built = BuildDialog(ReminderTemplate(), &dialog, options);
-    auto* heading = ControlAs<CTintedStatic>(&dialog, 1057);
+    auto* heading = ControlAs<CTintedStatic>(&dialog, kReminderHeadingId);
     ASSERT_NE(heading, nullptr);
     EXPECT_EQ(heading->text(), QStringLiteral("-Hi,不知您是否记得,此时-"));
     EXPECT_EQ(heading->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     EXPECT_EQ(heading->geometry(),
-              Expected(FindControl(ReminderTemplate(), 1057)->rect, built.units));
+              Expected(FindControl(ReminderTemplate(), kReminderHeadingId)->rect, built.units));
     EXPECT_EQ(heading->TextColor(), Rgb(0, 0, 238));
 }
 
@@ -304,12 +309,13 @@ TEST(DialogBuilderTest, ControlsOfOwnedDialogsAreNotConfused) {
     BuildDialog(MainPanelTemplate(), &panel);
     auto* reminder = new QDialog(&panel);
     BuildDialog(ReminderTemplate(), reminder);
-    EXPECT_EQ(ControlAs<QPushButton>(&panel, 1097)->text(), QStringLiteral("修改用户信息"));
-    EXPECT_EQ(ControlAs<QPushButton>(reminder, 1097)->text(), QStringLiteral("谢谢提醒"));
-    EXPECT_EQ(ControlById(&panel, 1057), nullptr);
-    EXPECT_EQ(ControlById(&panel, 4242), nullptr);
-    EXPECT_EQ(ControlById(&panel, kNoControlId), nullptr);
-    EXPECT_EQ(ControlById(nullptr, 1097), nullptr);
+    // Both dialogs give a button the same number; each finds its own.
+    static_assert(kIdUserInfo == kReminderThanksId);
+    EXPECT_EQ(ControlAs<QPushButton>(&panel, kIdUserInfo)->text(), QStringLiteral("修改用户信息"));
+    EXPECT_EQ(ControlAs<QPushButton>(reminder, kReminderThanksId)->text(),
+              QStringLiteral("谢谢提醒"));
+    // A control of the owned dialog is none of the panel's.
+    EXPECT_THROW(static_cast<void>(ControlById(&panel, kReminderHeadingId)), ControlLookupError);
 }
 
 }  // namespace

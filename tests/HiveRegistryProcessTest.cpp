@@ -68,8 +68,8 @@ int WriteAndDieAt(const std::string& file, HiveRegistry::WriteStep at) {
     });
     RegKey key = 0;
     if (reg.OpenKey(RegRoot::LocalMachine, kProgramPath, kKeyWrite, &key) != kRegOk) return 2;
-    SetStringValue(reg, key, "happen", "9", 3);
-    return 3;  // not reached: the hook ends the process
+    const RegStatus written = SetStringValue(reg, key, "happen", "9", 3);
+    return written == kRegOk ? 3 : 4;  // not reached: the hook ends the process
 }
 
 TEST_F(HiveRegistryProcessTest, AWriterDyingBeforeTheRenameLeavesTheOldFile) {

@@ -110,9 +110,9 @@ TEST(Hive, RefusesPathsAndNamesAFileCouldNotHoldBack) {
 
 TEST(Hive, VisitsParentsBeforeChildrenWithFullPaths) {
     Hive hive;
-    hive.CreateKey("HKLM\\A\\B");
-    hive.CreateKey("HKCU\\C");
-    hive.CreateKey("HKLM\\D");
+    ASSERT_TRUE(hive.CreateKey("HKLM\\A\\B"));
+    ASSERT_TRUE(hive.CreateKey("HKCU\\C"));
+    ASSERT_TRUE(hive.CreateKey("HKLM\\D"));
     std::vector<std::string> seen;
     hive.ForEachKey(
         [&](const std::string& path, const std::vector<NamedValue>&) { seen.push_back(path); });

@@ -31,13 +31,30 @@ TEST(InstanceClaim, TakesShowsElsewhereOrWaitsForTheHandOver) {
         EXPECT_EQ(ClaimInstance(slot, std::chrono::milliseconds(300)), row.claim);
         EXPECT_EQ(ClaimMessage(row.claim).empty(), row.claim == Claim::kTaken);
     }
+}
 
+TEST(InstanceClaim, ARestartHandsTheSlotOverOrKeepsServingWhenNoSuccessorStarts) {
     testing::FakeInstanceSlot slot;
+    int shown = 0;
+    slot.Serve([&shown] { ++shown; });
     testing::FakeSelfLauncher inner;
     HandOverSelfLauncher self(inner, slot);
-    EXPECT_TRUE(self.StartNewInstance());
-    EXPECT_EQ(slot.leaves, 1);  // a restart leaves the slot as it starts its successor
-    EXPECT_EQ(inner.instancesStarted, 1);
+
+    inner.failure = "No such file or directory";
+    const SystemResult failed = self.StartNewInstance();
+    EXPECT_EQ(failed.Describe(), inner.path + ": No such file or directory");
+    EXPECT_EQ(slot.leaves, 1);  // left before the start, so a successor would wait for it
+    EXPECT_EQ(slot.rejoins, 1);
+    ASSERT_TRUE(slot.show);  // a later start's request is answered again
+    slot.show();
+    EXPECT_EQ(shown, 1);
+
+    inner.failure.clear();
+    EXPECT_TRUE(self.StartNewInstance().Ok());
+    EXPECT_EQ(slot.leaves, 2);  // a restart leaves the slot as it starts its successor
+    EXPECT_EQ(slot.rejoins, 1);
+    EXPECT_FALSE(slot.show);
+    EXPECT_EQ(inner.instancesStarted, 2);
 }
 
 TEST(LocalInstanceSlot, DisplayKeys) {

@@ -182,6 +182,35 @@ TEST(MainPanel, FirstRunMarksItselfAndRegistersAutostart) {
     EXPECT_TRUE(second.autostart.registered.empty());
 }
 
+TEST(MainPanel, AStartAtLogInThatCannotBeRegisteredIsSaidOnce) {
+    const std::string said =
+        Gb(" 未能设置登录桌面时自动启动守时鸟,\n 以后请在登录后自己启动守时鸟. ");
+    PanelHarness h;
+    h.StoreTasks({Gb("1110,30_|开会")});
+    h.registry.Remove(kCvKey, "new");
+    h.autostart.failure = "Permission denied";
+    Soon([&h] { QTest::keyClick(DialogOf<CFirstPasswordDlg>(*h.panel), Qt::Key_Escape); });
+    ::testing::internal::CaptureStderr();
+    h.Start();
+    const std::string stderrText = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(h.boxes.Texts(), std::vector<std::string>{said});
+    EXPECT_EQ(h.boxes.shown.at(0).caption, Gb("守时鸟向您提示"));
+    EXPECT_EQ(h.boxes.shown.at(0).icon, MbIcon::Question);
+    EXPECT_NE(stderrText.find("tocklet: cannot register the start at log-in: " + h.autostart.entry +
+                              ": Permission denied"),
+              std::string::npos)
+        << stderrText;
+
+    // The first run is over: the next start neither tries again nor says it again.
+    EXPECT_EQ(h.registry.Get(kCvKey, "new"), Stored("1", 2));
+    PanelHarness second;  // "new" stored, as the first run left it
+    second.StoreTasks({Gb("1110,30_|开会")});
+    second.autostart.failure = "Permission denied";
+    second.Start();
+    EXPECT_TRUE(second.autostart.registered.empty());
+    EXPECT_TRUE(second.boxes.shown.empty());
+}
+
 TEST(MainPanel, TrayIconFollowsMonitoringAndTogglesThePanel) {
     PanelHarness h;
     h.StoreTasks({Gb("1110,30_|开会")});
@@ -256,6 +285,8 @@ TEST(MainPanel, EscapeEndsTheLoopAsCancelAndRestartEndsItAsOk) {
         QTest::keyClick(h.panel.get(), Qt::Key_Escape);
     });
     EXPECT_EQ(h.panel->DoModal(), kIdCancel);
+    EXPECT_EQ(h.self.instancesStarted, 1);  // the fresh instance, started before the end
+    EXPECT_FALSE(h.tray.shown);
 
     PanelHarness again;
     again.StoreTasks({Gb("1110,30_|开会")});

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "controls/MenuBuilder.h"
+#include "resources/CommandIds.h"
 
 namespace tocklet {
 namespace {
@@ -26,11 +27,13 @@ TEST(MenuBuilderTest, MenuBarCarriesCommandsTextsAndSeparators) {
     ASSERT_NE(first, nullptr);
     QList<int> commands;
     for (QAction* action : first->actions()) commands << CommandOf(action);
-    EXPECT_EQ(commands, (QList<int>{32792, 32791, kSeparator, 32788, 32772, kSeparator, 32773}));
+    EXPECT_EQ(commands,
+              (QList<int>{kCmdAddTasksMenu, kCmdDeleteTasksMenu, kSeparator,
+                          kCmdSetShutdownTimeMenu, kCmdToggleChimeMenu, kSeparator, kCmdExitMenu}));
     EXPECT_TRUE(first->actions()[2]->isSeparator());
     EXPECT_EQ(first->actions()[4]->text(), QStringLiteral("整点报时设置[&C]   "));
     EXPECT_EQ(CommandOf(nullptr), kSeparator);
-    EXPECT_EQ(FindCommandAction(bar, 32781)->text(), QStringLiteral("怎样使用本软件[&U]"));
+    EXPECT_EQ(FindCommandAction(bar, kCmdReadMe)->text(), QStringLiteral("怎样使用本软件[&U]"));
     EXPECT_EQ(FindCommandAction(bar, 1), nullptr);
 }
 
@@ -42,7 +45,7 @@ TEST(MenuBuilderTest, TextAfterATabIsDrawnInTheShortcutColumnButBindsNoKey) {
         if (item.command != kSeparator)
             menu.addAction(QString::fromUtf8(item.text.data(), qsizetype(item.text.size())))
                 ->setData(item.command);
-    QAction* add = FindCommandAction(&menu, 32792);
+    QAction* add = FindCommandAction(&menu, kCmdAddTasksMenu);
     ASSERT_NE(add, nullptr);
     EXPECT_TRUE(add->shortcut().isEmpty());
 
@@ -60,14 +63,14 @@ TEST(MenuBuilderTest, TrayPopupHasItsFirstItemBoldAsDefault) {
     EXPECT_EQ(menu->title(), QStringLiteral(" "));
     ASSERT_EQ(menu->actions().size(), 10);
     QAction* first = menu->actions()[0];
-    EXPECT_EQ(CommandOf(first), 32776);
+    EXPECT_EQ(CommandOf(first), kCmdShowPanel);
     EXPECT_EQ(first->text(), QStringLiteral(" 系统参数设置"));
     EXPECT_EQ(menu->defaultAction(), first);
     EXPECT_TRUE(first->font().bold());
     EXPECT_FALSE(menu->actions()[1]->font().bold());
 
     // Moving the default moves the bold face with it.
-    QAction* exit = FindCommandAction(menu, 32780);
+    QAction* exit = FindCommandAction(menu, kCmdExitIconMenu);
     SetDefaultItem(menu, exit);
     EXPECT_EQ(menu->defaultAction(), exit);
     EXPECT_TRUE(exit->font().bold());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The tocklet developers
-// The floating clock from the panel: start-up, check box 1053, icon menu 32798 and 32805.
+// The floating clock from the panel: start-up, the box 显示实钟 and the icon menu's clock
+// commands.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -57,7 +58,7 @@ TEST(PanelClock, ShowHideAndColourStateTable) {
 
     // A colour chosen while the clock is shown: a new clock in it at its starting place.
     p.FloatClock()->move(10, 300);
-    AnswerColourDialog(1007);
+    AnswerColourDialog(kClockColorYellowId);
     EXPECT_TRUE(p.OnCommand(kCmdChangeClockColor));
     ASSERT_TRUE(h.Shown());
     EXPECT_EQ(h.Colour(), Rgb(255, 255, 0));
@@ -65,8 +66,8 @@ TEST(PanelClock, ShowHideAndColourStateTable) {
     EXPECT_EQ(h.profile.Get("option", "color"), "4");
     // Hidden and shown again: the same colour, at its starting place; "clock" is untouched.
     p.FloatClock()->move(10, 300);
-    p.OnCommand(kCmdToggleClock);
-    p.OnCommand(kCmdToggleClock);
+    EXPECT_TRUE(p.OnCommand(kCmdToggleClock));
+    EXPECT_TRUE(p.OnCommand(kCmdToggleClock));
     EXPECT_EQ(h.Colour(), Rgb(255, 255, 0));
     EXPECT_EQ(p.FloatClock()->pos(), QPoint(395, 0));
     EXPECT_EQ(h.profile.Get("option", "clock"), "1");
@@ -91,7 +92,7 @@ TEST(PanelClock, HiddenAtStartShowsInTheChosenColourAndEscapeChangesNothing) {
 
     // A colour that cannot be stored still applies now, and the user is told.
     h.profile.failAllWrites = true;
-    AnswerColourDialog(1008);
+    AnswerColourDialog(kClockColorBrownId);
     p.OnChangeClockColor();
     EXPECT_EQ(h.Colour(), Rgb(0, 255, 255));
     EXPECT_EQ(h.profile.Get("option", "color"), "2");

@@ -37,10 +37,10 @@ void Click(QWidget* dialog, int id) {
 void AnswerPrompt(CMainPanelDlg& p, const char* text) {
     Soon([&p, text] {
         if (text) {
-            Type(DialogOf<CPasswordPromptDlg>(p), 1000, text);
-            Click(DialogOf<CPasswordPromptDlg>(p), 1002);
+            Type(DialogOf<CPasswordPromptDlg>(p), kPromptEditId, text);
+            Click(DialogOf<CPasswordPromptDlg>(p), kPromptSubmitId);
         } else {
-            Click(DialogOf<CPasswordPromptDlg>(p), 1097);
+            Click(DialogOf<CPasswordPromptDlg>(p), kPromptGiveUpId);
         }
     });
 }
@@ -59,9 +59,9 @@ TEST(PanelCommands, FirstUseStoresThePasswordAndItGuardsThisRunToo) {
     h.registry.Remove(kCvKey, "new");
     CMainPanelDlg& p = h.Build();
     Soon([&p] {
-        Type(DialogOf<CFirstPasswordDlg>(p), 1000, "abc");
-        Type(DialogOf<CFirstPasswordDlg>(p), 1009, "abc");
-        Click(DialogOf<CFirstPasswordDlg>(p), 1097);
+        Type(DialogOf<CFirstPasswordDlg>(p), kFirstPasswordId, "abc");
+        Type(DialogOf<CFirstPasswordDlg>(p), kFirstConfirmId, "abc");
+        Click(DialogOf<CFirstPasswordDlg>(p), kFirstOkId);
     });
     p.OnCreate();
     p.OnInitDialog();
@@ -88,7 +88,7 @@ TEST(PanelCommands, ExitWithoutProtectionSavesFirst) {
     h.StoreTasks({Gb("1110,30_|开会")});
     CMainPanelDlg& p = h.Start();
     ControlAs<QCheckBox>(&p, kIdChimeOn)->click();
-    p.OnCommand(kCmdExitIconMenu);
+    EXPECT_TRUE(p.OnCommand(kCmdExitIconMenu));
     EXPECT_EQ(h.registry.Get(kProgramKey, "ClockOpen"), "1");
     EXPECT_FALSE(h.tray.shown);
     EXPECT_FALSE(h.timers.IsRunning(kTimerSecond));
@@ -101,19 +101,19 @@ TEST(PanelCommands, ExitWithProtectionAsksThenSaves) {
     ControlAs<QCheckBox>(&p, kIdChimeOn)->click();
     p.setResult(0);
     AnswerPrompt(p, nullptr);
-    p.OnCommand(kCmdExitMenu);
+    EXPECT_TRUE(p.OnCommand(kCmdExitMenu));
     EXPECT_TRUE(h.tray.shown);  // refused: still running
     EXPECT_EQ(p.result(), 0);
 
     AnswerPrompt(p, "secretXYZ");  // a longer text is not the password
-    Soon([&p] { Click(DialogOf<CPasswordPromptDlg>(p), 1097); });
-    p.OnCommand(kCmdExitMenu);
+    Soon([&p] { Click(DialogOf<CPasswordPromptDlg>(p), kPromptGiveUpId); });
+    EXPECT_TRUE(p.OnCommand(kCmdExitMenu));
     EXPECT_TRUE(h.tray.shown);
 
     EXPECT_FALSE(h.registry.Get(kProgramKey, "ClockOpen").has_value());  // refused: no save
 
     AnswerPrompt(p, "secret");
-    p.OnCommand(kCmdExitMenu);
+    EXPECT_TRUE(p.OnCommand(kCmdExitMenu));
     EXPECT_FALSE(h.tray.shown);
     EXPECT_EQ(p.result(), kIdOk);
     EXPECT_EQ(h.registry.Get(kProgramKey, "ClockOpen"), "1");
@@ -126,7 +126,7 @@ TEST(PanelCommands, ProtectionSwitchedOnBeforeExitHoldsAtTheNextStart) {
     CMainPanelDlg& p = h.Start();
     ControlAs<QCheckBox>(&p, kIdUsePassword)->click();
     AnswerPrompt(p, "secret");
-    p.OnCommand(kCmdExitIconMenu);
+    EXPECT_TRUE(p.OnCommand(kCmdExitIconMenu));
     EXPECT_EQ(p.result(), kIdOk);
     EXPECT_EQ(h.registry.Get(kCvKey, "UsePas"), Stored("1", 3));
 }
@@ -167,10 +167,10 @@ TEST(PanelCommands, DeletingATaskCompactsSavesAndRestarts) {
     AnswerPrompt(p, "secret");
     // The prompt has closed when the delete dialog opens: pick its first row ("one", value 1).
     QTimer::singleShot(50, &p, [&p] {
-        auto* list = ControlAs<QListWidget>(DialogOf<CDeleteTaskDlg>(p), 1105);
+        auto* list = ControlAs<QListWidget>(DialogOf<CDeleteTaskDlg>(p), kDeleteListId);
         ASSERT_NE(list, nullptr);
         list->setCurrentRow(0);
-        Click(DialogOf<CDeleteTaskDlg>(p), 1108);  // one deletion ends the opening
+        Click(DialogOf<CDeleteTaskDlg>(p), kDeleteButtonId);  // one deletion ends the opening
     });
     ControlAs<QPushButton>(&p, kIdDeleteTasks)->click();
     EXPECT_EQ(h.registry.Get(kProgramKey, "happen"), Stored("2", 3));
@@ -187,11 +187,11 @@ TEST(PanelCommands, AddingATaskSavesAndRestarts) {
     CMainPanelDlg& p = h.Start();
     Soon([&p] {
         CAddTaskDlg* d = DialogOf<CAddTaskDlg>(p);
-        Click(d, 1095);  // message
-        Click(d, 1076);  // every day
-        Type(d, 1075, "午饭");
-        Click(d, 1079);  // save
-        Click(d, 1081);  // exit
+        Click(d, AddTaskIds::kMessage);
+        Click(d, AddTaskIds::kDaily);
+        Type(d, AddTaskIds::kReminderEdit, "午饭");
+        Click(d, AddTaskIds::kSave);
+        Click(d, AddTaskIds::kExit);
     });
     ControlAs<QPushButton>(&p, kIdAddTasks)->click();
     EXPECT_EQ(h.registry.Get(kProgramKey, "2"), Stored(Gb("1110,30_|午饭"), 100));
@@ -206,7 +206,7 @@ TEST(PanelCommands, LeavingTheAddDialogWithoutSavingChangesNothing) {
     h.StoreTasks({Gb("1110,30_|开会")});
     CMainPanelDlg& p = h.Start();
     Soon([&p] { QTest::keyClick(DialogOf<CAddTaskDlg>(p), Qt::Key_Escape); });
-    p.OnCommand(kCmdAddTasksMenu);
+    EXPECT_TRUE(p.OnCommand(kCmdAddTasksMenu));
     EXPECT_EQ(h.self.instancesStarted, 0);
     EXPECT_TRUE(h.tray.shown);
     EXPECT_FALSE(h.registry.Get(kProgramKey, "ClockOpen").has_value());
@@ -216,10 +216,10 @@ TEST(PanelCommands, ChangedPasswordIsStoredAndUsed) {
     ProtectedPanel h;
     CMainPanelDlg& p = h.Start();
     Soon([&p] {
-        Type(DialogOf<CChangePasswordDlg>(p), 1025, "secret");
-        Type(DialogOf<CChangePasswordDlg>(p), 1009, "newpw");
-        Type(DialogOf<CChangePasswordDlg>(p), 1026, "newpw");
-        Click(DialogOf<CChangePasswordDlg>(p), 1097);
+        Type(DialogOf<CChangePasswordDlg>(p), kChangeOldId, "secret");
+        Type(DialogOf<CChangePasswordDlg>(p), kChangeNewId, "newpw");
+        Type(DialogOf<CChangePasswordDlg>(p), kChangeConfirmId, "newpw");
+        Click(DialogOf<CChangePasswordDlg>(p), kChangeOkId);
     });
     Click(&p, kIdChangePassword);
     EXPECT_EQ(h.registry.Get(kCvKey, "pass"), Stored("newpw", 11));
@@ -233,10 +233,10 @@ TEST(PanelCommands, ChangedPasswordIsStoredAndUsed) {
     h.registry.FailSet(kCvKey, "pass");
     Soon([&p] {
         auto* dlg = DialogOf<CChangePasswordDlg>(p);
-        Type(dlg, 1025, "newpw");
-        Type(dlg, 1009, "third");
-        Type(dlg, 1026, "third");
-        Click(dlg, 1097);
+        Type(dlg, kChangeOldId, "newpw");
+        Type(dlg, kChangeNewId, "third");
+        Type(dlg, kChangeConfirmId, "third");
+        Click(dlg, kChangeOkId);
     });
     Click(&p, kIdChangePassword);
     EXPECT_EQ(p.Settings().m_strPassword, "third");

@@ -55,7 +55,7 @@ TEST(PanelControls, MailLinkRoundButtonAndToolbar) {
     // Toolbar buttons without a handler do nothing.
     for (QAction* action : toolbar->actions()) {
         const int command = CommandOf(action);
-        if (command == 32800 || command == 57607) action->trigger();
+        if (command == kCmdCalendarToolbar || command == kCmdPrintToolbar) action->trigger();
     }
     EXPECT_TRUE(h.shell.opened.empty());
     EXPECT_EQ(h.boxes.shown.size(), 0u);
@@ -91,17 +91,17 @@ TEST(PanelControls, ReadMeFromTheCurrentFolderElseSaidMissing) {
     TempDir dir;
     InFolder here(dir.Path());
     if (!FindDataFile("ReadMe.txt", {}, ProgramDataDirs())) {
-        p.OnCommand(kCmdReadMe);
+        EXPECT_TRUE(p.OnCommand(kCmdReadMe));
         ASSERT_EQ(h.boxes.shown.size(), 1u);
         EXPECT_NE(h.boxes.shown[0].text.find("ReadMe.txt"), std::string::npos);
         EXPECT_TRUE(h.shell.opened.empty());
     }
     std::ofstream(dir.File("ReadMe.txt")) << "read me";
     h.boxes.shown.clear();
-    p.OnCommand(kCmdReadMe);
+    EXPECT_TRUE(p.OnCommand(kCmdReadMe));
     EXPECT_EQ(h.shell.opened, std::vector<std::string>{dir.File("ReadMe.txt")});
     h.shell.result = false;
-    p.OnCommand(kCmdReadMe);
+    EXPECT_TRUE(p.OnCommand(kCmdReadMe));
     EXPECT_EQ(h.boxes.shown.size(), 1u);  // the desktop could not open it: said so
 }
 

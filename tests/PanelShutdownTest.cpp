@@ -27,10 +27,12 @@ TEST(PanelShutdown, ItsThreeCommandsSetTheTimeBehindThePassword) {
     h.registry.Put(kCvKey, "pass", Stored("pw", 11));
     CMainPanelDlg& p = h.Start();
     const std::vector<std::function<void()>> commands = {
-        [&] { p.OnCommand(kCmdSetShutdownTimeMenu); },  // the password refused: no dialog
+        [&] {
+            EXPECT_TRUE(p.OnCommand(kCmdSetShutdownTimeMenu));
+        },  // the password refused: no dialog
         [&] { ControlAs<QAbstractButton>(&p, kIdSetShutdownTime)->click(); },
-        [&] { p.OnCommand(kCmdSetShutdownTimeMenu); },
-        [&] { p.OnCommand(kCmdSetShutdownTimeIconMenu); }};
+        [&] { EXPECT_TRUE(p.OnCommand(kCmdSetShutdownTimeMenu)); },
+        [&] { EXPECT_TRUE(p.OnCommand(kCmdSetShutdownTimeIconMenu)); }};
     for (int hour = 0; hour < 4; ++hour) {
         Soon([&p, hour] {
             auto* prompt = DialogOf<CPasswordPromptDlg>(p);
@@ -39,8 +41,9 @@ TEST(PanelShutdown, ItsThreeCommandsSetTheTimeBehindThePassword) {
             ControlAs<QAbstractButton>(prompt, kPromptSubmitId)->click();
             Soon([&p, hour] {
                 auto* dlg = DialogOf<CShutdownTimeDlg>(p);
-                ControlAs<QLineEdit>(dlg, 1040)->setText(QString::number(hour));
-                ControlAs<QAbstractButton>(dlg, 1020)->click();
+                ControlAs<QLineEdit>(dlg, ShutdownTimeIds::kHourEdit)
+                    ->setText(QString::number(hour));
+                ControlAs<QAbstractButton>(dlg, ShutdownTimeIds::kOk)->click();
             });
         });
         commands[hour]();
@@ -58,13 +61,13 @@ TEST(PanelShutdown, SavesAtTheCountdownPostponesAndChimesWhenItCloses) {
     h.registry.Put(kProgramKey, "music", Stored("1", 2));
     CMainPanelDlg& p = h.Start();
     ControlAs<QSlider>(&p, kIdRepeatSlider)->setValue(1);  // changed, not yet saved
-    p.OnCommand(kCmdPauseMonitoring);
+    EXPECT_TRUE(p.OnCommand(kCmdPauseMonitoring));
     h.clock.SetLocal(2026, 12, 7, 22, 0, 0);
     h.TickSecond();  // paused: nothing, not even a save or a postponement
     EXPECT_EQ(h.registry.Get(kProgramKey, "Repeat"), Stored("0", 3));
     EXPECT_EQ(ShownTime(p), "22:0:0");
     h.sound.played.clear();
-    p.OnCommand(kCmdResumeMonitoring);
+    EXPECT_TRUE(p.OnCommand(kCmdResumeMonitoring));
 
     std::optional<std::string> savedAtOpen;
     std::size_t soundsInside = 1;

@@ -80,7 +80,7 @@ TEST(PanelTicks, PausedMonitoringFiresNothingButTheTitleRuns) {
     PanelHarness h;
     h.StoreTasks({Gb("1110,30_|开会"), Gb("0110,30_|/bin/x")});
     CMainPanelDlg& p = h.Start();
-    p.OnCommand(kCmdPauseMonitoring);
+    EXPECT_TRUE(p.OnCommand(kCmdPauseMonitoring));
     h.clock.SetLocal(2026, 12, 7, 10, 30, 0);
     h.timers.Fire(kTimerTaskCheck);
     h.TickSecond();
@@ -160,7 +160,7 @@ TEST(PanelTicks, ChimeAnnouncesTheFullHour) {
         h.registry.Put(kProgramKey, "music", Stored("1", 2));
         h.registry.Put(kProgramKey, "word", Stored("1", 3));
         CMainPanelDlg& p = h.Start();
-        p.OnCommand(kCmdPauseMonitoring);  // the chime does not depend on monitoring
+        EXPECT_TRUE(p.OnCommand(kCmdPauseMonitoring));  // the chime does not depend on monitoring
         h.clock.SetLocal(2026, 12, 7, hour, 0, 0);
         h.TickSecond();
         ASSERT_EQ(h.boxes.shown.size(), 1u);
@@ -192,11 +192,11 @@ TEST(PanelTicks, ChimeSwitchFromTheMenusLeavesTheSubBoxesAlone) {
     h.StoreTasks({Gb("1110,30_|开会")});
     CMainPanelDlg& p = h.Start();
     ASSERT_FALSE(ControlAs<QCheckBox>(&p, kIdChimeSound)->isEnabled());
-    p.OnCommand(kCmdToggleChime);
+    EXPECT_TRUE(p.OnCommand(kCmdToggleChime));
     EXPECT_TRUE(p.Settings().m_bChimeOn);
     EXPECT_TRUE(ControlAs<QCheckBox>(&p, kIdChimeOn)->isChecked());
     EXPECT_FALSE(ControlAs<QCheckBox>(&p, kIdChimeSound)->isEnabled());
-    p.OnCommand(kCmdToggleChimeMenu);
+    EXPECT_TRUE(p.OnCommand(kCmdToggleChimeMenu));
     EXPECT_FALSE(p.Settings().m_bChimeOn);
     EXPECT_FALSE(ControlAs<QCheckBox>(&p, kIdChimeOn)->isChecked());
     EXPECT_EQ(h.boxes.Texts(),

@@ -139,17 +139,24 @@ TEST(SelfLauncher, ExecutablePathIsThisProgram) {
     EXPECT_EQ(fs::canonical(path), fs::canonical("/proc/self/exe"));
 }
 
-TEST(SelfLauncher, NewInstanceStartsInTheCurrentDirectory) {
+TEST(SelfLauncher, NewInstanceStartsInTheCurrentDirectoryFromItsFileOnly) {
     TempDir temp;
     WriteScript(temp.Path() / "instance", "pwd -P > cwd.txt");
     ProcSelfLauncher self((temp.Path() / "instance").string());
     EXPECT_EQ(self.ExecutablePath(), (temp.Path() / "instance").string());
     {
         InDirectory in(temp.Path());
-        ASSERT_TRUE(self.StartNewInstance());
+        const SystemResult started = self.StartNewInstance();
+        ASSERT_TRUE(started.Ok()) << started.Describe();
     }
     EXPECT_EQ(WaitForFile(temp.Path() / "cwd.txt"), fs::canonical(temp.Path()).string() + "\n");
     EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
+
+    // Removed (the package uninstalled, the build folder cleaned), it is not started again
+    // from what this process still maps: the result says which file and why.
+    fs::remove(temp.Path() / "instance");
+    EXPECT_EQ(self.StartNewInstance().Describe(),
+              (temp.Path() / "instance").string() + ": No such file or directory");
 }
 
 }  // namespace

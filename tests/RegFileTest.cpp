@@ -19,7 +19,7 @@ Hive ParseInto(std::string_view text) {
     RegParseError error;
     EXPECT_TRUE(ParseRegFile(text, &ops, &error)) << error.line << ": " << error.reason;
     Hive hive;
-    ApplyRegOps(hive, ops);
+    EXPECT_TRUE(ApplyRegOps(hive, ops));
     return hive;
 }
 
@@ -180,8 +180,9 @@ TEST(RegFile, FormatThenParseGivesBackEveryByte) {
 
 TEST(RegFile, WritesReadableTextOnlyWhereItReadsBackExactly) {
     Hive hive;
-    hive.CreateKey(kKey);
-    for (const NamedValue& nv : AwkwardValues()) hive.SetValue(kKey, nv.name, nv.value);
+    ASSERT_TRUE(hive.CreateKey(kKey));
+    for (const NamedValue& nv : AwkwardValues())
+        ASSERT_TRUE(hive.SetValue(kKey, nv.name, nv.value));
     std::string text = FormatRegFile(hive);
     ASSERT_EQ(text.rfind("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE]\r\n", 0), 0u);
     EXPECT_NE(text.find("\"happen\"=hex(1):30,00,00\r\n"), std::string::npos);
@@ -265,7 +266,7 @@ TEST(RegFile, Version5FilesReadToTheSameBytesAsTheirRegedit4Twin) {
     EXPECT_EQ(v5->substr(0, 4), std::string("\xFF\xFEW\0", 4));
     EXPECT_EQ(ParseInto(*v5), twin);
     // Bytes that are not code page 936 text have no UTF-16 form: refused, naming the value.
-    twin.SetValue(key, "lone", RegValue{kRegSz, "a\xB0"});
+    ASSERT_TRUE(twin.SetValue(key, "lone", RegValue{kRegSz, "a\xB0"}));
     EXPECT_FALSE(FormatRegFileVersion5(twin, &error));
     EXPECT_NE(error.find("\"lone\""), std::string::npos) << error;
 }

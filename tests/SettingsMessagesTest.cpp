@@ -83,7 +83,7 @@ TEST_F(SettingsMessagesTest, StartUpAndFirstRunFailures) {
     r2.AddKey(kCurrentVersionKeyRead);
     r2.FailSet(kCurrentVersionKeyRead, "new");
     SettingsStore s2(r2);
-    s2.ReadStartup();
+    EXPECT_TRUE(s2.ReadStartup().currentVersionOpened);
     EXPECT_EQ(Shown(FirstRunMessages(s2.FirstRunWrites("/bin/t"))),
               (std::vector<std::string>{"Fail to set value"}));
 }

@@ -78,7 +78,7 @@ TEST_F(SettingsStoreTest, SaveWritesExactBytesInOrder) {
 
 TEST_F(SettingsStoreTest, ChimeOffIsAZeroByte) {
     PanelSettings s;
-    store.SaveSettings(s);
+    EXPECT_TRUE(store.SaveSettings(s).Ok());
     EXPECT_EQ(Program("ClockOpen"), "0");
     EXPECT_EQ(Program("CloseHour"), std::string(10, '\0'));
 }
@@ -220,7 +220,7 @@ TEST_F(SettingsStoreTest, OversizedPasswordIsKeptWholeNotEmpty) {
 }
 
 TEST_F(SettingsStoreTest, FirstRunWritesMarkerAndAutostart) {
-    store.ReadStartup();
+    EXPECT_TRUE(store.ReadStartup().runKeyOpened);
     EXPECT_TRUE(store.FirstRunWrites("/usr/bin/tocklet").Ok());
     store.CloseStartupKeys();
     ASSERT_EQ(reg.writes.size(), 2u);
@@ -235,16 +235,16 @@ TEST_F(SettingsStoreTest, FirstRunWritesMarkerAndAutostart) {
 TEST_F(SettingsStoreTest, AutostartPathIsNeverStoredCut) {
     const std::string p127 = "/" + std::string(126, 'p');
     const std::string p200 = "/" + std::string(199, 'p');
-    store.ReadStartup();
-    store.FirstRunWrites(p127);
+    EXPECT_TRUE(store.ReadStartup().runKeyOpened);
+    EXPECT_TRUE(store.FirstRunWrites(p127).Ok());
     EXPECT_EQ(reg.Get(kRunKey, "ZidezArudiva"), StoredString(p127, 128));
-    store.FirstRunWrites(p200);
+    EXPECT_TRUE(store.FirstRunWrites(p200).Ok());
     EXPECT_EQ(reg.Get(kRunKey, "ZidezArudiva"), p200 + std::string(1, '\0'));
 }
 
 TEST_F(SettingsStoreTest, FirstRunFailuresAreReported) {
     reg.FailOpenForWrite(kCurrentVersionKeyRead);
-    store.ReadStartup();
+    EXPECT_TRUE(store.ReadStartup().currentVersionOpened);  // for reading
     EXPECT_EQ(store.FirstRunWrites("/bin/t").failures,
               (Failures{{Step::OpenKey, Setting::FirstRunDone},
                         {Step::SetValue, Setting::FirstRunDone}}));
@@ -255,7 +255,7 @@ TEST_F(SettingsStoreTest, FirstRunFailuresAreReported) {
     r2.AddKey(kCurrentVersionKeyRead);
     r2.FailSet(kCurrentVersionKeyRead, "new");
     SettingsStore s2(r2);
-    s2.ReadStartup();
+    EXPECT_FALSE(s2.ReadStartup().runKeyOpened);
     EXPECT_EQ(
         s2.FirstRunWrites("/bin/t").failures,  // no Run key: the entry is not stored
         (Failures{{Step::SetValue, Setting::FirstRunDone}, {Step::SetValue, Setting::Autostart}}));

@@ -26,7 +26,7 @@ protected:
             if (!records[i].empty())
                 reg.Put(kProgramKeyRead, std::to_string(i + 1), Value100(records[i]));
         }
-        store.LoadTasks(count < 0 ? static_cast<int>(records.size()) : count);
+        ASSERT_TRUE(store.LoadTasks(count < 0 ? static_cast<int>(records.size()) : count));
     }
     std::optional<std::string> Stored(int v) const {
         return reg.Get(kProgramKeyRead, std::to_string(v));
@@ -116,10 +116,10 @@ TEST_F(TaskStoreTest, UnreadableValuesAndKeyLoadNothingSilently) {
 
 TEST_F(TaskStoreTest, CountIsKeptToWhatTheStoreHolds) {
     for (int v = 1; v <= 22; ++v) reg.Put(kProgramKeyRead, std::to_string(v), Value100(D));
-    store.LoadTasks(22);
+    ASSERT_TRUE(store.LoadTasks(22));
     EXPECT_EQ(store.TaskCount(), 20);
     EXPECT_EQ(store.Tables().m_dailyTasks.count, 20);
-    store.LoadTasks(-3);
+    ASSERT_TRUE(store.LoadTasks(-3));
     EXPECT_EQ(store.TaskCount(), 0);
     EXPECT_EQ(store.Tables().m_dailyTasks.count, 0);
 }
@@ -206,7 +206,7 @@ TEST_F(TaskStoreTest, DeleteLastAndOnly) {
     EXPECT_EQ(store.Record(2), T);
 
     TaskStore one(reg);
-    one.LoadTasks(1);
+    ASSERT_TRUE(one.LoadTasks(1));
     ASSERT_TRUE(one.DeleteTask(1));
     EXPECT_EQ(one.TaskCount(), 0);
     reg.writes.clear();
@@ -240,7 +240,7 @@ TEST_F(TaskStoreTest, MissingValuesNeverCostAnotherTask) {
     // Value 2 missing: deleting the last task also drops the hole before it.
     TaskStore s2(reg);
     reg.Remove(kProgramKeyRead, "2");
-    s2.LoadTasks(3);
+    ASSERT_TRUE(s2.LoadTasks(3));
     ASSERT_TRUE(s2.DeleteTask(3));
     EXPECT_EQ(s2.TaskCount(), 1);
     EXPECT_EQ(s2.Record(1), a);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 #include "resources/DialogTemplate.h"
 #include "resources/Templates.h"
@@ -37,6 +38,41 @@ TEST(TemplatesTest, EveryTemplateKeepsItsControlsInsideAndItsNumbersUnique) {
                 EXPECT_FALSE(control.accessibleName.empty());
             }
         }
+    }
+}
+
+// The numbers are the program's own and never change, whatever the names say: each template's
+// numbered controls, in template order.
+TEST(TemplatesTest, EveryTemplateHoldsItsFixedNumbers) {
+    struct Numbers {
+        int dialog;
+        std::vector<int> controls;
+    };
+    const std::vector<Numbers> table{
+        {106, {1054, 1047, 1048, 1053, 1089, 1090, 1091, 1002, 1004, 1005, 1097, 1013,
+               1016, 1021, 1022, 1024, 1033, 1036, 1037, 1035, 1038, 1040, 1041}},
+        {116, {1057, 1109, 1110, 1111, 1112, 1097}},
+        {112, {1000, 1009, 1097}},
+        {113, {1025, 1009, 1026, 1097, 1008}},
+        {103, {1000, 1002, 1097}},
+        {115, {1105, 1108, 1081}},
+        {101,
+         {1076, 1077, 1078, 1095, 1096, 1083, 1084, 1074, 1030, 1086, 1052, 1098, 1075, 1097, 1079,
+          1080, 1081}},
+        {117, {1000, 1001, 1010, 1039}},
+        {118, {}},
+        {114, {1003, 1004, 1005, 1007, 1008, 1006, 1001}},
+        {100, {1}},
+        {108, {1040, 1027, 1042, 1028, 1043, 1029, 1020}},
+        {107, {1053, 1054, 1055, 1056, 1045, 1097, 1058}},
+    };
+    for (const Numbers& row : table) {
+        const DialogTemplate* dialog = FindTemplate(row.dialog);
+        ASSERT_NE(dialog, nullptr) << row.dialog;
+        std::vector<int> numbered;
+        for (const ControlTemplate& control : dialog->controls)
+            if (control.id != kNoControlId) numbered.push_back(control.id);
+        EXPECT_EQ(numbered, row.controls) << "dialog " << row.dialog;
     }
 }
 

@@ -11,6 +11,6 @@ namespace tocklet {
 
 /// Prints one tab-separated line per value number from 1 to the stored count; returns the
 /// exit status (non-zero with a message on err when the program key cannot be read).
-int RunTasksCommand(Registry& reg, std::ostream& out, std::ostream& err);
+[[nodiscard]] int RunTasksCommand(Registry& reg, std::ostream& out, std::ostream& err);
 
 }  // namespace tocklet

@@ -23,7 +23,7 @@ namespace {
 
 constexpr const char* kTool = "tocklet-reg: ";
 
-std::optional<std::string> ReadInput(const std::string& file, std::ostream& err) {
+[[nodiscard]] std::optional<std::string> ReadInput(const std::string& file, std::ostream& err) {
     if (file == "-") {
         std::string text((std::istreambuf_iterator<char>(std::cin)),
                          std::istreambuf_iterator<char>());
@@ -48,7 +48,8 @@ std::optional<std::string> ReadInput(const std::string& file, std::ostream& err)
 }
 
 // Writes a file the registry may hold a password in: readable by its owner only when new.
-bool WriteOutput(const std::string& file, const std::string& text, std::ostream& err) {
+[[nodiscard]] bool WriteOutput(const std::string& file, const std::string& text,
+                               std::ostream& err) {
     int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0) {
         err << kTool << "cannot create " << file << ": " << std::strerror(errno) << "\n";

@@ -19,7 +19,7 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 CXX=clang++ cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOCKLET_FUZZ=ON \
-    -DTOCKLET_BUILD_TESTS=OFF "${launcher[@]}" >/dev/null || exit 2
+    -DBUILD_TESTING=OFF "${launcher[@]}" >/dev/null || exit 2
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]/%/_fuzz}" || exit 2
 
 status=0

@@ -7,7 +7,7 @@ set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
 bash tools/ensure-packages.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOCKLET_BUILD_TESTS=OFF >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
 cmake --build build -j"$(nproc)" --target tocklet tocklet-reg
 if ! build/tools/tocklet-reg query 'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\tocklet' >/dev/null 2>&1; then
     echo "First run: creating tocklet's registry keys from resources/setup.reg"

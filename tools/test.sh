@@ -11,13 +11,13 @@ jobs=$(nproc)
 
 build_and_test() {
     local dir=$1; shift
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOCKLET_BUILD_TESTS=ON "$@" >/dev/null
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DTOCKLET_DEVELOPER=ON "$@" >/dev/null
     cmake --build "$dir" -j"$jobs"
     (cd "$dir" && ctest --output-on-failure -j"$jobs" --timeout 300)
 }
 
-echo "== plain build"
-build_and_test build
+echo "== plain build, with Debian's hardening flags"
+build_and_test build -DTOCKLET_DPKG_BUILDFLAGS=ON
 echo "== sanitizer build (ASan + UBSan)"
 ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     build_and_test build-asan -DTOCKLET_SANITIZE=ON

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/ReleaseInfo.h"
 #include "store/ConfigDir.h"
 #include "store/HiveRegistry.h"
 #include "tools/RegTasksCommand.h"
@@ -38,11 +39,12 @@ constexpr const char* kUsage =
     "                    as 0x0000001e (30); tab-separated\n"
     "  tasks             the task list as tocklet loads it\n"
     "  --help            this text\n"
+    "  --version         the version and the licence\n"
     "\n"
     "Texts are stored in code page 936 and shown in UTF-8. Exit status 0 on success, 1 when\n"
     "the command failed, 2 when it was called wrongly.\n";
 
-int Misuse(const std::string& why) {
+[[nodiscard]] int Misuse(const std::string& why) {
     std::cerr << "tocklet-reg: " << why << "\n" << kUsage;
     return 2;
 }
@@ -55,6 +57,10 @@ int main(int argc, char** argv) {
     const std::string& command = args[0];
     if (command == "--help" || command == "-h" || command == "help") {
         std::cout << kUsage;
+        return 0;
+    }
+    if (command == "--version") {
+        std::cout << tocklet::VersionText("tocklet-reg");
         return 0;
     }
     auto version = tocklet::RegFileVersion::Regedit4;

@@ -16,8 +16,12 @@ namespace tocklet {
 namespace {
 
 // Radio button and colour number; the colours are the numbers' (settings/ClockOptions.h).
-constexpr std::array<std::pair<int, int>, 6> kRadioNumbers{
-    {{1003, 1}, {1004, 2}, {1005, 3}, {1007, 4}, {1008, 5}, {1006, 6}}};
+constexpr std::array<std::pair<int, int>, 6> kRadioNumbers{{{kClockColorRedId, 1},
+                                                            {kClockColorGreenId, 2},
+                                                            {kClockColorBlueId, 3},
+                                                            {kClockColorYellowId, 4},
+                                                            {kClockColorBrownId, 5},
+                                                            {kClockColorWhiteId, 6}}};
 constexpr int kNoneCheckedNumber = 2;
 
 }  // namespace
@@ -33,9 +37,12 @@ CClockColorDlg::CClockColorDlg(QWidget* parent)
       m_clrChosen(ClockColorFromNumber(kNoneCheckedNumber)),
       m_nChosen(kNoneCheckedNumber) {
     BuildDialog(ClockColorTemplate(), this);
-    if (auto* choose = ControlAs<QPushButton>(this, kClockColorChooseId)) {
-        connect(choose, &QPushButton::clicked, this, &CClockColorDlg::OnChoose);
-    }
+    connect(ControlAs<QPushButton>(this, kClockColorChooseId), &QPushButton::clicked, this,
+            &CClockColorDlg::OnChoose);
+    // Looked up once here, so that a radio missing from the template shows when the dialog is
+    // built rather than when a colour is chosen.
+    for (int id = kClockColorFirstRadio; id <= kClockColorLastRadio; ++id)
+        radios_.push_back(ControlAs<QAbstractButton>(this, id));
 }
 
 std::optional<int> CClockColorDlg::DoModal() {
@@ -45,10 +52,8 @@ std::optional<int> CClockColorDlg::DoModal() {
 
 void CClockColorDlg::OnChoose() {
     int checked = 0;
-    for (int id = kClockColorFirstRadio; id <= kClockColorLastRadio; ++id) {
-        const auto* radio = ControlAs<QAbstractButton>(this, id);
-        if (radio != nullptr && radio->isChecked()) checked = id;
-    }
+    for (const QAbstractButton* radio : radios_)
+        if (radio->isChecked()) checked = ControlIdOf(radio);
     m_nChosen = ClockColorNumberOfRadio(checked);
     m_clrChosen = ClockColorFromNumber(m_nChosen);
     done(kIdOk);

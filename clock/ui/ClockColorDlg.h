@@ -6,17 +6,17 @@
 
 #include <QDialog>
 #include <optional>
+#include <vector>
 
+#include "resources/ClockColorIds.h"
 #include "settings/Colour.h"
+
+class QAbstractButton;
 
 namespace tocklet {
 
-inline constexpr int kClockColorChooseId = 1001;
-inline constexpr int kClockColorFirstRadio = 1003;
-inline constexpr int kClockColorLastRadio = 1008;
-
 /// The colour number (as INI "color" stores it) of a radio button; 2, green, for any other id.
-int ClockColorNumberOfRadio(int radioId);
+[[nodiscard]] int ClockColorNumberOfRadio(int radioId);
 
 class CClockColorDlg : public QDialog {
     Q_OBJECT
@@ -25,17 +25,18 @@ public:
 
     /// Runs the dialog modally: the colour number taken by "选定"; nothing after Escape or the
     /// close box.
-    std::optional<int> DoModal();
+    [[nodiscard]] std::optional<int> DoModal();
 
     /// "选定": takes the checked colour and ends the dialog with kIdOk.
     void OnChoose();
 
     /// The colour "选定" took, as its number stands for it.
-    COLORREF ChosenColor() const { return m_clrChosen; }
+    [[nodiscard]] COLORREF ChosenColor() const { return m_clrChosen; }
 
 private:
     COLORREF m_clrChosen;
     int m_nChosen;
+    std::vector<QAbstractButton*> radios_;  // red to brown, in number order
 };
 
 }  // namespace tocklet

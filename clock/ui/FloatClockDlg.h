@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QPoint>
 
+#include "resources/FloatClockIds.h"
 #include "settings/Colour.h"
 
 namespace tocklet {
@@ -17,7 +18,6 @@ class CGlyphClock;
 class Clock;
 class Timers;
 
-inline constexpr int kFloatClockFaceId = 1001;
 /// Where every new clock appears, in screen pixels, and the size of its face.
 inline constexpr QPoint kFloatClockOrigin{395, 0};
 inline constexpr QSize kFloatClockFaceSize{135, 25};
@@ -32,7 +32,7 @@ public:
     /// Makes the face, colours it, places the window at kFloatClockOrigin and shows it.
     void Create();
 
-    CGlyphClock* Face() const { return m_clock; }
+    [[nodiscard]] CGlyphClock* Face() const { return m_clock; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

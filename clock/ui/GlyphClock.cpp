@@ -9,6 +9,7 @@
 #include "controls/QtColour.h"
 #include "platform/Clock.h"
 #include "platform/Timers.h"
+#include "resources/ImageIds.h"
 #include "resources/Images.h"
 
 namespace tocklet {

@@ -35,18 +35,19 @@ public:
     CGlyphClock& operator=(const CGlyphClock&) = delete;
 
     /// Reloads the glyphs with their pure red in colour (nothing else of them changes) and
-    /// returns the colour they had; the same colour again reloads nothing.
+    /// returns the colour they had; the same colour again reloads nothing. The colour returned
+    /// is the one to put back, not an outcome: a caller that sets a colour for good ignores it.
     COLORREF SetDigitColor(COLORREF colour);
-    COLORREF DigitColor() const { return m_clrDigits; }
+    [[nodiscard]] COLORREF DigitColor() const { return m_clrDigits; }
 
     /// Glyph 0..11 as it is drawn now.
-    const QImage& Glyph(int index) const;
+    [[nodiscard]] const QImage& Glyph(int index) const;
 
     /// One tick of a timer of the face's Timers; only the face's own timer draws.
     void OnTimer(int id, const TickSeconds& seconds);
 
-    int CellWidth() const { return m_nCellWidth; }
-    int CellHeight() const { return m_nCellHeight; }
+    [[nodiscard]] int CellWidth() const { return m_nCellWidth; }
+    [[nodiscard]] int CellHeight() const { return m_nCellHeight; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -59,7 +59,7 @@ std::optional<std::string> CChangePasswordDlg::NewPassword() const {
 
 void CChangePasswordDlg::OnConfirm() {
     if (!PasswordChangeAllowed(m_strPassword, m_strOld, m_strNew, m_strConfirm)) {
-        boxes_.Show(Gb(" 输入不正确，请你注意字母的大小写 "));
+        boxes_.Tell(Gb(" 输入不正确，请你注意字母的大小写 "));
         return;
     }
     m_strPassword = m_strConfirm;

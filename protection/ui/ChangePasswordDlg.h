@@ -9,18 +9,13 @@
 #include <string_view>
 
 #include "controls/NoDefaultButtonDialog.h"
+#include "resources/ChangePasswordIds.h"
 
 class QLineEdit;
 
 namespace tocklet {
 
 class MessageBoxes;
-
-inline constexpr int kChangeOldId = 1025;
-inline constexpr int kChangeConfirmId = 1026;
-inline constexpr int kChangeNewId = 1009;
-inline constexpr int kChangeOkId = 1097;
-inline constexpr int kChangeCancelId = 1008;
 
 class CChangePasswordDlg : public NoDefaultButtonDialog {
     Q_OBJECT
@@ -32,7 +27,7 @@ public:
 
     /// Initialises and runs the dialog modally; returns the new password after a valid change,
     /// nullopt otherwise (also for Enter away from the buttons).
-    std::optional<std::string> DoModal(std::string_view currentPassword);
+    [[nodiscard]] std::optional<std::string> DoModal(std::string_view currentPassword);
 
     /// "确认": checks the old password and the confirmation.
     void OnConfirm();
@@ -41,16 +36,16 @@ public:
     void reject() override;
 
     /// The new password after a valid change in this opening; nullopt otherwise.
-    std::optional<std::string> NewPassword() const;
+    [[nodiscard]] std::optional<std::string> NewPassword() const;
 
 private:
     void UpdateData();
 
     int m_bChanged = 0;         // 1 after a valid change in this opening
     std::string m_strPassword;  // the current password; the new one after a change
-    std::string m_strOld;       // edit 1025 (code page 936)
-    std::string m_strConfirm;   // edit 1026
-    std::string m_strNew;       // edit 1009
+    std::string m_strOld;       // edit kChangeOldId (code page 936)
+    std::string m_strConfirm;   // edit kChangeConfirmId
+    std::string m_strNew;       // edit kChangeNewId
 
     MessageBoxes& boxes_;
     QLineEdit* old_ = nullptr;

@@ -18,7 +18,7 @@ void ControlPanelGuard::RunPass(WindowId panel) {
         if (!list) {
             if (errorOpen_) return;
             errorOpen_ = true;
-            boxes_.Show(Gb(" 内部发生错误!"));
+            boxes_.Tell(Gb(" 内部发生错误!"));
             errorOpen_ = false;
             return;
         }
@@ -35,18 +35,21 @@ void ControlPanelGuard::RunPass(WindowId panel) {
 void ControlPanelGuard::CloseControlPanel(WindowId window, WindowId panel) {
     openMessages_.insert(window);
     windows_.BringToFront(panel);
-    windows_.RequestClose(window);
+    if (!windows_.RequestClose(window)) {
+        // Gone already, or deaf to the request: the message below still tells the user, and
+        // a window that stays is found again at the next tick.
+    }
     windows_.Activate(panel);
-    boxes_.Show(Gb("  非管理员不能进入控制面板 "));
+    boxes_.Tell(Gb("  非管理员不能进入控制面板 "));
     openMessages_.erase(window);
 }
 
 void ControlPanelGuard::SayIfBlind() {
     if (windows_.CanSeeOtherWindows()) return;
-    boxes_.Show(Gb("  这个桌面会话不让守时鸟看到其他程序的窗口(没有 X11 的 Wayland 会话),\n"
+    boxes_.Tell(Gb("  这个桌面会话不让守时鸟看到其他程序的窗口(没有 X11 的 Wayland 会话),\n"
                    "  所以密码保护打开时也无法关闭控制面板。\n"
                    "  要让守时鸟关闭控制面板，请在 X11 或 XWayland 下运行它。  "),
-                Gb("守时鸟提示"), MbButtons::Ok, MbIcon::Warning);
+                Gb("守时鸟提示"), MbIcon::Warning);
 }
 
 }  // namespace tocklet

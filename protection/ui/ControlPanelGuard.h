@@ -14,7 +14,7 @@
 namespace tocklet {
 
 /// The title the guard closes, in code page 936.
-std::string ControlPanelTitle();
+[[nodiscard]] std::string ControlPanelTitle();
 
 class ControlPanelGuard {
 public:

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "resources/FirstPasswordIds.h"
+
 class QLineEdit;
 
 namespace tocklet {
@@ -16,10 +18,6 @@ class MessageBoxes;
 class Profile;
 class Registry;
 
-inline constexpr int kFirstPasswordId = 1000;
-inline constexpr int kFirstConfirmId = 1009;
-inline constexpr int kFirstOkId = 1097;
-
 class CFirstPasswordDlg : public QDialog {
     Q_OBJECT
 public:
@@ -27,7 +25,7 @@ public:
                       QWidget* parent = nullptr);
 
     /// Runs the dialog modally; returns the password it stored, nullopt when none was stored.
-    std::optional<std::string> DoModal();
+    [[nodiscard]] std::optional<std::string> DoModal();
 
     /// "确认" (the default button): stores the password when both texts agree.
     void OnConfirm();
@@ -36,13 +34,13 @@ public:
     void reject() override;
 
     /// The password stored in "pass", once it was; nullopt before.
-    std::optional<std::string> StoredPassword() const;
+    [[nodiscard]] std::optional<std::string> StoredPassword() const;
 
 private:
     void UpdateData();
 
-    std::string m_strPassword;  // edit 1000 (code page 936)
-    std::string m_strConfirm;   // edit 1009
+    std::string m_strPassword;  // edit kFirstPasswordId (code page 936)
+    std::string m_strConfirm;   // edit kFirstConfirmId
     bool m_bStored = false;     // true once "pass" holds m_strPassword
 
     Registry& reg_;

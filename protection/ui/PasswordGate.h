@@ -14,11 +14,11 @@ class CPasswordPromptDlg;
 struct PanelSettings;
 
 /// Hands password to the prompt, runs it modally and returns its outcome (1 accepted, 0 not).
-int AskPassword(CPasswordPromptDlg& prompt, std::string_view password);
+[[nodiscard]] int AskPassword(CPasswordPromptDlg& prompt, std::string_view password);
 
 /// True when a guarded operation may run: protection is off (no prompt), or the prompt
 /// accepted settings.m_strPassword.
-bool PassGate(const PanelSettings& settings, CPasswordPromptDlg& prompt);
+[[nodiscard]] bool PassGate(const PanelSettings& settings, CPasswordPromptDlg& prompt);
 
 /// The click handler of the protection check box (its state has already flipped): checking
 /// turns protection on without asking; clearing puts the check back, asks, and turns

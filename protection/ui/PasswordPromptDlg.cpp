@@ -9,19 +9,14 @@
 #include "controls/DialogBuilder.h"
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
-#include "store/Text.h"
-#include "protection/ui/PasswordEdit.h"
 #include "protection/PasswordRules.h"
+#include "protection/ui/PasswordEdit.h"
+#include "resources/ImageIds.h"
 #include "resources/Images.h"
 #include "resources/Templates.h"
+#include "store/Text.h"
 
 namespace tocklet {
-namespace {
-
-constexpr int kPromptBackgroundBitmap = 125;
-
-}  // namespace
-
 CPasswordPromptDlg::CPasswordPromptDlg(MessageBoxes& boxes, QWidget* parent)
     : QDialog(parent), boxes_(boxes) {
     BuildDialog(PasswordPromptTemplate(), this);
@@ -31,7 +26,7 @@ CPasswordPromptDlg::CPasswordPromptDlg(MessageBoxes& boxes, QWidget* parent)
     for (QLabel* label : findChildren<QLabel*>()) {
         if (label->property(kControlKindProperty).toInt() != static_cast<int>(ControlKind::Picture))
             continue;
-        const QPixmap background = Bitmap(kPromptBackgroundBitmap);
+        const QPixmap background = Bitmap(kPasswordBackground);
         if (!background.isNull()) label->setPixmap(background);
         label->setScaledContents(true);
     }
@@ -68,7 +63,7 @@ void CPasswordPromptDlg::OnSubmit() {
         return;
     }
     m_bPassed = 0;
-    boxes_.Show(Gb("   密码错误,你无权进行此项操作 !  "));
+    boxes_.Tell(Gb("   密码错误,你无权进行此项操作 !  "));
     if (++m_nTries > kPromptSubmissions) {
         done(kIdCancel);
         return;

@@ -8,15 +8,13 @@
 #include <string>
 #include <string_view>
 
+#include "resources/PasswordPromptIds.h"
+
 class QLineEdit;
 
 namespace tocklet {
 
 class MessageBoxes;
-
-inline constexpr int kPromptEditId = 1000;
-inline constexpr int kPromptSubmitId = 1002;
-inline constexpr int kPromptGiveUpId = 1097;
 
 class CPasswordPromptDlg : public QDialog {
     Q_OBJECT
@@ -28,7 +26,7 @@ public:
     void OnInitDialog(std::string_view password);
 
     /// Initialises and runs the prompt modally; returns the outcome, 1 accepted or 0 not.
-    int DoModal(std::string_view password);
+    [[nodiscard]] int DoModal(std::string_view password);
 
     /// "提交[&J]": accepts or refuses m_strInput; the third submission closes the prompt.
     void OnSubmit();
@@ -37,7 +35,7 @@ public:
     void reject() override;
 
     /// The outcome of this opening: true after an accepted submission.
-    bool Passed() const { return m_bPassed != 0; }
+    [[nodiscard]] bool Passed() const { return m_bPassed != 0; }
 
 private:
     void UpdateData();
@@ -45,7 +43,7 @@ private:
     int m_bPassed = 0;          // 1 after an accepted submission of this opening
     std::string m_strPassword;  // the password to accept
     int m_nTries = 0;           // number of the next submission, from 1
-    std::string m_strInput;     // text of edit 1000 (code page 936)
+    std::string m_strInput;     // text of edit kPromptEditId (code page 936)
 
     MessageBoxes& boxes_;
     QLineEdit* edit_ = nullptr;

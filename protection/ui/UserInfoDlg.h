@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "resources/UserInfoIds.h"
 #include "settings/SettingsTable.h"
 
 class QLineEdit;
@@ -17,11 +18,6 @@ class QLineEdit;
 namespace tocklet {
 
 class MessageBoxes;
-
-inline constexpr int kUserInfoOrganizationId = 1000;
-inline constexpr int kUserInfoOwnerId = 1001;
-inline constexpr int kUserInfoSendId = 1010;
-inline constexpr int kUserInfoCancelId = 1039;
 
 /// Writes the organisation name, then the owner name, each attempted whatever became of the
 /// other, and reports the key (Setting::Organization) and each value; shows nothing.
@@ -35,7 +31,7 @@ public:
 
     /// Runs the dialog modally: kIdOk after "发送[&S]", kIdCancel after "取消", Escape or the
     /// close box (nothing written).
-    int DoModal();
+    [[nodiscard]] int DoModal();
 
     /// "发送[&S]": hands both names to the writer and tells what failed ("  保存数据失败!  "
     /// for the key, "Fail to set company" for each value), confirms only when both values
@@ -44,8 +40,8 @@ public:
 
     void reject() override;
 
-    const std::string& Organization() const { return m_strOrganization; }
-    const std::string& Owner() const { return m_strOwner; }
+    [[nodiscard]] const std::string& Organization() const { return m_strOrganization; }
+    [[nodiscard]] const std::string& Owner() const { return m_strOwner; }
 
 private:
     void UpdateData();
@@ -54,8 +50,9 @@ private:
     MessageBoxes& boxes_;
     QLineEdit* organization_ = nullptr;
     QLineEdit* owner_ = nullptr;
-    std::string m_strOrganization;  ///< edit 1000 (code page 936, at most 30 bytes)
-    std::string m_strOwner;         ///< edit 1001 (at most 16 bytes)
+    std::string
+        m_strOrganization;   ///< edit kUserInfoOrganizationId (code page 936, at most 30 bytes)
+    std::string m_strOwner;  ///< edit kUserInfoOwnerId (at most 16 bytes)
 };
 
 }  // namespace tocklet

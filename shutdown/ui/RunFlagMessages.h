@@ -13,6 +13,6 @@ namespace tocklet {
 
 /// "  保存数据失败!  " when key "Config" could not be opened, "Fail to set path value" when
 /// "run" could not be set (after an unopened key as well); nothing when it was written.
-std::vector<Notice> RunFlagMessages(const SettingsReport& report);
+[[nodiscard]] std::vector<Notice> RunFlagMessages(const SettingsReport& report);
 
 }  // namespace tocklet

@@ -33,9 +33,8 @@ CShutdownTimeDlg::CShutdownTimeDlg(QWidget* parent) : QDialog(parent) {
     m_hour = spin(Id::kHourEdit, Id::kHourSpin, kHours);
     m_minute = spin(Id::kMinuteEdit, Id::kMinuteSpin, kSixty);
     m_second = spin(Id::kSecondEdit, Id::kSecondSpin, kSixty);
-    if (auto* ok = ControlAs<QPushButton>(this, Id::kOk)) {
-        connect(ok, &QPushButton::clicked, this, &CShutdownTimeDlg::OnOK);
-    }
+    connect(ControlAs<QPushButton>(this, Id::kOk), &QPushButton::clicked, this,
+            &CShutdownTimeDlg::OnOK);
 }
 
 int CShutdownTimeDlg::DoModal(const ShutdownTime& time) {
@@ -48,7 +47,7 @@ void CShutdownTimeDlg::OnInitDialog() {
     m_hour->SetPosition(InRangeOrZero(m_time.m_nHour, kHours));
     m_minute->SetPosition(InRangeOrZero(m_time.m_nMinute, kSixty));
     m_second->SetPosition(InRangeOrZero(m_time.m_nSecond, kSixty));
-    if (m_hour->Edit() != nullptr) m_hour->Edit()->setFocus();
+    m_hour->Edit()->setFocus();
 }
 
 void CShutdownTimeDlg::OnOK() {

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include "resources/ShutdownTimeIds.h"
 #include "settings/ShutdownTime.h"
 
 namespace tocklet {
@@ -13,16 +14,6 @@ namespace tocklet {
 class SpinField;
 
 /// Control numbers of the shutdown time dialog.
-struct ShutdownTimeIds {
-    static constexpr int kHourEdit = 1040;
-    static constexpr int kHourSpin = 1027;
-    static constexpr int kMinuteEdit = 1042;
-    static constexpr int kMinuteSpin = 1028;
-    static constexpr int kSecondEdit = 1043;
-    static constexpr int kSecondSpin = 1029;
-    static constexpr int kOk = 1020;
-};
-
 class CShutdownTimeDlg : public QDialog {
     Q_OBJECT
 public:
@@ -31,10 +22,10 @@ public:
     /// Opens on time and runs modally: kIdOk once "确定" took the three positions (read them
     /// with Time()), kIdCancel after Escape or the close box, which change nothing. A field
     /// outside its range (the installer's -1:-1:-1, which arms nothing) starts at 0.
-    int DoModal(const ShutdownTime& time);
+    [[nodiscard]] int DoModal(const ShutdownTime& time);
 
     /// The time the dialog holds: the one it opened on, or the one "确定" took.
-    const ShutdownTime& Time() const { return m_time; }
+    [[nodiscard]] const ShutdownTime& Time() const { return m_time; }
 
     /// "确定": takes each spin's position (typed text that is no number within the range is
     /// not taken: the field keeps the spin's last valid position) and closes with kIdOk.

@@ -19,6 +19,7 @@ namespace tocklet {
 namespace {
 
 using Id = ShutdownWarnIds;
+constexpr std::array kLineIds{Id::kLine1, Id::kLine2, Id::kLine3};
 constexpr std::array kTintedIds{Id::kHeading, Id::kLine1, Id::kLine2, Id::kLine3};
 constexpr int kTicksPerSecond = 10;
 
@@ -33,12 +34,15 @@ CShutdownWarnDlg::CShutdownWarnDlg(CountdownServices services, QWidget* parent)
         };
     }
     BuildDialog(ShutdownWarnTemplate(), this, options);
-    if (auto* cancel = ControlAs<QPushButton>(this, Id::kCancel)) {
-        connect(cancel, &QPushButton::clicked, this, &CShutdownWarnDlg::OnCancel);
-    }
-    if (auto* now = ControlAs<QPushButton>(this, Id::kShutdownNow)) {
-        connect(now, &QPushButton::clicked, this, &CShutdownWarnDlg::OnShutdownNow);
-    }
+    // Every control is looked up here, once: a template without one fails as it is built.
+    heading_ = ControlAs<CTintedStatic>(this, Id::kHeading);
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        lines_[i] = ControlAs<CTintedStatic>(this, kLineIds[i]);
+    bar_ = ControlAs<QProgressBar>(this, Id::kProgress);
+    cancel_ = ControlAs<QPushButton>(this, Id::kCancel);
+    connect(cancel_, &QPushButton::clicked, this, &CShutdownWarnDlg::OnCancel);
+    connect(ControlAs<QPushButton>(this, Id::kShutdownNow), &QPushButton::clicked, this,
+            &CShutdownWarnDlg::OnShutdownNow);
     svc_.timers.SetHandler([this](int id, const TickSeconds&) { OnTimer(id); });
 }
 
@@ -57,25 +61,19 @@ int CShutdownWarnDlg::DoModal() {
 }
 
 void CShutdownWarnDlg::OnInitDialog() {
-    if (auto* heading = ControlAs<CTintedStatic>(this, Id::kHeading)) {
-        heading->SetTextColor(Rgb(255, 0, 0));
-        heading->SetFontSpec(1, 28, 0);
-    }
-    for (int id : {Id::kLine1, Id::kLine2, Id::kLine3}) {
-        if (auto* line = ControlAs<CTintedStatic>(this, id)) line->SetTextColor(Rgb(0, 0, 255));
-    }
+    heading_->SetTextColor(Rgb(255, 0, 0));
+    heading_->SetFontSpec(1, 28, 0);
+    for (CTintedStatic* line : lines_) line->SetTextColor(Rgb(0, 0, 255));
     m_nTicks = 0;
-    if (auto* bar = ControlAs<QProgressBar>(this, Id::kProgress)) {
-        bar->setRange(0, kCountdownTicks);
-        bar->setValue(0);
-    }
-    if (auto* cancel = ControlAs<QPushButton>(this, Id::kCancel)) cancel->setFocus();
+    bar_->setRange(0, kCountdownTicks);
+    bar_->setValue(0);
+    cancel_->setFocus();
 }
 
 void CShutdownWarnDlg::OnTimer(int id) {
     if (id != kCountdownTimer) return;
     ++m_nTicks;
-    if (auto* bar = ControlAs<QProgressBar>(this, Id::kProgress)) bar->setValue(m_nTicks);
+    bar_->setValue(m_nTicks);
     if (m_nTicks == kCountdownTicks) Finish();
     if (m_nTicks % kTicksPerSecond == 0) svc_.sound.PlayAsync(kCountdownSound, true);
 }

@@ -7,28 +7,24 @@
 // the session-end gate and requests the power-off; "close.wav" sounds at every whole second.
 
 #include <QDialog>
+#include <array>
 #include <functional>
 
+#include "resources/ShutdownWarnIds.h"
 #include "settings/SettingsTable.h"
+
+class QProgressBar;
+class QPushButton;
 
 namespace tocklet {
 
+class CTintedStatic;
 class MessageBoxes;
 class PowerOff;
 class Sound;
 class Timers;
 
 /// Control numbers of the countdown.
-struct ShutdownWarnIds {
-    static constexpr int kHeading = 1053;
-    static constexpr int kLine1 = 1054;
-    static constexpr int kLine2 = 1055;
-    static constexpr int kLine3 = 1056;
-    static constexpr int kProgress = 1045;
-    static constexpr int kShutdownNow = 1058;
-    static constexpr int kCancel = 1097;
-};
-
 inline constexpr int kCountdownTimer = 4;
 inline constexpr int kCountdownTickMs = 100;
 inline constexpr int kCountdownTicks = 300;
@@ -53,7 +49,7 @@ public:
 
     /// Starts the timer, resets the bar, brings the window to the front and runs it modally
     /// until "取消[&C]" (kIdOk) or Escape (kIdCancel) closes it.
-    int DoModal();
+    [[nodiscard]] int DoModal();
 
     /// One tick of the dialog's timers; only the countdown timer counts.
     void OnTimer(int id);
@@ -67,7 +63,7 @@ public:
     void done(int result) override;
 
     /// Tenths of a second counted in this opening, 0..300.
-    int Ticks() const { return m_nTicks; }
+    [[nodiscard]] int Ticks() const { return m_nTicks; }
 
 private:
     void OnInitDialog();
@@ -75,6 +71,10 @@ private:
 
     CountdownServices svc_;
     int m_nTicks = 0;
+    CTintedStatic* heading_ = nullptr;
+    std::array<CTintedStatic*, 3> lines_{};
+    QProgressBar* bar_ = nullptr;
+    QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace tocklet

@@ -13,12 +13,13 @@
 #include "controls/UpDownButtons.h"
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
-#include "store/Text.h"
 #include "resources/Templates.h"
-#include "tasks/ui/MyFileDialog.h"
-#include "tasks/ui/TaskMessages.h"
+#include "store/Text.h"
 #include "tasks/TaskRecord.h"
 #include "tasks/TaskStore.h"
+#include "tasks/ui/AddTaskEnabling.h"
+#include "tasks/ui/MyFileDialog.h"
+#include "tasks/ui/TaskMessages.h"
 
 namespace tocklet {
 namespace {
@@ -30,7 +31,6 @@ QString Utf8(std::string_view text) {
 }
 
 void FillCombo(QComboBox* combo, const QStringList& entries) {
-    if (combo == nullptr) return;
     combo->clear();
     combo->addItems(entries);
     combo->setCurrentIndex(0);
@@ -43,8 +43,7 @@ QStringList Numbers(int from, int to) {
 }
 
 QString ComboText(QWidget* dialog, int id) {
-    const auto* combo = ControlAs<QComboBox>(dialog, id);
-    return combo != nullptr ? combo->currentText() : QString();
+    return ControlAs<QComboBox>(dialog, id)->currentText();
 }
 
 }  // namespace
@@ -56,8 +55,8 @@ CAddTaskDlg::CAddTaskDlg(TaskStore& store, MessageBoxes& boxes, QWidget* parent,
     if (!m_chooser) {
         m_chooser = [](QWidget* owner) {
             CMyFileDialog chooserDialog(owner);
-            chooserDialog.DoModal();
-            return chooserDialog.GetPathName();
+            // Cancelled, the chooser gives no path, and no path it is.
+            return chooserDialog.DoModal() == kIdOk ? chooserDialog.GetPathName() : QString();
         };
     }
 
@@ -66,15 +65,14 @@ CAddTaskDlg::CAddTaskDlg(TaskStore& store, MessageBoxes& boxes, QWidget* parent,
     m_minute = new SpinField(ControlAs<QLineEdit>(this, Id::kMinuteEdit),
                              ControlAs<UpDownButtons>(this, Id::kMinuteSpin), kMinuteRange, this);
 
-    if (auto* text = ControlAs<QLineEdit>(this, Id::kReminderEdit)) {
-        // The stored task text is walked by lead bytes, so the euro sign's lone byte 0x80
-        // would swallow the byte after it; a change that does not fit is refused whole.
-        text->setValidator(new GbLimitValidator(kMaxReminderBytes, GbLimitValidator::Euro::kRefuse,
-                                                GbLimitValidator::Breach::kRefuseChange, text));
-        // The member always holds what the edit shows.
-        connect(text, &QLineEdit::textChanged, this,
-                [this](const QString& now) { m_strReminderText = ToGb(now); });
-    }
+    auto* text = ControlAs<QLineEdit>(this, Id::kReminderEdit);
+    // The stored task text is walked by lead bytes, so the euro sign's lone byte 0x80 would
+    // swallow the byte after it; a change that does not fit is refused whole.
+    text->setValidator(new GbLimitValidator(kMaxReminderBytes, GbLimitValidator::Euro::kRefuse,
+                                            GbLimitValidator::Breach::kRefuseChange, text));
+    // The member always holds what the edit shows.
+    connect(text, &QLineEdit::textChanged, this,
+            [this](const QString& now) { m_strReminderText = ToGb(now); });
 
     const std::pair<int, void (CAddTaskDlg::*)()> handlers[] = {
         {Id::kMessage, &CAddTaskDlg::OnMessageRadio},
@@ -87,19 +85,14 @@ CAddTaskDlg::CAddTaskDlg(TaskStore& store, MessageBoxes& boxes, QWidget* parent,
         {Id::kExit, &CAddTaskDlg::OnExit},
         {Id::kBrowse, &CAddTaskDlg::OnBrowse},
     };
-    for (const auto& [id, handler] : handlers) {
-        if (auto* button = ControlAs<QAbstractButton>(this, id)) {
-            connect(button, &QAbstractButton::clicked, this, handler);
-        }
-    }
+    for (const auto& [id, handler] : handlers)
+        connect(ControlAs<QAbstractButton>(this, id), &QAbstractButton::clicked, this, handler);
 }
 
 void CAddTaskDlg::OnInitDialog(int taskCount) {
     m_nTaskCount = taskCount;
     m_nSavedCount = 0;
-    if (auto* text = ControlAs<QLineEdit>(this, Id::kReminderEdit)) {
-        text->setText(FromGb(m_strReminderText));
-    }
+    ControlAs<QLineEdit>(this, Id::kReminderEdit)->setText(FromGb(m_strReminderText));
 
     FillCombo(ControlAs<QComboBox>(this, Id::kMonth), Numbers(1, 12));
     FillCombo(ControlAs<QComboBox>(this, Id::kDay), Numbers(1, 31));
@@ -114,7 +107,7 @@ void CAddTaskDlg::OnInitDialog(int taskCount) {
 
     m_hour->SetPosition(kHourStart);
     m_minute->SetPosition(kMinuteStart);
-    if (auto* message = ControlAs<QWidget>(this, Id::kMessage)) message->setFocus();
+    ControlById(this, Id::kMessage)->setFocus();
 }
 
 int CAddTaskDlg::DoModal(int taskCount) {
@@ -172,7 +165,7 @@ void CAddTaskDlg::OnSave() {
 
 void CAddTaskDlg::OnNext() {
     m_strReminderText.clear();
-    if (auto* text = ControlAs<QLineEdit>(this, Id::kReminderEdit)) text->clear();
+    ControlAs<QLineEdit>(this, Id::kReminderEdit)->clear();
     SetEnabled(Id::kSave, true);
 }
 
@@ -183,7 +176,7 @@ void CAddTaskDlg::reject() { done(kIdCancel); }
 void CAddTaskDlg::OnBrowse() {
     const QString chosen = QDir::toNativeSeparators(m_chooser(this));
     m_strProgramPath.clear();
-    if (auto* browse = ControlAs<QWidget>(this, Id::kBrowse)) browse->setToolTip(QString());
+    ControlById(this, Id::kBrowse)->setToolTip(QString());
     if (chosen.isEmpty()) return;  // cancelled: no program chosen
     const std::optional<std::string> gb = TryToGb(chosen);
     if (!gb) {
@@ -196,7 +189,7 @@ void CAddTaskDlg::OnBrowse() {
     }
     m_strProgramPath = *gb;
     // The dialog has no field for the path; the button tells which file it holds.
-    if (auto* browse = ControlAs<QWidget>(this, Id::kBrowse)) browse->setToolTip(chosen);
+    ControlById(this, Id::kBrowse)->setToolTip(chosen);
 }
 
 void CAddTaskDlg::ApplyEnabling(int radioId) {
@@ -205,18 +198,14 @@ void CAddTaskDlg::ApplyEnabling(int radioId) {
     for (int id : change.disabled) SetEnabled(id, false);
 }
 
-void CAddTaskDlg::SetEnabled(int id, bool enabled) {
-    if (auto* control = ControlById(this, id)) control->setEnabled(enabled);
-}
+void CAddTaskDlg::SetEnabled(int id, bool enabled) { ControlById(this, id)->setEnabled(enabled); }
 
 int CAddTaskDlg::CheckedRadio(int first, int last) {
-    for (int id = first; id <= last; ++id) {
-        const auto* radio = ControlAs<QAbstractButton>(this, id);
-        if (radio != nullptr && radio->isChecked()) return id;
-    }
+    for (int id = first; id <= last; ++id)
+        if (ControlAs<QAbstractButton>(this, id)->isChecked()) return id;
     return 0;
 }
 
-void CAddTaskDlg::Say(std::string_view utf8) { m_boxes.Show(Gb(utf8), Gb(kAddTaskCaption)); }
+void CAddTaskDlg::Say(std::string_view utf8) { m_boxes.Tell(Gb(utf8), Gb(kAddTaskCaption)); }
 
 }  // namespace tocklet

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "controls/SpinField.h"
+#include "resources/AddTaskIds.h"
 #include "tasks/AddTaskLogic.h"
 
 namespace tocklet {
@@ -35,7 +36,7 @@ public:
 
     /// Initialises and runs the dialog modally until "退出", the close box or Escape; returns
     /// the task count after it.
-    int DoModal(int taskCount);
+    [[nodiscard]] int DoModal(int taskCount);
 
     void OnMessageRadio();
     void OnProgramRadio();
@@ -50,18 +51,18 @@ public:
     void reject() override;
 
     /// The task count: the owner's, plus one for every task stored in this opening.
-    int TaskCount() const { return m_nTaskCount; }
+    [[nodiscard]] int TaskCount() const { return m_nTaskCount; }
     /// Tasks stored in this opening.
-    int SavedCount() const { return m_nSavedCount; }
+    [[nodiscard]] int SavedCount() const { return m_nSavedCount; }
     /// The reminder text the edit holds (code page 936, at most 66 bytes).
-    const std::string& ReminderText() const { return m_strReminderText; }
+    [[nodiscard]] const std::string& ReminderText() const { return m_strReminderText; }
     /// The chosen program (code page 936); empty when none. Kept between openings.
-    const std::string& ProgramPath() const { return m_strProgramPath; }
+    [[nodiscard]] const std::string& ProgramPath() const { return m_strProgramPath; }
 
 private:
     void ApplyEnabling(int radioId);
     void SetEnabled(int id, bool enabled);
-    int CheckedRadio(int first, int last);
+    [[nodiscard]] int CheckedRadio(int first, int last);
     void Say(std::string_view utf8);
 
     int m_nTaskCount = 0;

@@ -42,7 +42,7 @@ bool CDeleteTaskDlg::OnInitDialog(const std::vector<TaskRow>& rows) {
     m_nDeletedValue = 0;
     list_->clear();
     if (m_nRowCount <= 0) {
-        boxes_.Show(Gb("    没有取得数据,可能是没有任务,\n 也可能是调用数据失败,请重新添加任务 "),
+        boxes_.Tell(Gb("    没有取得数据,可能是没有任务,\n 也可能是调用数据失败,请重新添加任务 "),
                     Gb("守时鸟提示您"));
         setResult(kIdOk);
         return false;
@@ -71,7 +71,7 @@ void CDeleteTaskDlg::OnDelete() {
     const int row = SelectedRow();
     QListWidgetItem* item = row >= 0 && row < kMaxTasks ? list_->takeItem(row) : nullptr;
     if (item == nullptr) {
-        boxes_.Show(Gb(" 没有选项可删除了"), Gb("请您注意"));
+        boxes_.Tell(Gb(" 没有选项可删除了"), Gb("请您注意"));
         done(kIdOk);
         return;
     }

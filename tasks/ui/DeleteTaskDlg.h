@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "controls/NoDefaultButtonDialog.h"
+#include "resources/DeleteTaskIds.h"
 #include "tasks/TaskRecord.h"
 #include "tasks/TaskStore.h"
 
@@ -18,10 +19,6 @@ class QListWidget;
 namespace tocklet {
 
 class MessageBoxes;
-
-inline constexpr int kDeleteListId = 1105;
-inline constexpr int kDeleteButtonId = 1108;
-inline constexpr int kDeleteExitId = 1081;
 
 /// The entry a deleted row's text becomes.
 inline constexpr std::string_view kDeletedRowMark = "!";
@@ -34,12 +31,12 @@ public:
     /// Starts an opening with the rows (TaskStore::DeleteRows(), at most kMaxTasks of them):
     /// fills the list and selects its first row. Without rows it tells the user, ends the
     /// dialog with kIdOk and returns false.
-    bool OnInitDialog(const std::vector<TaskRow>& rows);
+    [[nodiscard]] bool OnInitDialog(const std::vector<TaskRow>& rows);
 
     /// Initialises and runs the dialog modally; returns the value number of the task to
     /// delete, or 0 when none was deleted ("退出[&E]", the close box, Escape, or Enter away
     /// from the buttons).
-    int DoModal(const std::vector<TaskRow>& rows);
+    [[nodiscard]] int DoModal(const std::vector<TaskRow>& rows);
 
     /// "删除[&D]": marks the selected row deleted and ends the dialog with kIdOk.
     void OnDelete();
@@ -48,19 +45,19 @@ public:
     void reject() override;
 
     /// Rows handed in; one less after a deletion.
-    int RowCount() const { return m_nRowCount; }
+    [[nodiscard]] int RowCount() const { return m_nRowCount; }
     /// A row's text (code page 936); kDeletedRowMark once deleted.
-    const std::string& RowText(int row) const {
+    [[nodiscard]] const std::string& RowText(int row) const {
         return m_strRows.at(static_cast<std::size_t>(row));
     }
     /// The row deleted in this opening, or -1.
-    int DeletedRow() const { return m_nDeletedRow; }
+    [[nodiscard]] int DeletedRow() const { return m_nDeletedRow; }
     /// The value number of the task to delete, 0 when none.
-    int DeletedValue() const { return m_nDeletedValue; }
+    [[nodiscard]] int DeletedValue() const { return m_nDeletedValue; }
 
 private:
     void SetRows(const std::vector<TaskRow>& rows);
-    int SelectedRow() const;
+    [[nodiscard]] int SelectedRow() const;
 
     int m_nRowCount = 0;
     std::array<std::string, kMaxTasks> m_strRows;

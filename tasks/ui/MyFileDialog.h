@@ -28,13 +28,13 @@ public:
     explicit CMyFileDialog(QWidget* owner, std::string_view filter = kProgramFilter);
 
     /// Runs the chooser modally; kIdOk when a file was chosen, kIdCancel otherwise.
-    int DoModal();
+    [[nodiscard]] int DoModal();
 
     /// The chosen file's full path; empty when the chooser was cancelled.
-    QString GetPathName() const;
+    [[nodiscard]] QString GetPathName() const;
 
     /// The filter entry now in use.
-    int CurrentFilterIndex() const { return m_filterIndex; }
+    [[nodiscard]] int CurrentFilterIndex() const { return m_filterIndex; }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -21,26 +21,22 @@ CReminderDlg::CReminderDlg(QWidget* parent) : QDialog(parent) {
         return heading_;
     };
     BuildDialog(ReminderTemplate(), this, options);
-    if (auto* thanks = ControlAs<QPushButton>(this, kReminderThanksId)) {
-        connect(thanks, &QPushButton::clicked, this, &QDialog::accept);
-    }
+    connect(ControlAs<QPushButton>(this, kReminderThanksId), &QPushButton::clicked, this,
+            &QDialog::accept);
 }
 
 void CReminderDlg::OnInitDialog() {
     m_strLines = SplitReminderLines(m_strText);
-    for (std::size_t i = 0; i < kReminderLineIds.size(); ++i) {
-        if (auto* line = ControlAs<QLabel>(this, kReminderLineIds[i])) {
-            line->setText(FromGb(m_strLines[i]));
-        }
-    }
+    for (std::size_t i = 0; i < kReminderLineIds.size(); ++i)
+        ControlAs<QLabel>(this, kReminderLineIds[i])->setText(FromGb(m_strLines[i]));
 }
 
-int CReminderDlg::DoModal() {
+void CReminderDlg::DoModal() {
     OnInitDialog();
     show();
     raise();
     activateWindow();
-    return exec();
+    exec();
 }
 
 }  // namespace tocklet

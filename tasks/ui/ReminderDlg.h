@@ -8,13 +8,11 @@
 #include <array>
 #include <string>
 
+#include "resources/ReminderIds.h"
+
 namespace tocklet {
 
 class CTintedStatic;
-
-inline constexpr int kReminderHeadingId = 1057;
-inline constexpr std::array<int, 4> kReminderLineIds = {1109, 1110, 1111, 1112};
-inline constexpr int kReminderThanksId = 1097;
 
 class CReminderDlg : public QDialog {
     Q_OBJECT
@@ -24,8 +22,9 @@ public:
     /// Breaks m_strText into the four lines and shows them; call before exec().
     void OnInitDialog();
 
-    /// Initialises, brings the window to the front and runs it modally.
-    int DoModal();
+    /// Initialises, brings the window to the front and runs it modally until its one button
+    /// (or the close box) ends it: there is no answer to report.
+    void DoModal();
 
     std::string m_strText;  ///< code page 936 bytes
     std::array<std::string, 4> m_strLines;

@@ -13,10 +13,10 @@ namespace tocklet {
 
 /// After "存入": a refusal, or the key and value failures followed by nothing, or the
 /// confirmation that the task was saved.
-std::vector<Notice> AppendNotices(const AppendResult& result);
+[[nodiscard]] std::vector<Notice> AppendNotices(const AppendResult& result);
 
 /// After the list was rewritten: the key that could not be opened, else one message when any
 /// value could not be written (the stored list and "happen" may then disagree).
-std::vector<Notice> RewriteNotices(const SettingsReport& report);
+[[nodiscard]] std::vector<Notice> RewriteNotices(const SettingsReport& report);
 
 }  // namespace tocklet

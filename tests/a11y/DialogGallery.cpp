@@ -107,6 +107,11 @@ void PrintManifest() {
     std::fflush(stdout);
 }
 
+// The gallery opens each window to be read and is ended while they all stand open, so what a
+// window would answer never comes back: this names that for each opener.
+template <typename Answer>
+void OnlyShown(Answer&&) {}
+
 // Opens window i modally, after asking for window i + 1 to be opened inside its loop.
 void OpenFrom(const std::vector<std::function<void()>>& openers, std::size_t i) {
     if (i == openers.size()) return PrintManifest();
@@ -159,13 +164,13 @@ int main(int argc, char** argv) {
         [&] { panel.OnChangePassword(); },
         [&] { panel.OnChangeClockColor(); },
         [&] { panel.OnAbout(); },
-        [&] { firstPassword.DoModal(); },
-        [&] { prompt.DoModal("abc"); },
+        [&] { OnlyShown(firstPassword.DoModal()); },
+        [&] { OnlyShown(prompt.DoModal("abc")); },
         [&] { panel.RunTask(ParseTaskRecord(reminder).record); },
-        [&] { countdown.DoModal(); },
+        [&] { OnlyShown(countdown.DoModal()); },
         [&] {
-            boxes.Show(Gb("您确定要删除这个任务吗?"), Gb("守时鸟提示"), MbButtons::YesNo,
-                       MbIcon::Question);
+            OnlyShown(boxes.Show(Gb("您确定要删除这个任务吗?"), Gb("守时鸟提示"), MbButtons::YesNo,
+                                 MbIcon::Question));
         },
     };
     Soon([&] { OpenFrom(openers, 0); });

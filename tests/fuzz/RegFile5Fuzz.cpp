@@ -50,12 +50,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     Hive hive;
-    ApplyRegOps(hive, ops);
+    Check(ApplyRegOps(hive, ops));  // whatever parsed applies whole
     const std::string written = FormatRegFile(hive);
     std::vector<RegOp> again;
     Check(ParseRegFile(written, &again, &error));
     Hive back;
-    ApplyRegOps(back, again);
+    Check(ApplyRegOps(back, again));
     Check(back == hive);
     return 0;
 }

@@ -22,13 +22,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     Hive hive;
-    ApplyRegOps(hive, ops);
+    // Whatever parsed applies whole.
+    if (!ApplyRegOps(hive, ops)) std::abort();
     std::string written = FormatRegFile(hive);
 
     std::vector<RegOp> again;
     if (!ParseRegFile(written, &again, &error)) std::abort();
     Hive back;
-    ApplyRegOps(back, again);
+    if (!ApplyRegOps(back, again)) std::abort();
     if (!(back == hive)) std::abort();
     if (FormatRegFile(back) != written) std::abort();
     return 0;

@@ -23,15 +23,17 @@ share/icons/hicolor/256x256/apps/tocklet.png
 share/icons/hicolor/32x32/apps/tocklet.png
 share/icons/hicolor/48x48/apps/tocklet.png
 share/icons/hicolor/64x64/apps/tocklet.png
-share/man/man1/tocklet-reg.1
-share/man/man1/tocklet.1
+share/doc/tocklet/changelog.gz
+share/doc/tocklet/copyright
+share/man/man1/tocklet-reg.1.gz
+share/man/man1/tocklet.1.gz
 share/metainfo/$app_id.metainfo.xml
 share/tocklet/clock.wav
 share/tocklet/close.wav
 share/tocklet/setup.reg"
 # The user's guide comes with the read-me command.
 source_dir=$(sed -n 's/^tocklet_SOURCE_DIR:STATIC=//p' "$build/CMakeCache.txt")
-[ ! -f "$source_dir/resources/ReadMe.txt" ] || expected+=$'\nshare/tocklet/ReadMe.txt'
+[ ! -f "$source_dir/resources/ReadMe.txt" ] || expected+=$'\nshare/doc/tocklet/ReadMe.txt'
 expected=$(LC_ALL=C sort <<<"$expected")
 actual=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 [ "$actual" = "$expected" ] || fail "installed files differ:$(diff <(echo "$expected") <(echo "$actual"))"
@@ -51,13 +53,28 @@ grep -q '<screenshot type="default">' "$prefix/share/metainfo/$app_id.metainfo.x
     fail "no screenshot in the metainfo"
 
 for page in tocklet tocklet-reg; do
-    file=$prefix/share/man/man1/$page.1
+    file=$prefix/share/man/man1/$page.1.gz
     text=$(MANWIDTH=80 man --warnings -l "$file" 2>"$work/man-warnings") || fail "man -l $page"
     [ ! -s "$work/man-warnings" ] || fail "man $page warns: $(cat "$work/man-warnings")"
     for section in NAME SYNOPSIS DESCRIPTION FILES ENVIRONMENT EXAMPLES; do
         grep -q "^$section" <<<"$text" || fail "man $page has no $section"
     done
     # Paths name the configured data folder, not a placeholder.
-    ! grep -q '@[A-Z_]*@' "$file" || fail "man $page keeps a placeholder"
+    ! zgrep -q '@[A-Z_]*@' "$file" || fail "man $page keeps a placeholder"
+done
+# The documentation: a machine-readable copyright that names the licence, and a changelog
+# whose first entry is this version.
+copyright=$prefix/share/doc/tocklet/copyright
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$copyright" &&
+    grep -q '^License: GPL-3.0-or-later' "$copyright" || fail "copyright: $(head -3 "$copyright")"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+zcat "$prefix/share/doc/tocklet/changelog.gz" | head -1 | grep -qF "tocklet ($version)" ||
+    fail "changelog: $(zcat "$prefix/share/doc/tocklet/changelog.gz" | head -1)"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' \
+    "$prefix/share/metainfo/$app_id.metainfo.xml" || fail "no project_license in the metainfo"
+for program in tocklet tocklet-reg; do
+    "$prefix/bin/$program" --version | head -1 | grep -qx "$program $version" ||
+        fail "$program --version: $("$prefix/bin/$program" --version)"
+    "$prefix/bin/$program" --version | grep -q 'GPL-3.0-or-later' || fail "$program: no licence"
 done
 echo "install tree, desktop entry, metainfo and man pages are fine"

@@ -1,0 +1,38 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The tocklet developers
+# A distribution's configure with BUILD_TESTING=OFF and no build type looks for neither Qt
+# Test nor GoogleTest, makes no benches or fakes, builds optimised, and keeps warnings warnings.
+#   cmake -DSOURCE_DIR=<tree> -DWORK_DIR=<scratch> -P CheckConfigureWithoutTests.cmake
+file(REMOVE_RECURSE ${WORK_DIR})
+execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${WORK_DIR} -DBUILD_TESTING=OFF
+    RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "configure failed:\n${out}")
+endif()
+file(READ ${WORK_DIR}/CMakeCache.txt cache)
+set(faults "")
+foreach(unwanted "Qt6Test_DIR:PATH=/" "GTest_DIR:PATH=/" "GTEST_INCLUDE_DIR:PATH=/")
+    string(FIND "${cache}" "${unwanted}" at)
+    if(NOT at EQUAL -1)
+        list(APPEND faults "the cache holds ${unwanted}")
+    endif()
+endforeach()
+if(NOT cache MATCHES "CMAKE_BUILD_TYPE:STRING=RelWithDebInfo")
+    list(APPEND faults "the build type is not RelWithDebInfo")
+endif()
+foreach(folder bench fakes tests)
+    if(EXISTS ${WORK_DIR}/${folder}/Makefile)
+        list(APPEND faults "${folder}/ is built")
+    endif()
+endforeach()
+file(GLOB_RECURSE flag_files ${WORK_DIR}/*/flags.make)
+foreach(file ${flag_files})
+    file(READ ${file} flags)
+    if(flags MATCHES "-Werror[ \n]")
+        list(APPEND faults "${file} makes warnings errors")
+    endif()
+endforeach()
+if(faults)
+    message(FATAL_ERROR "${faults}")
+endif()
+message(STATUS "a configure without tests is a distribution's build")

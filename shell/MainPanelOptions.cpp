@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
+// The panel's check boxes for the hourly chime and for monitoring, and their menu commands.
+#include <QAbstractButton>
+#include <QCheckBox>
+
+#include "clock/Chime.h"
+#include "controls/DialogBuilder.h"
+#include "platform/MessageBox.h"
+#include "shell/MainPanelDlg.h"
+
+namespace tocklet {
+namespace {
+
+bool IsChecked(QWidget* panel, int id) {
+    return ControlAs<QAbstractButton>(panel, id)->isChecked();
+}
+
+}  // namespace
+
+void CMainPanelDlg::OnChimeCheck() {
+    m_settings.m_bChimeOn = IsChecked(this, kIdChimeOn);
+    ControlById(this, kIdChimeSound)->setEnabled(m_settings.m_bChimeOn);
+    ControlById(this, kIdChimeText)->setEnabled(m_settings.m_bChimeOn);
+}
+
+void CMainPanelDlg::OnToggleChime() {
+    m_settings.m_bChimeOn = !m_settings.m_bChimeOn;
+    svc_.boxes.Tell(m_settings.m_bChimeOn ? ChimeSwitchedOnText() : ChimeSwitchedOffText(),
+                    ChimeSwitchCaption(), MbIcon::Question);
+    // Set from code: the subordinate boxes keep their enabled state.
+    ControlAs<QCheckBox>(this, kIdChimeOn)->setChecked(m_settings.m_bChimeOn);
+}
+
+void CMainPanelDlg::OnChimeSoundCheck() {
+    m_settings.m_bChimeSound = IsChecked(this, kIdChimeSound);
+}
+
+void CMainPanelDlg::OnChimeTextCheck() { m_settings.m_bChimeText = IsChecked(this, kIdChimeText); }
+
+void CMainPanelDlg::OnMonitoringCheck() {
+    m_bMonitoring = IsChecked(this, kIdMonitoring);
+    UpdateTrayIcon();
+}
+
+void CMainPanelDlg::SetMonitoring(bool on) {
+    m_bMonitoring = on;
+    ControlAs<QCheckBox>(this, kIdMonitoring)->setChecked(on);
+    UpdateTrayIcon();
+}
+
+}  // namespace tocklet
