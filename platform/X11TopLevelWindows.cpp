@@ -186,8 +186,8 @@ struct X11TopLevelWindows::Connection {
         if (XGetClassHint(display, w, &hint) != 0) {
             // Latin-1 by the rules, ASCII in practice; read as UTF-8 like the titles.
             auto gb = [](const char* name) {
-                return name ? std::string(CutAtCharBoundary(ToGbOrQuestionMarks(name),
-                                                            kWindowTitleBytes))
+                return name ? std::string(
+                                  CutAtCharBoundary(ToGbOrQuestionMarks(name), kWindowTitleBytes))
                             : std::string();
             };
             window.instanceName = gb(hint.res_name);

@@ -64,9 +64,9 @@ bool CTockletApp::InitInstance() {
 
     {
         CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound, launcher,
-                                          self, tray, autostart, shell, windows,
-                                          clockTimers, defaultApps, powerOff,
-                                          countdownTimers, windowChanges});
+                                          self, tray, autostart, shell, windows, clockTimers,
+                                          defaultApps, powerOff, countdownTimers,
+                                          windowChanges});
         instance_.Serve([&panel] { panel.ShowForLaterStart(); });
         // The desktop asks before it ends the session: behind the password while protection
         // is on.
