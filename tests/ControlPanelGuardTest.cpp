@@ -34,6 +34,7 @@ TEST(ControlPanelGuard, ClosesExactTitlesOnlyOnceProtectionIsOn) {
     h.TickSecond();
     EXPECT_EQ(a.CloseRequests() + b.CloseRequests(), 0);  // protection off touches nothing
     ControlAs<QAbstractButton>(&p, kIdUsePassword)->click();
+    EXPECT_EQ(h.windowChanges.starts, 1);  // no word of changes to be had: the tick looks
     h.TickSecond();
     EXPECT_EQ(a.CloseRequests(), 1);
     EXPECT_EQ(b.CloseRequests(), 1);
