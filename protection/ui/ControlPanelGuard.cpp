@@ -9,8 +9,6 @@
 
 namespace tocklet {
 
-std::string ControlPanelTitle() { return Gb("控制面板"); }
-
 GuardedWindows AdministeredGuardedWindows() {
     std::vector<GuardedClass> classes = DesktopSettingsClasses();
     for (GuardedClass& added : ReadGuardedClasses(AdminConfigDirs())) {

@@ -16,9 +16,6 @@
 
 namespace tocklet {
 
-/// The title the guard closes, in code page 936.
-[[nodiscard]] std::string ControlPanelTitle();
-
 /// The desktops' settings programs and the classes the administrator added in their folders.
 [[nodiscard]] GuardedWindows AdministeredGuardedWindows();
 
