@@ -22,31 +22,31 @@ app=$!
 stop_at_exit "$app"
 wait_until panel_hidden "$app" || fail "the panel did not go to the tray"
 
-# target_window NAME TITLE [OPTION]: an x11-target window; its lines come out on fd NAME_OUT,
-# its input is NAME_IN.
+# start_target NAME TITLE [OPTION]: an x11-target window, once it is shown; its input is the
+# file descriptor target_in, its lines come out on target_out.
 start_target() {
+    local line
     mkfifo "$work/$1.in" "$work/$1.out"
     "$target" "$2" "${3:-}" <"$work/$1.in" >"$work/$1.out" &
     stop_at_exit $!
-    exec {in}>"$work/$1.in" {out}<"$work/$1.out"
-    eval "$1_in=$in $1_out=$out"
-    read -r -t "$WAIT_LIMIT" -u "$out" line || fail "the $1 window did not come up"
+    exec {target_in}>"$work/$1.in" {target_out}<"$work/$1.out"
+    read -r -t "$WAIT_LIMIT" -u "$target_out" line || fail "the $1 window did not come up"
 }
 # next_line FD: the helper's next line ("delete" for a close request).
 next_line() { read -r -t "$WAIT_LIMIT" -u "$1" line && echo "$line"; }
 
 message='^tocklet$'
 start_target settings 设置 --class=gnome-control-center
-[ "$(next_line "$settings_out")" = delete ] || fail "the settings window was not asked to close"
+[ "$(next_line "$target_out")" = delete ] || fail "the settings window was not asked to close"
 box=$(wait_shown "$message")
 [ -z "$shot" ] || picture_of "$shot" -id "$box"
 press "$box" Return
 wait_until gone "$message" || fail "the message did not go"
 
 start_target notes 记事本
-echo "title 控制面板" >&"$notes_in"
-[ "$(next_line "$notes_out")" = title ] || fail "the notes window was not renamed"
-[ "$(next_line "$notes_out")" = delete ] || fail "the renamed window was not asked to close"
+echo "title 控制面板" >&"$target_in"
+[ "$(next_line "$target_out")" = title ] || fail "the notes window was not renamed"
+[ "$(next_line "$target_out")" = delete ] || fail "the renamed window was not asked to close"
 box=$(wait_shown "$message")
 press "$box" Return
 wait_until gone "$message" || fail "the second message did not go"
