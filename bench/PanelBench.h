@@ -25,6 +25,7 @@
 #include "fakes/FakeSound.h"
 #include "fakes/FakeTopLevelWindows.h"
 #include "fakes/FakeTrayIcon.h"
+#include "fakes/FakeWindowChanges.h"
 #include "platform/Clock.h"
 #include "platform/QtTimers.h"
 #include "shell/MainPanelDlg.h"
@@ -85,6 +86,7 @@ struct PanelBench {
     testing::FakeDefaultApps defaultApps;
     testing::FakePowerOff powerOff;
     QtTimers countdownTimers{clock};
+    testing::FakeWindowChanges windowChanges;
 
     PanelBench(const StoredState& state, WatchedTimers::Watcher watcher);
 

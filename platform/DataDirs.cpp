@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 #include "platform/DataDirs.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <string_view>
 #include <system_error>
 
 #include "platform/SelfLauncher.h"
@@ -40,6 +43,30 @@ std::vector<std::filesystem::path> DataDirsFor(const std::filesystem::path& exec
 std::vector<std::filesystem::path> ProgramDataDirs() {
     return DataDirsFor(ProcSelfLauncher().ExecutablePath(), TOCKLET_DATA_DIR_FROM_BIN,
                        InstalledDataDir());
+}
+
+std::vector<std::filesystem::path> AdminConfigDirsFrom(const char* xdgConfigDirs) {
+    const std::string_view value =
+        xdgConfigDirs && *xdgConfigDirs ? std::string_view(xdgConfigDirs) : "/etc/xdg";
+    std::vector<std::filesystem::path> dirs;
+    for (std::size_t start = 0; start <= value.size();) {
+        const std::size_t end = std::min(value.find(':', start), value.size());
+        const std::filesystem::path dir(value.substr(start, end - start));
+        if (dir.is_absolute()) dirs.push_back(dir / "tocklet");
+        start = end + 1;
+    }
+    return dirs;
+}
+
+std::vector<std::filesystem::path> AdminConfigDirs() {
+    return AdminConfigDirsFrom(std::getenv("XDG_CONFIG_DIRS"));
+}
+
+std::vector<std::filesystem::path> SetupRegDirs() {
+    std::vector<std::filesystem::path> dirs = AdminConfigDirs();
+    const std::vector<std::filesystem::path> data = ProgramDataDirs();
+    dirs.insert(dirs.end(), data.begin(), data.end());
+    return dirs;
 }
 
 std::vector<std::filesystem::path> ProgramGuideDirs() {

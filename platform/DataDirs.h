@@ -26,6 +26,19 @@ namespace tocklet {
 /// InstalledDataDir() when the executable cannot be found.
 [[nodiscard]] std::vector<std::filesystem::path> ProgramDataDirs();
 
+/// The administrator's folders of this program: each absolute folder of xdgConfigDirs (the
+/// colon-separated value of $XDG_CONFIG_DIRS; /etc/xdg when it is null or empty) with "tocklet"
+/// added, in the variable's order. Relative entries are ignored, as the base directory rules
+/// say.
+[[nodiscard]] std::vector<std::filesystem::path> AdminConfigDirsFrom(const char* xdgConfigDirs);
+
+/// AdminConfigDirsFrom the environment's $XDG_CONFIG_DIRS.
+[[nodiscard]] std::vector<std::filesystem::path> AdminConfigDirs();
+
+/// Where a new user's setup.reg is looked for, best first: the administrator's folders
+/// (AdminConfigDirs()), then the program's data folders (ProgramDataDirs()).
+[[nodiscard]] std::vector<std::filesystem::path> SetupRegDirs();
+
 /// Where the user's guide is: ProgramDataDirs(), then the documentation folder found the same
 /// way (../share/doc/tocklet beside the executable's folder once installed, then the one
 /// configured at build time).

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // The desktop's top-level windows as the program sees them: the windows a user can see, each
-// with its title, and the requests the program may make of them.
+// with its title and class, and the requests the program may make of them.
 
 #include <cstdint>
 #include <optional>
@@ -22,6 +22,10 @@ struct TopLevelWindow {
     /// Code page 936 bytes, at most kWindowTitleBytes (longer titles are cut; a character
     /// without a code page 936 form reads as '?').
     std::string title;
+    /// The two names of the window's class (WM_CLASS): the program's own name and its class,
+    /// plain ASCII as a rule, code page 936 otherwise like the title; empty when unset.
+    std::string instanceName;
+    std::string className;
 };
 
 /// Lists the desktop's top-level windows with their titles and asks them to close, raise or

@@ -180,6 +180,24 @@ struct X11TopLevelWindows::Connection {
         return std::string(CutAtCharBoundary(ToGbOrQuestionMarks(utf8), kWindowTitleBytes));
     }
 
+    TopLevelWindow Describe(Window w) const {
+        TopLevelWindow window{w, Title(w), {}, {}};
+        XClassHint hint{};
+        if (XGetClassHint(display, w, &hint) != 0) {
+            // Latin-1 by the rules, ASCII in practice; read as UTF-8 like the titles.
+            auto gb = [](const char* name) {
+                return name ? std::string(
+                                  CutAtCharBoundary(ToGbOrQuestionMarks(name), kWindowTitleBytes))
+                            : std::string();
+            };
+            window.instanceName = gb(hint.res_name);
+            window.className = gb(hint.res_class);
+            if (hint.res_name) XFree(hint.res_name);
+            if (hint.res_class) XFree(hint.res_class);
+        }
+        return window;
+    }
+
     // Through the manager where there is one, which then also raises the window; a source of
     // 2 asks as a pager does, which managers honour without focus-stealing checks.
     void Focus(Window w) const {
@@ -246,7 +264,7 @@ std::optional<std::vector<TopLevelWindow>> X11TopLevelWindows::List() {
         // Each window alone: one that vanished midway leaves the others listed.
         ErrorTrap one(x.display);
         if (!x.Shown(w, managed)) continue;
-        TopLevelWindow window{w, x.Title(w)};
+        TopLevelWindow window = x.Describe(w);
         if (!one.Failed()) out.push_back(std::move(window));
     }
     return out;

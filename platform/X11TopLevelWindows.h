@@ -4,8 +4,8 @@
 // The desktop's top-level windows on an X11 display, through Xlib on a connection of its own.
 // With a window manager that keeps _NET_CLIENT_LIST the windows are its clients (minimised
 // ones included); without one they are the root's children that are shown and not
-// override-redirect (menus, tips). Titles come from _NET_WM_NAME, else WM_NAME. Closing sends
-// WM_DELETE_WINDOW to windows that list it in WM_PROTOCOLS.
+// override-redirect (menus, tips). Titles come from _NET_WM_NAME, else WM_NAME, and the class
+// from WM_CLASS. Closing sends WM_DELETE_WINDOW to windows that list it in WM_PROTOCOLS.
 
 #include <memory>
 #include <optional>

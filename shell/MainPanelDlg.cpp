@@ -50,7 +50,8 @@ CMainPanelDlg::CMainPanelDlg(PanelServices services, QWidget* parent)
               },
               svc_.boxes, this);
       }),
-      m_guard(services.windows, services.boxes),
+      m_guard(services.windows, services.windowChanges, services.boxes,
+              AdministeredGuardedWindows()),
       m_shutdownTimeDlg([this] { return std::make_unique<CShutdownTimeDlg>(this); }),
       m_shutdownWarnDlg([this] {
           return std::make_unique<CShutdownWarnDlg>(

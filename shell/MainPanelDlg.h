@@ -196,8 +196,11 @@ private:
     void UpdateStatics();
     void ApplyShutdownTimeText();
     void HidePanel();
-    /// The tick's Control Panel guard, run while protection is on.
+    /// A pass of the Control Panel guard, run while protection is on: when the window system
+    /// says the windows changed, or each second where it says nothing.
     void RunControlPanelGuard();
+    /// Has the guard follow protection as it is now (at start and after the switch).
+    void FollowProtection();
 
     /// Escape: a fresh instance in this one's place, as RestartSelf, ending with kIdCancel.
     void RestartAfterEscape();

@@ -14,8 +14,15 @@ void CMainPanelDlg::ConnectGuardControls() {
     // Checking the box turns protection on without asking; this runs after the switch itself.
     connect(ControlAs<QCheckBox>(this, kIdUsePassword), &QCheckBox::clicked, this,
             [this](bool checked) {
+                FollowProtection();
                 if (checked) m_guard.SayIfBlind();
             });
+}
+
+void CMainPanelDlg::FollowProtection() {
+    m_guard.Follow(m_settings.m_bUsePassword, [this] {
+        if (m_settings.m_bUsePassword) RunControlPanelGuard();
+    });
 }
 
 void CMainPanelDlg::RunControlPanelGuard() {

@@ -54,6 +54,7 @@ void CMainPanelDlg::OnInitDialog() {
     m_strTaskCountText = std::to_string(m_settings.m_nTaskCount + m_settings.m_nTasksAdded);
     UpdateStatics();
     SetUpToolbar();
+    FollowProtection();
     if (m_settings.m_bUsePassword) m_guard.SayIfBlind();
 }
 

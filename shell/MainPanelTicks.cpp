@@ -38,7 +38,8 @@ void CMainPanelDlg::OnTimer(int id, const TickSeconds& seconds) {
             OnSecond(svc_.clock.LocalTime(FromEpochSeconds(seconds.At(i))));
         }
         UpdateWindowTitle();
-        if (m_settings.m_bUsePassword) RunControlPanelGuard();
+        // Where the window system tells of changed windows, the guard runs on its word instead.
+        if (m_settings.m_bUsePassword && m_guard.NeedsSecondScan()) RunControlPanelGuard();
     }
     if (m_bMonitoring && id == kTimerTaskCheck) {
         CheckTasks();

@@ -20,6 +20,7 @@ class ShellOpen;
 class TopLevelWindows;
 class DefaultApps;
 class PowerOff;
+class WindowChanges;
 
 struct PanelServices {
     Registry& registry;
@@ -37,7 +38,8 @@ struct PanelServices {
     Timers& clockTimers;  ///< the floating clock's face, one clock at a time
     DefaultApps& defaultApps;
     PowerOff& powerOff;
-    Timers& countdownTimers;  ///< the power-off countdown's own timers
+    Timers& countdownTimers;       ///< the power-off countdown's own timers
+    WindowChanges& windowChanges;  ///< word that the desktop's windows changed, for the guard
 };
 
 }  // namespace tocklet

@@ -26,6 +26,7 @@
 #include "platform/SessionManagerErrors.h"
 #include "store/Text.h"
 #include "platform/X11TopLevelWindows.h"
+#include "platform/X11WindowChanges.h"
 #include "platform/XdgDefaultApps.h"
 #include "resources/Images.h"
 #include "shell/MainPanelDlg.h"
@@ -59,12 +60,13 @@ bool CTockletApp::InitInstance() {
     XdgDefaultApps defaultApps;
     LogindPowerOff powerOff;
     QtTimers countdownTimers(clock);
+    X11WindowChanges windowChanges;
 
     {
         CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound, launcher,
-                                          self, tray, autostart, shell, windows,
-                                          clockTimers, defaultApps, powerOff,
-                                          countdownTimers});
+                                          self, tray, autostart, shell, windows, clockTimers,
+                                          defaultApps, powerOff, countdownTimers,
+                                          windowChanges});
         instance_.Serve([&panel] { panel.ShowForLaterStart(); });
         // The desktop asks before it ends the session: behind the password while protection
         // is on.

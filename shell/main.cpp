@@ -59,9 +59,10 @@ int main(int argc, char** argv) {
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&qtTexts);
     }
-    // The installer's keys for this user, before the start-up sequence reads them.
+    // The installer's keys for a new user, before the start-up sequence reads them: an
+    // administrator's setup.reg comes before the installed one.
     const std::string hive = tocklet::HiveFilePath();
-    Log(tocklet::DescribeHiveSetup(tocklet::CreateHiveFromSetup(hive, tocklet::ProgramDataDirs()),
+    Log(tocklet::DescribeHiveSetup(tocklet::CreateHiveFromSetup(hive, tocklet::SetupRegDirs()),
                                    hive));
     tocklet::CTockletApp tocklet(instance);
     tocklet.InitInstance();

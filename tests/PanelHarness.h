@@ -28,9 +28,10 @@
 #include "fakes/FakeTimers.h"
 #include "fakes/FakeTopLevelWindows.h"
 #include "fakes/FakeTrayIcon.h"
+#include "fakes/FakeWindowChanges.h"
 #include "platform/QtText.h"
-#include "store/Text.h"
 #include "shell/MainPanelDlg.h"
+#include "store/Text.h"
 #include "tasks/ui/ReminderDlg.h"
 
 namespace tocklet::testing {
@@ -64,6 +65,8 @@ struct PanelHarness {
     FakeDefaultApps defaultApps;
     FakePowerOff powerOff;
     FakeTimers countdownTimers;
+    FakeWindowChanges windowChanges;
+    WindowChanges* changes = &windowChanges;  ///< the guard's word of changed windows
     std::unique_ptr<CMainPanelDlg> panel;
 
     PanelHarness() {
@@ -89,7 +92,7 @@ struct PanelHarness {
     CMainPanelDlg& Build() {
         panel = std::make_unique<CMainPanelDlg>(PanelServices{
             registry, profile, boxes, clock, timers, sound, launcher, self, tray, autostart, shell,
-            *desktop, clockTimers, defaultApps, powerOff, countdownTimers});
+            *desktop, clockTimers, defaultApps, powerOff, countdownTimers, *changes});
         return *panel;
     }
 

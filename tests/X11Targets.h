@@ -54,6 +54,11 @@ struct TargetWindow : HelperProcess {
         while (NextLine(kArrivalMs) == "delete") ++n;
         return n;
     }
+    /// Renames the window; returns once the X server has the new title.
+    void Rename(const QString& title) {
+        process.write(("title " + title + "\n").toUtf8());
+        NextLine(kArrivalMs);
+    }
     WindowId id;
 };
 

@@ -4,11 +4,36 @@
 
 #include <algorithm>
 
+#include "platform/DataDirs.h"
 #include "store/Text.h"
 
 namespace tocklet {
 
-std::string ControlPanelTitle() { return Gb("控制面板"); }
+GuardedWindows AdministeredGuardedWindows() {
+    std::vector<GuardedClass> classes = DesktopSettingsClasses();
+    for (GuardedClass& added : ReadGuardedClasses(AdminConfigDirs())) {
+        classes.push_back(std::move(added));
+    }
+    return GuardedWindows(std::move(classes));
+}
+
+ControlPanelGuard::~ControlPanelGuard() {
+    if (following_) changes_.Stop();
+}
+
+void ControlPanelGuard::Follow(bool protectionOn, std::function<void()> onChange) {
+    if (protectionOn == following_) return;
+    following_ = protectionOn;
+    if (!protectionOn) {
+        changes_.Stop();
+    } else if (!changes_.Start(std::move(onChange))) {
+        // No word of changes here: the once-a-second pass takes over (NeedsSecondScan).
+    }
+}
+
+bool ControlPanelGuard::NeedsSecondScan() {
+    return following_ && !changes_.Watching() && windows_.CanSeeOtherWindows();
+}
 
 void ControlPanelGuard::RunPass(WindowId panel) {
     if (!windows_.CanSeeOtherWindows()) return;
@@ -22,9 +47,9 @@ void ControlPanelGuard::RunPass(WindowId panel) {
             errorOpen_ = false;
             return;
         }
-        // The whole title, not a part of it: "控制面板 " and "打开控制面板" are other windows.
         const auto next = std::find_if(list->begin(), list->end(), [&](const TopLevelWindow& w) {
-            return w.title == title_ && !asked.count(w.id) && !openMessages_.count(w.id);
+            return guarded_.Matches({w.title, w.instanceName, w.className}) && !asked.count(w.id) &&
+                   !openMessages_.count(w.id);
         });
         if (next == list->end()) return;
         asked.insert(next->id);

@@ -4,18 +4,21 @@
 // id once shown and "delete" at each WM_DELETE_WINDOW, which ends it unless it refuses.
 // Options: --refuse, --no-protocol (takes no WM_DELETE_WINDOW), --wm-name-only (the title only
 // in WM_NAME, as compound text), --override (override-redirect), --unmapped, --child (the
-// title on a child of an untitled window).
+// title on a child of an untitled window), --class=NAME (WM_CLASS "NAME", "Name", as GTK sets
+// it).
 // A line "mark" on its standard input is answered with "mark" after a round trip to the X
 // server: every message sent to the window before the line was written has been printed by
-// then, so a test counts the close requests made so far without waiting for time.
+// then, so a test counts the close requests made so far without waiting for time. A line
+// "title TEXT" renames the window (_NET_WM_NAME) and is answered with "title" once the X server
+// has the new name.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <poll.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -30,6 +33,13 @@ struct Target {
 void Say(const char* line) {
     std::printf("%s\n", line);
     std::fflush(stdout);
+}
+
+void SetTitle(Display* d, Window w, const std::string& title) {
+    XChangeProperty(d, w, XInternAtom(d, "_NET_WM_NAME", False),
+                    XInternAtom(d, "UTF8_STRING", False), 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(title.data()),
+                    static_cast<int>(title.size()));
 }
 
 // The window as the option asks; returns the top-level window.
@@ -48,10 +58,14 @@ Window CreateWindow(Display* d, const char* title, const std::string& option) {
         XSetWMName(d, titled, &name);
         if (name.value) XFree(name.value);
     } else {
-        XChangeProperty(d, titled, XInternAtom(d, "_NET_WM_NAME", False),
-                        XInternAtom(d, "UTF8_STRING", False), 8, PropModeReplace,
-                        reinterpret_cast<const unsigned char*>(title),
-                        static_cast<int>(std::strlen(title)));
+        SetTitle(d, titled, title);
+    }
+    if (option.rfind("--class=", 0) == 0) {
+        std::string instance = option.substr(8), cls = instance;
+        if (!cls.empty())
+            cls[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(cls[0])));
+        XClassHint hint{instance.data(), cls.data()};
+        XSetClassHint(d, top, &hint);
     }
     return top;
 }
@@ -72,7 +86,14 @@ bool HandleQueued(const Target& t) {
 // Answers each complete "mark" line in input (consumed); false once the window ends.
 bool AnswerMarks(const Target& t, std::string& input) {
     for (std::size_t end; (end = input.find('\n')) != std::string::npos; input.erase(0, end + 1)) {
-        if (input.compare(0, end, "mark") != 0) continue;
+        const std::string line = input.substr(0, end);
+        if (line.rfind("title ", 0) == 0) {
+            SetTitle(t.display, t.top, line.substr(6));
+            XSync(t.display, False);
+            Say("title");
+            continue;
+        }
+        if (line != "mark") continue;
         XSync(t.display, False);  // what the server had for the window is now in the queue
         if (!HandleQueued(t)) return false;
         Say("mark");

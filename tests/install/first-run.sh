@@ -4,7 +4,8 @@
 # The installed program's first run for a new user, started from an unrelated folder under
 # Xvfb: the user's registry file is created from the installed setup.reg before the start-up
 # sequence reads it, the first-use password dialog opens, and once a password is chosen the
-# autostart entry names the installed program.
+# autostart entry names the installed program. A second new user, whose administrator left a
+# setup.reg with a task in $XDG_CONFIG_DIRS/tocklet/, starts with that task.
 # Usage: first-run.sh BUILD_DIR
 set -euo pipefail
 source "$(dirname "$0")/../lib/home.sh"
@@ -52,4 +53,26 @@ done
 grep -qxF "Exec=\"$prefix/bin/tocklet\"" "$autostart" ||
     fail "the autostart entry does not name the installed program: $(cat "$autostart")"
 
-echo "the first run created the registry from setup.reg and named the installed program"
+# The administrator's setup.reg: the installed keys with one task, in the second of two folders.
+admin=$work/admin
+mkdir -p "$admin/tocklet" "$work/no-tocklet-here"
+{
+    tr -d '\r' <"$prefix/share/tocklet/setup.reg"
+    printf '\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\tocklet]\n'
+    printf '"happen"=hex(1):31,00,00\n"1"="1110,30_|\xbf\xaa\xbb\xe1 admin"\n'
+} >"$admin/tocklet/setup.reg"
+private_home "$work/home2"
+hive=$XDG_CONFIG_HOME/tocklet/registry.reg
+XDG_CONFIG_DIRS=$work/no-tocklet-here:$admin "$prefix/bin/tocklet" >"$work/app2.log" 2>&1 &
+app=$!
+stop_at_exit "$app"
+fail_logs+=("$work/app2.log")
+wait_shown '^第一次使用$' >/dev/null  # the registry is read before this dialog opens
+stop_process "$app"
+grep -q "created $hive from $admin/tocklet/setup.reg" "$work/app2.log" ||
+    fail "the administrator's setup.reg was not taken: $(cat "$work/app2.log")"
+"$prefix/bin/tocklet-reg" tasks | grep -q 'admin' ||
+    fail "the administrator's task is missing: $("$prefix/bin/tocklet-reg" tasks)"
+
+echo "the first run created the registry from setup.reg and named the installed program;" \
+    "an administrator's setup.reg came first"
