@@ -87,6 +87,8 @@ _tray_up() { tray_window=$(xdotool search --name '^panel$' 2>/dev/null | head -n
 # or destroyed, once the recorder is known to listen.
 watch_x_events() {
     x_events=$x_server_dir/events
+    # The record exists before the recorder starts, so the first count reads 0, not nothing.
+    : >"$x_events"
     xev -root -event substructure -event property >"$x_events" 2>&1 &
     stop_at_exit $!
     x_events_sync
