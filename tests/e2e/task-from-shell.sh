@@ -27,8 +27,11 @@ wait_until panel_hidden "$app" || fail "the panel did not show and hide at the s
 
 "$reg" task add --daily --at 10:30 --message 开会 >"$work/reg.log" 2>&1 ||
     fail "tocklet-reg task add ended with status $?"
-grep -q ' 2  message  every day        10:30  开会' "$work/reg.log" || fail "the task was not added"
-read_again() { grep -q 'task list changed in the registry file and was read again (2 tasks)' "$work/app.log"; }
+grep -q ' 2  message  every day        10:30  开会' "$work/reg.log" ||
+    fail "the task was not added"
+read_again() {
+    grep -q 'task list changed in the registry file and was read again (2 tasks)' "$work/app.log"
+}
 wait_until read_again || fail "tocklet did not read the changed task list again"
 echo "the running tocklet read the new list after $SECONDS s"
 
