@@ -16,6 +16,9 @@ inline constexpr std::size_t kPasswordMaxBytes = 10;
 /// Submissions one opening of the prompt allows.
 inline constexpr int kPromptSubmissions = 3;
 
+/// What a refused submission is told (UTF-8).
+inline constexpr std::string_view kPasswordRefusedText = "   密码错误,你无权进行此项操作 !  ";
+
 /// True when typed opens the gate: it equals the stored password byte for byte. While no
 /// password is stored (empty), every input is let through, the empty one included.
 [[nodiscard]] bool PasswordAccepted(std::string_view stored, std::string_view typed);

@@ -76,18 +76,35 @@ void CMainPanelDlg::BindMenuKeys(QMenuBar& menuBar) {
 }
 
 void CMainPanelDlg::OnAddTasks() {
+    taskDialogOpen_ = true;
     const int count = m_addTaskDlg->DoModal(m_settings.m_nTaskCount);
+    taskDialogOpen_ = false;
     m_settings.m_nTasksAdded = count - m_settings.m_nTaskCount;
     if (m_settings.m_nTasksAdded > 0) {
+        // The new instance, or this one when none starts, reads the whole list again.
         RemoveTrayIcon();
         SaveSettings();
         RestartSelf();
+        return;
     }
+    LookAtChangeSeenMeanwhile();
 }
 
 void CMainPanelDlg::OnDeleteTasks() {
     if (!PassGate(m_settings, m_passwordPrompt.Get())) return;
+    taskDialogOpen_ = true;
     const int value = m_deleteTaskDlg->DoModal(m_tasks.DeleteRows());
+    taskDialogOpen_ = false;
+    if (value != 0 && !StoredTaskListIsLoaded()) {
+        // The row chosen stands for a list that is no longer stored: deleting by its number
+        // would hit another task and write the old list over the new one.
+        ReloadTaskList();
+        svc_.boxes.Tell(Gb(" 任务列表已被其它程序修改,这次没有删除任何任务,\n"
+                           " 请再打开<删除废弃任务>重新选择. "),
+                        Gb("守时鸟提示您"));
+        return;
+    }
+    LookAtChangeSeenMeanwhile();
     if (value == 0 || !m_tasks.DeleteTask(value)) return;
     m_settings.m_nTaskCount = m_tasks.TaskCount();
     SaveSettings();

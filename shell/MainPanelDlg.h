@@ -106,6 +106,11 @@ public:
     /// Answers the session manager's end request in one step, through OnQueryEndSession
     /// while protection is on.
     void AnswerSessionEnd(SessionEndQuery& query);
+    /// The registry file changed, by another program or by this one: a stored task list that
+    /// differs from the loaded one is read again in place (the tables and the panel's task
+    /// count), as a new instance would load it; the same list is left as it is. While the
+    /// add-task or delete-task dialog is open, the look waits for it to close.
+    void OnRegistryFileChanged();
     /// A later start of the program asked for the panel: shown and brought to the front.
     void ShowForLaterStart();
     /// Writes the settings and tells the user what could not be written.
@@ -210,6 +215,10 @@ private:
     void RunOnAfterFailedRestart(const SystemResult& failed);
     /// The task list as a new instance would load it: the stored count, then the tables.
     void ReloadTaskList();
+    /// True when the stored count and records are those loaded.
+    [[nodiscard]] bool StoredTaskListIsLoaded();
+    /// After a task dialog closed without a restart: the look a change asked for meanwhile.
+    void LookAtChangeSeenMeanwhile();
 
     PanelServices svc_;
     SettingsStore store_;
@@ -239,6 +248,9 @@ private:
     QEventLoop* loop_ = nullptr;
     bool hideWhenShown_ = false;
     bool initialised_ = false;
+    bool taskListLoaded_ = false;       ///< the start-up sequence has read the task list
+    bool taskDialogOpen_ = false;       ///< the add-task or delete-task dialog works on the list
+    bool changeSeenMeanwhile_ = false;  ///< the registry file changed while it was open
 };
 
 }  // namespace tocklet

@@ -110,6 +110,7 @@ void CMainPanelDlg::ShowChimeChecks() {
 
 void CMainPanelDlg::LoadTaskList() {
     ReadTaskTables();
+    taskListLoaded_ = true;
     if (m_settings.m_nTaskCount == 0) {
         svc_.boxes.Tell(Gb(" 当前没有任何可以执行的任务,如果您是一个新用户,\n"
                            "   请在主窗口中点击<添加任务>按钮添加新任务.\n"

@@ -13,6 +13,7 @@
 #include "store/ConfigDir.h"
 #include "store/HiveRegistry.h"
 #include "store/IniProfile.h"
+#include "platform/FileWatch.h"
 #include "platform/InstanceClaim.h"
 #include "platform/InstanceSlot.h"
 #include "platform/LogindPowerOff.h"
@@ -68,6 +69,8 @@ bool CTockletApp::InitInstance() {
                                           defaultApps, powerOff, countdownTimers,
                                           windowChanges});
         instance_.Serve([&panel] { panel.ShowForLaterStart(); });
+        // Tasks added or deleted outside (tocklet-reg, an import) are watched without a restart.
+        FileWatch registryWatch(registry.Path(), [&panel] { panel.OnRegistryFileChanged(); });
         // The desktop asks before it ends the session: behind the password while protection
         // is on.
         QtSessionEnd sessionEnd(

@@ -108,6 +108,16 @@ std::string_view ProblemText(AddTaskProblem problem) {
     return {};
 }
 
+std::optional<std::string_view> ReminderTextRefusal(std::string_view gbText) {
+    if (gbText.size() > kMaxReminderBytes) return kTextTooLong;
+    if (!FollowsTwoByteRule(gbText)) return kTextNotGb;
+    for (std::size_t pos = 0; pos < gbText.size(); pos += CharBytes(gbText, pos)) {
+        const auto c = static_cast<unsigned char>(gbText[pos]);
+        if (c < 0x20 || c == 0x7F) return kTextNotGb;
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string_view> ProgramPathRefusal(std::string_view gbPath) {
     if (!FollowsTwoByteRule(gbPath)) return kPathNotGb;
     if (FindChar(gbPath, '|') != std::string_view::npos) return kPathHasBar;

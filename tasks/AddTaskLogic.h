@@ -66,6 +66,20 @@ inline constexpr std::string_view kPathNotGb = " 这个文件的路径含有无�
 inline constexpr std::string_view kPathHasBar =
     " 这个文件的路径含有字符\"|\",无法保存,请选择其它文件. ";
 
+/// A program path that names no file (UTF-8); the dialog's file chooser offers only files that
+/// exist, a path typed elsewhere may name none.
+inline constexpr std::string_view kPathMissing = " 这个程序文件不存在,请选择其它文件. ";
+
+/// Messages about a reminder text typed elsewhere than in the dialog, whose edit takes neither
+/// (UTF-8).
+inline constexpr std::string_view kTextTooLong = " 提醒内容太长(最多66个字节),请缩短提醒文字. ";
+inline constexpr std::string_view kTextNotGb = " 提醒内容含有无法保存的字符,请修改提醒文字. ";
+
+/// The message refusing a reminder text in code page 936 (nullopt: it can be stored): more
+/// than kMaxReminderBytes bytes; the euro sign's lone byte or a control character, neither of
+/// which the dialog's one-line edit lets in.
+[[nodiscard]] std::optional<std::string_view> ReminderTextRefusal(std::string_view gbText);
+
 /// The message refusing a chosen path in code page 936 (nullopt: the path can be stored). A
 /// path may not hold "|", which separates the record's fields.
 [[nodiscard]] std::optional<std::string_view> ProgramPathRefusal(std::string_view gbPath);

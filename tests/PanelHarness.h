@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QApplication>
 #include <QTimer>
 #include <chrono>
@@ -135,6 +136,23 @@ D* DialogOf(QWidget& panel) {
     D* dialog = panel.findChild<D*>();
     EXPECT_NE(dialog, nullptr);
     return dialog;
+}
+
+/// Runs the task check at 10:30, answering each reminder as it opens; their first lines.
+inline std::vector<std::string> FiredAtHalfPastTen(PanelHarness& h) {
+    h.clock.SetLocal(2026, 12, 7, 10, 30, 0);
+    std::vector<std::string> seen;
+    QTimer answer;
+    answer.setInterval(5);
+    QObject::connect(&answer, &QTimer::timeout, [&seen] {
+        for (CReminderDlg* r : OpenReminders()) {
+            seen.push_back(ToGb(ControlAs<QLabel>(r, kReminderLineIds[0])->text()));
+            Acknowledge(r);
+        }
+    });
+    answer.start();
+    h.timers.Fire(kTimerTaskCheck);
+    return seen;
 }
 
 /// Runs fn once the event loop is reached (inside a modal pop-up, for example).

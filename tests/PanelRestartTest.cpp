@@ -53,23 +53,6 @@ long TimesShown(const FakeMessageBoxes& boxes, const std::string& text) {
     return std::count(texts.begin(), texts.end(), text);
 }
 
-// Runs the task check at 10:30, answering each reminder as it opens; their first lines.
-std::vector<std::string> FiredAtHalfPastTen(PanelHarness& h) {
-    h.clock.SetLocal(2026, 12, 7, 10, 30, 0);
-    std::vector<std::string> seen;
-    QTimer answer;
-    answer.setInterval(5);
-    QObject::connect(&answer, &QTimer::timeout, [&seen] {
-        for (CReminderDlg* r : OpenReminders()) {
-            seen.push_back(ToGb(ControlAs<QLabel>(r, kReminderLineIds[0])->text()));
-            Acknowledge(r);
-        }
-    });
-    answer.start();
-    h.timers.Fire(kTimerTaskCheck);
-    return seen;
-}
-
 TEST(PanelRestart, WithoutANewInstanceThePanelStaysSaysWhyOnceAndWatchesTheNewList) {
     const std::string said = Gb(" 无法重新启动守时鸟,程序文件不存在或不能运行:\n   ") +
                              "/opt/tocklet/bin/tocklet" +

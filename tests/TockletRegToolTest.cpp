@@ -4,10 +4,14 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstring>
+#include <deque>
 
 #include "HiveTestSupport.h"
 #include "store/Text.h"
@@ -42,6 +46,8 @@ protected:
         args.insert(args.begin(), TOCKLET_REG_TOOL);
         pid_t child = ::fork();
         if (child == 0) {
+            // No controlling terminal: nothing may wait for a person to type.
+            ::setsid();
             int out = ::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             int err = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             ::dup2(out, 1);
@@ -64,6 +70,68 @@ protected:
         r.err = ReadWholeFile(errFile);
         return r;
     }
+
+    // Runs the tool on a pseudo-terminal of its own and types each answer once the prompt
+    // for it has shown; the result's out is all the terminal showed.
+    Result RunOnTerminal(std::vector<std::string> args, std::deque<std::string> answers) {
+        std::vector<std::string> env = Environment();
+        args.insert(args.begin(), TOCKLET_REG_TOOL);
+        int master = -1;
+        pid_t child = ::forkpty(&master, nullptr, nullptr, nullptr);
+        if (child == 0) {
+            std::vector<char*> argv;
+            for (auto& a : args) argv.push_back(a.data());
+            argv.push_back(nullptr);
+            std::vector<char*> envp;
+            for (auto& e : env) envp.push_back(e.data());
+            envp.push_back(nullptr);
+            ::execve(argv[0], argv.data(), envp.data());
+            _exit(127);
+        }
+        Result r;
+        if (child < 0) return r;
+        std::size_t prompts = 0;
+        std::array<char, 512> buf{};
+        for (;;) {
+            // The limit is only for a machine loaded by other work; every wait is for output.
+            pollfd p{master, POLLIN, 0};
+            if (::poll(&p, 1, kOutputLimitMs) <= 0) break;
+            const ssize_t n = ::read(master, buf.data(), buf.size());
+            if (n <= 0) break;  // the tool ended and closed the terminal
+            r.out.append(buf.data(), static_cast<std::size_t>(n));
+            const std::size_t shown = Occurrences(r.out, kPrompt);
+            while (prompts < shown && !answers.empty()) {
+                const std::string line = answers.front() + "\n";
+                answers.pop_front();
+                ++prompts;
+                EXPECT_EQ(::write(master, line.data(), line.size()),
+                          static_cast<ssize_t>(line.size()));
+            }
+        }
+        int status = 0;
+        if (::waitpid(child, &status, 0) == child && WIFEXITED(status))
+            r.status = WEXITSTATUS(status);
+        ::close(master);
+        return r;
+    }
+
+    static std::size_t Occurrences(const std::string& text, std::string_view part) {
+        std::size_t n = 0;
+        for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+        return n;
+    }
+
+    std::vector<std::string> Environment() const {
+        std::vector<std::string> env;
+        for (char** e = environ; *e; ++e) {
+            if (std::strncmp(*e, "XDG_CONFIG_HOME=", 16) != 0) env.emplace_back(*e);
+        }
+        env.push_back("XDG_CONFIG_HOME=" + config_);
+        return env;
+    }
+
+    static constexpr int kOutputLimitMs = 60000;
+    static constexpr std::string_view kPrompt = "Password for deleting task";
 
     std::string Hive() const { return config_ + "/tocklet/registry.reg"; }
 
@@ -206,6 +274,76 @@ TEST_F(TockletRegTool, ADamagedStoreIsReportedAndNeverOverwritten) {
         EXPECT_NE(r.err.find(Hive()), std::string::npos) << args[0] << r.err;
     }
     EXPECT_EQ(ReadWholeFile(Hive()), damaged);
+}
+
+TEST_F(TockletRegTool, TaskAddListAndDeleteChangeTheStoredList) {
+    ASSERT_EQ(Run({"import", setup_}).status, 0);
+    Result added = Run({"task", "add", "--daily", "--at", "10:30", "--message", "开会"});
+    ASSERT_EQ(added.status, 0) << added.err;
+    EXPECT_NE(added.out.find(" 1  message  every day        10:30  开会"), std::string::npos)
+        << added.out;
+    ASSERT_EQ(
+        Run({"task", "add", "--weekday", "5", "--at", "22:00", "--program", "/bin/true"}).status,
+        0);
+    EXPECT_EQ(Run({"task", "list"}).out,
+              " 1  message  every day        10:30  开会\n"
+              " 2  program  every Friday     22:00  /bin/true\n");
+    // The program reads the same list.
+    EXPECT_EQ(Run({"tasks"}).out,
+              "1\t1\t1\t10\t30\t0\t0\t0\tfires\t开会\n"
+              "2\t0\t3\t22\t0\t0\t0\t6\tfires\t/bin/true\n");
+
+    const std::string before = ReadWholeFile(Hive());
+    Result refused = Run({"task", "add", "--date", "2-30", "--at", "10:30", "--message", "x"});
+    EXPECT_EQ(refused.status, 3);
+    EXPECT_NE(refused.err.find("指定的日期不存在"), std::string::npos) << refused.err;
+    Result misuse = Run({"task", "add", "--daily", "--at", "10:30"});
+    EXPECT_EQ(misuse.status, 2);
+    EXPECT_NE(misuse.err.find("Usage:"), std::string::npos);
+    EXPECT_EQ(ReadWholeFile(Hive()), before);
+
+    Result deleted = Run({"task", "delete", "1"});
+    ASSERT_EQ(deleted.status, 0) << deleted.err;
+    EXPECT_NE(deleted.out.find("task 2 is now task 1"), std::string::npos) << deleted.out;
+    EXPECT_EQ(Run({"task", "list"}).out, " 1  program  every Friday     22:00  /bin/true\n");
+}
+
+TEST_F(TockletRegTool, TaskDeleteAsksOnTheTerminalWithoutEchoWhileProtectionIsOn) {
+    ASSERT_EQ(Run({"import", setup_}).status, 0);
+    std::string on = dir_.File("on.reg");
+    WriteWholeFile(on,
+                   "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion]"
+                   "\n\"UsePas\"=\"1\"\n\"pass\"=\"secret\"\n");
+    ASSERT_EQ(Run({"import", on}).status, 0);
+    for (const char* text : {"a", "b"}) {
+        ASSERT_EQ(Run({"task", "add", "--daily", "--at", "10:30", "--message", text}).status, 0);
+    }
+    const std::string before = ReadWholeFile(Hive());
+
+    // Without a terminal there is nobody to ask: refused.
+    Result alone = Run({"task", "delete", "1"});
+    EXPECT_EQ(alone.status, 4);
+    EXPECT_NE(alone.err.find("no terminal"), std::string::npos) << alone.err;
+    EXPECT_EQ(ReadWholeFile(Hive()), before);
+
+    // Three wrong passwords: refused, and nothing typed is shown.
+    Result wrong = RunOnTerminal({"task", "delete", "1"}, {"guess1", "guess2", "guess3"});
+    EXPECT_EQ(wrong.status, 4) << wrong.out;
+    EXPECT_EQ(Occurrences(wrong.out, kPrompt), 3u) << wrong.out;
+    EXPECT_EQ(Occurrences(wrong.out, "密码错误,你无权进行此项操作"), 3u) << wrong.out;
+    EXPECT_EQ(wrong.out.find("guess"), std::string::npos) << wrong.out;
+    EXPECT_EQ(ReadWholeFile(Hive()), before);
+
+    // The input ends before a password came: refused.
+    Result ended = RunOnTerminal({"task", "delete", "1"}, {"\x04"});
+    EXPECT_EQ(ended.status, 4) << ended.out;
+    EXPECT_EQ(ReadWholeFile(Hive()), before);
+
+    Result right = RunOnTerminal({"task", "delete", "1"}, {"wrong", "secret"});
+    EXPECT_EQ(right.status, 0) << right.out;
+    EXPECT_EQ(right.out.find("secret"), std::string::npos) << right.out;
+    EXPECT_NE(right.out.find("task 2 is now task 1"), std::string::npos) << right.out;
+    EXPECT_EQ(Run({"task", "list"}).out, " 1  message  every day        10:30  b\n");
 }
 
 }  // namespace

@@ -10,8 +10,10 @@
 #include "settings/ReleaseInfo.h"
 #include "store/ConfigDir.h"
 #include "store/HiveRegistry.h"
+#include "tools/RegTaskCommand.h"
 #include "tools/RegTasksCommand.h"
 #include "tools/RegToolCommands.h"
+#include "tools/TerminalPassword.h"
 
 namespace {
 
@@ -37,12 +39,23 @@ constexpr const char* kUsage =
     "                    byte count, bytes in hex, and the data as text: a string up to its\n"
     "                    first zero byte, the strings of a REG_MULTI_SZ joined by \\0, a number\n"
     "                    as 0x0000001e (30); tab-separated\n"
-    "  tasks             the task list as tocklet loads it\n"
+    "  tasks             the task list as tocklet loads it (raw fields, tab-separated)\n"
+    "  task list         every task: number, kind, schedule, time, text or program\n"
+    "  task add (--daily | --date MM-DD | --weekday N) --at HH:MM\n"
+    "           (--message TEXT | --program PATH)\n"
+    "                    add a task as the add-task dialog does (N: 1 Monday to 7 Sunday;\n"
+    "                    TEXT at most 66 bytes of code page 936; PATH an existing file;\n"
+    "                    at most 20 tasks); a running tocklet picks it up\n"
+    "  task delete N     delete task N as the delete dialog does: the last task takes its\n"
+    "                    number; with password protection on, asks for the password on the\n"
+    "                    terminal\n"
     "  --help            this text\n"
     "  --version         the version and the licence\n"
     "\n"
     "Texts are stored in code page 936 and shown in UTF-8. Exit status 0 on success, 1 when\n"
-    "the command failed, 2 when it was called wrongly.\n";
+    "the command failed, 2 when it was called wrongly; task add and task delete also exit\n"
+    "with 3 when the task rules refuse (nothing is written) and task delete with 4 when\n"
+    "protection is on and the password was not given.\n";
 
 [[nodiscard]] int Misuse(const std::string& why) {
     std::cerr << "tocklet-reg: " << why << "\n" << kUsage;
@@ -78,6 +91,8 @@ int main(int argc, char** argv) {
         if (operands != 1 && operands != 2) return Misuse("query takes KEY and an optional NAME");
     } else if (command == "tasks") {
         if (operands != 0) return Misuse("tasks takes no arguments");
+    } else if (command == "task") {
+        // task checks its own arguments and says how it was called wrongly.
     } else {
         return Misuse("unknown command \"" + command + "\"");
     }
@@ -95,8 +110,13 @@ int main(int argc, char** argv) {
     } else if (command == "query") {
         status = tocklet::RunQueryCommand(reg, args[1], operands == 2 ? &args[2] : nullptr,
                                           std::cout, std::cerr);
-    } else {
+    } else if (command == "tasks") {
         status = tocklet::RunTasksCommand(reg, std::cout, std::cerr);
+    } else {
+        tocklet::TerminalPassword password;
+        status = tocklet::RunTaskCommand(reg, {args.begin() + 1, args.end()}, password, std::cout,
+                                         std::cerr);
+        if (status == tocklet::kTaskMisuse) std::cerr << kUsage;
     }
     std::cout.flush();
     if (!std::cout && status == 0) {

@@ -63,7 +63,7 @@ void CPasswordPromptDlg::OnSubmit() {
         return;
     }
     m_bPassed = 0;
-    boxes_.Tell(Gb("   密码错误,你无权进行此项操作 !  "));
+    boxes_.Tell(Gb(kPasswordRefusedText));
     if (++m_nTries > kPromptSubmissions) {
         done(kIdCancel);
         return;

@@ -2,20 +2,20 @@
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 #include "tasks/ui/TaskMessages.h"
 
+#include "tasks/TaskTexts.h"
+
 namespace tocklet {
 namespace {
 
 using Step = SettingsFailure::Step;
 using Outcome = AppendResult::Outcome;
 
-constexpr std::string_view kSaveFailed = "  保存数据失败!  ";
-constexpr std::string_view kSetFailed = "Fail to set value";
-constexpr std::string_view kSaved = "您的数据已经被成功地保存了\n";
-constexpr std::string_view kNoticeCaption = "守时鸟向您提示";
-constexpr std::string_view kListFull =
-    " 任务已满(最多20个),无法保存新任务!\n 请先删除废弃任务,再添加新任务. ";
-constexpr std::string_view kRecordTooLong =
-    " 任务数据太长(最多99个字节),无法保存!\n 请缩短提醒文字或程序路径. ";
+constexpr std::string_view kSaveFailed = kTaskSaveFailedText;
+constexpr std::string_view kSetFailed = kTaskSetFailedText;
+constexpr std::string_view kSaved = kTaskSavedText;
+constexpr std::string_view kNoticeCaption = kTaskNoticeCaption;
+constexpr std::string_view kListFull = kTaskListFullText;
+constexpr std::string_view kRecordTooLong = kTaskRecordTooLongText;
 
 bool KeyFailed(const SettingsReport& report, Setting setting) {
     return report.Failed(Step::OpenKey, setting);
