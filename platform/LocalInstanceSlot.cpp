@@ -67,8 +67,27 @@ bool LocalInstanceSlot::TryTake() {
     }
     lockFd_ = fd;
     held_ = true;
+    NameHolder();
     Listen();
     return true;
+}
+
+void LocalInstanceSlot::NameHolder() {
+    const std::string pid = std::to_string(getpid()) + '\n';
+    if (ftruncate(lockFd_, 0) != 0 ||
+        pwrite(lockFd_, pid.data(), pid.size(), 0) != static_cast<ssize_t>(pid.size())) {
+        // Later starts then ask over the socket only; the lock still decides.
+    }
+}
+
+long LocalInstanceSlot::HolderPid() const {
+    if (lockPath_.empty()) return 0;
+    const int fd = open(lockPath_.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return 0;
+    char text[24] = {};
+    const ssize_t got = pread(fd, text, sizeof text - 1, 0);
+    close(fd);
+    return got > 0 ? std::strtol(text, nullptr, 10) : 0;
 }
 
 bool LocalInstanceSlot::RunUnguarded(const std::string& why) {

@@ -13,7 +13,8 @@ class QSocketNotifier;
 namespace tocklet {
 
 /// The slot of one display in folder: the file "tocklet-<display>.lock", locked with flock()
-/// by the holder (the kernel lets go when the holder ends, however it ends), and the socket
+/// by the holder (the kernel lets go when the holder ends, however it ends; the file names the
+/// holder's process), and the socket
 /// "tocklet-<display>.socket" on which the holder takes requests of later starts ("show\n",
 /// answered "shown\n"). Requests are served once Serve was called, with a Qt application
 /// running; taking the slot and asking need no Qt.
@@ -29,8 +30,12 @@ public:
     void Rejoin() override;
     void Release() override;
 
+    /// The process holding the lock, as it wrote itself into the lock file; 0 when unknown.
+    [[nodiscard]] long HolderPid() const;
+
 private:
     [[nodiscard]] bool RunUnguarded(const std::string& why);
+    void NameHolder();
     void Listen();
     void WatchRequests();
     void TakeRequests();

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/RemoteControl.h"
 #include "protection/ui/ChangePasswordDlg.h"
 #include "protection/ui/ControlPanelGuard.h"
 #include "protection/ui/FirstPasswordDlg.h"
@@ -106,6 +107,8 @@ public:
     /// Answers the session manager's end request in one step, through OnQueryEndSession
     /// while protection is on.
     void AnswerSessionEnd(SessionEndQuery& query);
+    /// Who hears of fired tasks, the countdown and monitoring switched (nobody until set).
+    void SetEvents(PanelEvents& events) { events_ = &events; }
     /// A later start of the program asked for the panel: shown and brought to the front.
     void ShowForLaterStart();
     /// Writes the settings and tells the user what could not be written.
@@ -220,6 +223,8 @@ private:
     OnDemand<CUserInfoDlg> m_userInfoDlg;
     ControlPanelGuard m_guard;
     bool m_bMonitoring = false;
+    SilentEvents silentEvents_;
+    PanelEvents* events_ = &silentEvents_;
     std::tm m_tmNow{};
     std::string m_strTitleTime;
     std::string m_strBanner;

@@ -13,6 +13,8 @@
 #include "store/ConfigDir.h"
 #include "store/HiveRegistry.h"
 #include "store/IniProfile.h"
+#include "platform/BusInstanceSlot.h"
+#include "platform/DBusRemoteControl.h"
 #include "platform/InstanceClaim.h"
 #include "platform/InstanceSlot.h"
 #include "platform/LogindPowerOff.h"
@@ -29,6 +31,7 @@
 #include "platform/XdgDefaultApps.h"
 #include "resources/Images.h"
 #include "shell/MainPanelDlg.h"
+#include "shell/PanelRemote.h"
 #include "shell/RegistryMessages.h"
 
 namespace tocklet {
@@ -59,12 +62,16 @@ bool CTockletApp::InitInstance() {
     XdgDefaultApps defaultApps;
     LogindPowerOff powerOff;
     QtTimers countdownTimers(clock);
+    DBusRemoteControl control;
 
     {
         CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound, launcher,
                                           self, tray, autostart, shell, windows,
                                           clockTimers, defaultApps, powerOff,
                                           countdownTimers});
+        panel.SetEvents(control);
+        PanelRemote remote(panel, clock);
+        instance_.Publish(control, remote);
         instance_.Serve([&panel] { panel.ShowForLaterStart(); });
         // The desktop asks before it ends the session: behind the password while protection
         // is on.
@@ -77,6 +84,7 @@ bool CTockletApp::InitInstance() {
         }
         // Ending: a later start waits for the slot instead of asking this panel.
         instance_.Leave();
+        instance_.Unpublish();
         panel.RemoveTrayIcon();
     }
     return false;

@@ -31,8 +31,8 @@ constexpr int kSearchDays = 8 * 366;
 
 [[nodiscard]] bool CarriesOut(const TaskRecord& task) {
     // A clock never shows hour 24 or minute 60: such a task is never found due.
-    return (task.nAction == kActionMessage || task.nAction == kActionProgram) &&
-           task.nHour >= 0 && task.nHour < 24 && task.nMinute >= 0 && task.nMinute < 60;
+    return (task.nAction == kActionMessage || task.nAction == kActionProgram) && task.nHour >= 0 &&
+           task.nHour < 24 && task.nMinute >= 0 && task.nMinute < 60;
 }
 
 // The earliest task due on day, after minuteAfter (minutes since midnight; -1: any).

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The tocklet developers
+#include "platform/BusInstanceSlot.h"
+
+#include "platform/LocalInstanceSlot.h"
+#include "platform/RemoteClient.h"
+#include "platform/RemoteControl.h"
+
+namespace tocklet {
+
+BusInstanceSlot::BusInstanceSlot(LocalInstanceSlot& local) : local_(local) {}
+
+BusInstanceSlot::~BusInstanceSlot() = default;
+
+void BusInstanceSlot::Publish(RemoteControl& control, RemoteCommands& commands) {
+    control_ = &control;
+    commands_ = &commands;
+}
+
+void BusInstanceSlot::Unpublish() {
+    if (control_) control_->Leave();
+    control_ = nullptr;
+    commands_ = nullptr;
+}
+
+bool BusInstanceSlot::TryTake() { return local_.TryTake(); }
+
+InstanceSlot::Answer BusInstanceSlot::AskToShow(std::chrono::milliseconds timeout) {
+    if (!client_) client_ = std::make_unique<RemoteClient>();
+    const unsigned owner = client_->OwnerPid();
+    const long holder = local_.HolderPid();
+    // Only the lock's holder is asked: a name held by the program on another display (one
+    // session bus, two displays) would show the wrong panel.
+    if (owner == 0 || (holder > 0 && owner != static_cast<unsigned long>(holder))) {
+        return local_.AskToShow(timeout);
+    }
+    switch (client_->Call(QStringLiteral("ShowPanel"), {}, timeout)) {
+        case RemoteClient::Answer::kDone:
+            return Answer::kShown;
+        case RemoteClient::Answer::kSilent:
+            return Answer::kSilent;
+        case RemoteClient::Answer::kNoInstance:
+            break;
+    }
+    return Answer::kNoHolder;
+}
+
+void BusInstanceSlot::Serve(std::function<void()> show) {
+    local_.Serve(std::move(show));
+    ServeBus();
+}
+
+void BusInstanceSlot::ServeBus() {
+    if (!control_ || !commands_) return;
+    if (!control_->Serve(*commands_)) {
+        // No session bus, or its name is another's: later starts still reach the socket.
+    }
+}
+
+void BusInstanceSlot::Leave() {
+    local_.Leave();
+    if (control_) control_->Leave();
+}
+
+void BusInstanceSlot::Rejoin() {
+    local_.Rejoin();
+    ServeBus();
+}
+
+void BusInstanceSlot::Release() {
+    if (control_) control_->Leave();
+    local_.Release();
+}
+
+}  // namespace tocklet
