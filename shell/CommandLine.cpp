@@ -33,6 +33,13 @@ constexpr Request kRequests[] = {
     {"status", "Status", "Print the running tocklet's state, one name=value field a line."},
 };
 
+constexpr const char* kExitStatusHelp =
+    "\nThe requests may be combined; they are made in the order given.\n"
+    "\nExit status:\n"
+    "  0  done; for a request, the running tocklet took it\n"
+    "  1  no running tocklet answered a request (none runs, or it did not answer in time)\n"
+    "  2  an unknown option or an unexpected argument\n";
+
 // Options of Qt itself, which the plain start hands on to Qt.
 bool IsQtOption(const QString& name) {
     static const QStringList kQt = {QStringLiteral("platform"),
@@ -62,8 +69,10 @@ void AddOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral(
         "A reminder, hourly chime and scheduled power-off in the notification area. Without an "
         "option it starts, or shows the panel of the tocklet already running on this display."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Display this help and exit.")));
+    parser.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                                        QStringLiteral("Output version information and exit.")));
     for (const Request& request : kRequests) {
         parser.addOption(QCommandLineOption(QString::fromLatin1(request.option),
                                             QString::fromLatin1(request.help)));
@@ -156,7 +165,7 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("tocklet"));
     QCoreApplication::setApplicationVersion(QString::fromStdString(std::string(PackageVersion())));
     if (parser.isSet(QStringLiteral("help"))) {
-        std::cout << parser.helpText().toStdString();
+        std::cout << parser.helpText().toStdString() << kExitStatusHelp;
         return kExitAnswered;
     }
     if (!parser.positionalArguments().isEmpty()) {
