@@ -23,7 +23,12 @@ void BusInstanceSlot::Unpublish() {
     commands_ = nullptr;
 }
 
-bool BusInstanceSlot::TryTake() { return local_.TryTake(); }
+bool BusInstanceSlot::TryTake() {
+    if (!local_.TryTake()) return false;
+    // The holder serves the bus on the application's own connection; the one for asking goes.
+    client_.reset();
+    return true;
+}
 
 InstanceSlot::Answer BusInstanceSlot::AskToShow(std::chrono::milliseconds timeout) {
     if (!client_) client_ = std::make_unique<RemoteClient>();

@@ -4,6 +4,7 @@
 // panel, finds nobody to ask while the holder hands over, and is answered again once a
 // hand-over whose successor never started is given up.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QTest>
 #include <chrono>
@@ -36,6 +37,7 @@ TEST(LocalInstanceSlot, ServesLeavesAndRejoinsAfterAHandOverThatDidNotHappen) {
 
     LocalInstanceSlot later(folder.Path().string(), ":7");
     EXPECT_FALSE(later.TryTake());
+    EXPECT_EQ(later.HolderPid(), static_cast<long>(getpid()));  // the lock file names it
     EXPECT_EQ(AskWhileServing(later), Answer::kShown);
     EXPECT_EQ(shown, 1);
 

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@ struct Case {
     std::vector<std::string> records;  ///< stored records, any schedule
     std::string next;                  ///< "YYYY-MM-DD HH:MM target", or "" for none
 };
+
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
 std::string Describe(const NextTask& next) {
     char text[32];
