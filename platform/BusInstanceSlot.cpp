@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 #include "platform/BusInstanceSlot.h"
 
+#include <QTimer>
+
+#include "platform/DBusRemoteControl.h"
 #include "platform/LocalInstanceSlot.h"
 #include "platform/RemoteClient.h"
 #include "platform/RemoteControl.h"
@@ -51,8 +54,34 @@ InstanceSlot::Answer BusInstanceSlot::AskToShow(std::chrono::milliseconds timeou
 }
 
 void BusInstanceSlot::Serve(std::function<void()> show) {
+    // The socket takes the requests of scripts too, for a session without a bus.
+    local_.ServeMore([this](std::string_view request) { return AnswerOnSocket(request); });
     local_.Serve(std::move(show));
     ServeBus();
+}
+
+std::optional<std::string> BusInstanceSlot::AnswerOnSocket(std::string_view request) {
+    if (!commands_) return std::nullopt;
+    if (request == "status") {
+        std::string lines;
+        for (const std::string& line : StatusLines(StatusMap(commands_->Status()))) {
+            lines += line + '\n';
+        }
+        return lines;
+    }
+    if (request == "pause") {
+        commands_->Pause();
+    } else if (request == "resume") {
+        commands_->Resume();
+    } else if (request == "quit") {
+        // Answered first: the password prompt that may come runs a loop of its own.
+        QTimer::singleShot(0, [this] {
+            if (commands_) commands_->Quit();
+        });
+    } else {
+        return std::nullopt;
+    }
+    return std::string("done\n");
 }
 
 void BusInstanceSlot::ServeBus() {

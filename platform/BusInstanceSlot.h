@@ -3,9 +3,14 @@
 #pragma once
 // The instance slot with the session bus as the way in: the lock of the local slot says which
 // process runs; a later start asks it over the session bus when it holds the bus name there,
-// and over the local socket otherwise (no session bus, or the holder not on it yet).
+// and over the local socket otherwise (no session bus, or the holder not on it yet). The
+// socket also takes scripts' requests ("pause", "resume", "quit", "status") for a session
+// without a bus.
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "platform/InstanceSlot.h"
 
@@ -35,6 +40,7 @@ public:
 
 private:
     void ServeBus();
+    [[nodiscard]] std::optional<std::string> AnswerOnSocket(std::string_view request);
 
     LocalInstanceSlot& local_;
     std::unique_ptr<RemoteClient> client_;

@@ -4,7 +4,9 @@
 // The instance slot as a locked file and a local socket in the user's runtime folder.
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/InstanceSlot.h"
 
@@ -30,6 +32,14 @@ public:
     void Rejoin() override;
     void Release() override;
 
+    /// While serving: requests other than "show" (one line each, without its newline) are
+    /// answered with what answer gives; nothing leaves the request unanswered.
+    void ServeMore(std::function<std::optional<std::string>(std::string_view)> answer);
+    /// Sends request (one line, without its newline) to the holder and gives its whole answer;
+    /// nothing when nobody took it or the answer did not come within timeout.
+    [[nodiscard]] std::optional<std::string> Ask(std::string_view request,
+                                                 std::chrono::milliseconds timeout) const;
+
     /// The process holding the lock, as it wrote itself into the lock file; 0 when unknown.
     [[nodiscard]] long HolderPid() const;
 
@@ -40,6 +50,7 @@ private:
     void WatchRequests();
     void TakeRequests();
     void AnswerRequest(int connection);
+    void AnswerMore(int connection, std::string_view line);
 
     std::string lockPath_;
     std::string socketPath_;
@@ -48,6 +59,7 @@ private:
     bool held_ = false;
     std::unique_ptr<QSocketNotifier> notifier_;
     std::function<void()> show_;
+    std::function<std::optional<std::string>(std::string_view)> more_;
 };
 
 /// The folder for the slots of this user: $XDG_RUNTIME_DIR when it is an absolute path, else

@@ -88,7 +88,7 @@ int Refuse(const QString& why) {
 int NoAnswer(RemoteClient::Answer answer) {
     std::cerr << (answer == RemoteClient::Answer::kSilent
                       ? "tocklet: the running tocklet did not answer in time\n"
-                      : "tocklet: no tocklet is running for this user on the session bus\n");
+                      : "tocklet: no tocklet is running for this user\n");
     return kExitNoAnswer;
 }
 
@@ -103,8 +103,19 @@ int Show() {
     return kExitNoAnswer;
 }
 
+// Without a session bus (or with nobody on it) the request goes to this display's socket.
+int AskOnSocket(const Request& request) {
+    const LocalInstanceSlot local(
+        InstanceFolder(), DisplayKey(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY")));
+    const std::optional<std::string> answer = local.Ask(request.option, kHandOverWait);
+    if (!answer) return NoAnswer(RemoteClient::Answer::kNoInstance);
+    if (QLatin1String(request.option) == QLatin1String("status")) std::cout << *answer;
+    return kExitAnswered;
+}
+
 int Ask(RemoteClient& client, const Request& request) {
     if (QLatin1String(request.option) == QLatin1String("show")) return Show();
+    if (client.OwnerPid() == 0) return AskOnSocket(request);
     if (QLatin1String(request.option) == QLatin1String("status")) {
         QVariantMap status;
         const auto answer = client.Status(status, kHandOverWait);

@@ -6,7 +6,8 @@
 # `--pause` greys the icon (the StatusNotifierItem's picture and tip, read over the bus) and is
 # heard as MonitoringChanged, `--resume` brings the icon back, a later start and `--show` show
 # the panel, and `--quit` ends it. Requests with nobody running start nothing and end with
-# status 1. Without a session bus a later start and `--show` reach tocklet over its socket.
+# status 1. Without a session bus a later start and every request reach tocklet over its
+# socket.
 # Usage: remote-control.sh TOCKLET TOCKLET_REG SETUP_REG APP_ID SNI_WATCHER
 set -euo pipefail
 source "$(dirname "$0")/../lib/home.sh"
@@ -133,7 +134,12 @@ wait_until panel_hidden "$app" || fail "the panel did not show and hide without 
 panel_shown_by_later_start
 request --show
 [ "$asked" = 0 ] || fail "--show without a bus ended with $asked: $(cat "$work/cli.err")"
-request --status
-[ "$asked" = 1 ] || fail "--status without a bus ended with $asked"
-running "$app" || fail "tocklet ended"
+request --pause --status
+[ "$asked" = 0 ] || fail "--pause --status without a bus ended with $asked"
+grep -qx monitoring=false "$work/cli.out" && grep -qx next-text=e2e "$work/cli.out" ||
+    fail "--status without a bus: $(cat "$work/cli.out")"
+request --quit
+[ "$asked" = 0 ] || fail "--quit without a bus ended with $asked"
+wait_until ended "$app" || fail "--quit without a bus did not end tocklet"
+echo "without a session bus the socket takes the requests"
 echo "remote control: all cases passed"
