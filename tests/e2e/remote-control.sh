@@ -31,12 +31,22 @@ watch_x_events
 start_private_bus session-bus
 export DBUS_SESSION_BUS_ADDRESS=$bus_address
 
+request --bogus
+[ "$asked" = 2 ] || fail "an unknown option ended with $asked"
+request --help
+[ "$asked" = 0 ] || fail "--help ended with $asked"
+for option in --show --pause --resume --status --quit 'Exit status'; do
+    grep -q -- "$option" "$work/cli.out" || fail "--help does not tell $option"
+done
+asked=0
+env -u DISPLAY "$TOCKLET" --version >"$work/cli.out" 2>"$work/cli.err" || asked=$?
+[ "$asked" = 0 ] && grep -q '^tocklet ' "$work/cli.out" || fail "--version without a display"
 for option in --status --pause --show --quit; do
     request "$option"
     [ "$asked" = 1 ] || fail "$option with no tocklet running ended with $asked"
 done
 [ -z "$(instances)" ] || fail "a request started tocklet: $(instances)"
-echo "requests with nobody running: status 1, nothing started"
+echo "--help, --version, an unknown option; requests with nobody running: status 1, nothing started"
 
 # A StatusNotifierItem host on the bus, so that the icon can be read there.
 "$watcher" >"$work/watcher.log" 2>&1 &
