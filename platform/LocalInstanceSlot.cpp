@@ -13,6 +13,7 @@
 #include <QSocketNotifier>
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -44,6 +45,29 @@ constexpr int kRequestWaitMs = 200;
     return ready;
 }
 
+// Everything the holder sends until it closes the connection; nothing when it sent nothing
+// in time.
+[[nodiscard]] std::optional<std::string> ReadAnswer(int fd, std::chrono::milliseconds timeout) {
+    using Steady = std::chrono::steady_clock;
+    const Steady::time_point deadline = Steady::now() + timeout;
+    std::string answer;
+    for (;;) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Steady::now());
+        if (left.count() <= 0 || PollOne(fd, POLLIN, static_cast<int>(left.count())) <= 0) {
+            return std::nullopt;
+        }
+        char chunk[512];
+        const ssize_t got = recv(fd, chunk, sizeof chunk, 0);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return std::nullopt;
+        if (got == 0) break;
+        answer.append(chunk, static_cast<std::size_t>(got));
+    }
+    if (answer.empty()) return std::nullopt;
+    return answer;
+}
+
 }  // namespace
 
 LocalInstanceSlot::LocalInstanceSlot(const std::string& folder, const std::string& display) {
@@ -67,8 +91,27 @@ bool LocalInstanceSlot::TryTake() {
     }
     lockFd_ = fd;
     held_ = true;
+    NameHolder();
     Listen();
     return true;
+}
+
+void LocalInstanceSlot::NameHolder() {
+    const std::string pid = std::to_string(getpid()) + '\n';
+    if (ftruncate(lockFd_, 0) != 0 ||
+        pwrite(lockFd_, pid.data(), pid.size(), 0) != static_cast<ssize_t>(pid.size())) {
+        // Later starts then ask over the socket only; the lock still decides.
+    }
+}
+
+long LocalInstanceSlot::HolderPid() const {
+    if (lockPath_.empty()) return 0;
+    const int fd = open(lockPath_.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return 0;
+    char text[24] = {};
+    const ssize_t got = pread(fd, text, sizeof text - 1, 0);
+    close(fd);
+    return got > 0 ? std::strtol(text, nullptr, 10) : 0;
 }
 
 bool LocalInstanceSlot::RunUnguarded(const std::string& why) {
@@ -153,10 +196,46 @@ void LocalInstanceSlot::AnswerRequest(int connection) {
     if (PollOne(connection, POLLIN, kRequestWaitMs) <= 0) return;
     char request[16];
     const ssize_t got = recv(connection, request, sizeof request, MSG_DONTWAIT);
-    if (got < 0 || std::string_view(request, static_cast<std::size_t>(got)) != kRequest) return;
+    if (got <= 0) return;
+    const std::string_view line(request, static_cast<std::size_t>(got));
+    if (line != kRequest) return AnswerMore(connection, line);
     if (!show_) return;
     show_();
     send(connection, kShown.data(), kShown.size(), MSG_NOSIGNAL);
+}
+
+void LocalInstanceSlot::AnswerMore(int connection, std::string_view line) {
+    if (!more_ || line.back() != '\n') return;
+    const std::optional<std::string> answer = more_(line.substr(0, line.size() - 1));
+    if (!answer) return;
+    for (std::size_t sent = 0; sent < answer->size();) {
+        const ssize_t n =
+            send(connection, answer->data() + sent, answer->size() - sent, MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return;
+        sent += static_cast<std::size_t>(n);
+    }
+}
+
+void LocalInstanceSlot::ServeMore(
+    std::function<std::optional<std::string>(std::string_view)> answer) {
+    more_ = std::move(answer);
+}
+
+std::optional<std::string> LocalInstanceSlot::Ask(std::string_view request,
+                                                  std::chrono::milliseconds timeout) const {
+    const auto address = SocketAddress(socketPath_);
+    if (!address) return std::nullopt;
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return std::nullopt;
+    const std::string line = std::string(request) + '\n';
+    std::optional<std::string> answer;
+    if (connect(fd, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) == 0 &&
+        send(fd, line.data(), line.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(line.size())) {
+        answer = ReadAnswer(fd, timeout);
+    }
+    close(fd);
+    return answer;
 }
 
 void LocalInstanceSlot::Leave() {
@@ -176,6 +255,7 @@ void LocalInstanceSlot::Rejoin() {
 void LocalInstanceSlot::Release() {
     Leave();
     show_ = {};
+    more_ = {};
     if (lockFd_ >= 0) {
         // The socket's name goes while the lock still says it is ours.
         unlink(socketPath_.c_str());

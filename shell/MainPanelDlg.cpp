@@ -57,7 +57,8 @@ CMainPanelDlg::CMainPanelDlg(PanelServices services, QWidget* parent)
           return std::make_unique<CShutdownWarnDlg>(
               CountdownServices{svc_.countdownTimers, svc_.sound, svc_.boxes, svc_.powerOff,
                                 [this] { return store_.WriteRunFlag(); },
-                                [this] { return OnQueryEndSession(); }},
+                                [this] { return OnQueryEndSession(); },
+                                [this](CountdownEnd how) { events_->CountdownEnded(how); }},
               this);
       }) {
     svc_.timers.SetHandler([this](int id, const TickSeconds& seconds) { OnTimer(id, seconds); });

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/RemoteControl.h"
 #include "protection/ui/ChangePasswordDlg.h"
 #include "protection/ui/ControlPanelGuard.h"
 #include "protection/ui/FirstPasswordDlg.h"
@@ -111,6 +112,8 @@ public:
     /// count), as a new instance would load it; the same list is left as it is. While the
     /// add-task or delete-task dialog is open, the look waits for it to close.
     void OnRegistryFileChanged();
+    /// Who hears of fired tasks, the countdown and monitoring switched (nobody until set).
+    void SetEvents(PanelEvents& events) { events_ = &events; }
     /// A later start of the program asked for the panel: shown and brought to the front.
     void ShowForLaterStart();
     /// Writes the settings and tells the user what could not be written.
@@ -232,6 +235,8 @@ private:
     OnDemand<CUserInfoDlg> m_userInfoDlg;
     ControlPanelGuard m_guard;
     bool m_bMonitoring = false;
+    SilentEvents silentEvents_;
+    PanelEvents* events_ = &silentEvents_;
     std::tm m_tmNow{};
     std::string m_strTitleTime;
     std::string m_strBanner;

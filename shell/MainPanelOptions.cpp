@@ -3,6 +3,7 @@
 // The panel's check boxes for the hourly chime and for monitoring, and their menu commands.
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <utility>
 
 #include "clock/Chime.h"
 #include "controls/DialogBuilder.h"
@@ -39,14 +40,16 @@ void CMainPanelDlg::OnChimeSoundCheck() {
 void CMainPanelDlg::OnChimeTextCheck() { m_settings.m_bChimeText = IsChecked(this, kIdChimeText); }
 
 void CMainPanelDlg::OnMonitoringCheck() {
-    m_bMonitoring = IsChecked(this, kIdMonitoring);
+    const bool was = std::exchange(m_bMonitoring, IsChecked(this, kIdMonitoring));
     UpdateTrayIcon();
+    if (m_bMonitoring != was) events_->MonitoringChanged(m_bMonitoring);
 }
 
 void CMainPanelDlg::SetMonitoring(bool on) {
-    m_bMonitoring = on;
+    const bool was = std::exchange(m_bMonitoring, on);
     ControlAs<QCheckBox>(this, kIdMonitoring)->setChecked(on);
     UpdateTrayIcon();
+    if (on != was) events_->MonitoringChanged(on);
 }
 
 }  // namespace tocklet

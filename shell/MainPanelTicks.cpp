@@ -13,6 +13,7 @@
 #include "platform/Sound.h"
 #include "platform/Timers.h"
 #include "shell/MainPanelDlg.h"
+#include "shell/PanelRemote.h"
 #include "store/Text.h"
 #include "tasks/ProgramPath.h"
 #include "tasks/TaskDue.h"
@@ -101,7 +102,11 @@ void CMainPanelDlg::CheckHourlyChime() {
 void CMainPanelDlg::CheckTasks() {
     // One time sample for the whole check, however long the pop-ups stay open.
     const std::tm now = svc_.clock.LocalTime(svc_.clock.Now());
-    for (const DueTask& due : DueTasks(m_tasks.Tables().View(), now)) RunTask(due.record);
+    for (const DueTask& due : DueTasks(m_tasks.Tables().View(), now)) {
+        events_->TaskFired(TaskMinuteText(now), TaskKindWord(due.record),
+                           std::string(due.record.Target()));
+        RunTask(due.record);
+    }
 }
 
 void CMainPanelDlg::RunTask(const TaskRecord& task) {

@@ -13,6 +13,8 @@
 #include "store/ConfigDir.h"
 #include "store/HiveRegistry.h"
 #include "store/IniProfile.h"
+#include "platform/BusInstanceSlot.h"
+#include "platform/DBusRemoteControl.h"
 #include "platform/FileWatch.h"
 #include "platform/InstanceClaim.h"
 #include "platform/InstanceSlot.h"
@@ -31,6 +33,7 @@
 #include "platform/XdgDefaultApps.h"
 #include "resources/Images.h"
 #include "shell/MainPanelDlg.h"
+#include "shell/PanelRemote.h"
 #include "shell/RegistryMessages.h"
 
 namespace tocklet {
@@ -62,12 +65,16 @@ bool CTockletApp::InitInstance() {
     LogindPowerOff powerOff;
     QtTimers countdownTimers(clock);
     X11WindowChanges windowChanges;
+    DBusRemoteControl control;
 
     {
         CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound, launcher,
                                           self, tray, autostart, shell, windows, clockTimers,
                                           defaultApps, powerOff, countdownTimers,
                                           windowChanges});
+        panel.SetEvents(control);
+        PanelRemote remote(panel, clock);
+        instance_.Publish(control, remote);
         instance_.Serve([&panel] { panel.ShowForLaterStart(); });
         // Tasks added or deleted outside (tocklet-reg, an import) are watched without a restart.
         FileWatch registryWatch(registry.Path(), [&panel] { panel.OnRegistryFileChanged(); });
@@ -82,6 +89,7 @@ bool CTockletApp::InitInstance() {
         }
         // Ending: a later start waits for the slot instead of asking this panel.
         instance_.Leave();
+        instance_.Unpublish();
         panel.RemoveTrayIcon();
     }
     return false;

@@ -6,12 +6,13 @@
 
 namespace tocklet {
 
-class InstanceSlot;
+class BusInstanceSlot;
 
 class CTockletApp {
 public:
-    /// instance: the slot of this user and display, held by this process.
-    explicit CTockletApp(InstanceSlot& instance) : instance_(instance) {}
+    /// instance: the slot of this user and display, held by this process; scripts reach the
+    /// panel through it too.
+    explicit CTockletApp(BusInstanceSlot& instance) : instance_(instance) {}
     CTockletApp(const CTockletApp&) = delete;
     CTockletApp& operator=(const CTockletApp&) = delete;
 
@@ -20,7 +21,7 @@ public:
     bool InitInstance();
 
 private:
-    InstanceSlot& instance_;
+    BusInstanceSlot& instance_;
 };
 
 }  // namespace tocklet

@@ -12,10 +12,12 @@
 #include "store/ConfigDir.h"
 #include "platform/DataDirs.h"
 #include "platform/FirstRunHive.h"
+#include "platform/BusInstanceSlot.h"
 #include "platform/InstanceClaim.h"
 #include "platform/LocalInstanceSlot.h"
 #include "platform/QtPlatformChoice.h"
 #include "settings/ReleaseInfo.h"
+#include "shell/CommandLine.h"
 #include "shell/TockletApp.h"
 
 namespace {
@@ -32,11 +34,14 @@ int main(int argc, char** argv) {
         std::cout << tocklet::VersionText("tocklet");
         return 0;
     }
+    // The options speak to the running instance, or say what the program is; none starts it.
+    if (const auto status = tocklet::RunCommandLine(argc, argv)) return *status;
     // One instance per user and display: a later start shows the running one's panel and
     // ends, before it connects to the display or the session manager.
-    tocklet::LocalInstanceSlot instance(
+    tocklet::LocalInstanceSlot local(
         tocklet::InstanceFolder(),
         tocklet::DisplayKey(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY")));
+    tocklet::BusInstanceSlot instance(local);
     if (const auto claim = tocklet::ClaimInstance(instance, tocklet::kHandOverWait);
         claim != tocklet::Claim::kTaken) {
         const std::string_view message = tocklet::ClaimMessage(claim);

@@ -5,6 +5,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <array>
+#include <utility>
 
 #include "controls/DialogBuilder.h"
 #include "controls/TintedStatic.h"
@@ -65,6 +66,7 @@ void CShutdownWarnDlg::OnInitDialog() {
     heading_->SetFontSpec(1, 28, 0);
     for (CTintedStatic* line : lines_) line->SetTextColor(Rgb(0, 0, 255));
     m_nTicks = 0;
+    nowPressed_ = ended_ = false;
     bar_->setRange(0, kCountdownTicks);
     bar_->setValue(0);
     cancel_->setFocus();
@@ -80,6 +82,8 @@ void CShutdownWarnDlg::OnTimer(int id) {
 
 void CShutdownWarnDlg::Finish() {
     svc_.timers.Kill(kCountdownTimer);
+    ended_ = true;
+    svc_.ended(nowPressed_ ? CountdownEnd::kNow : CountdownEnd::kExpired);
     ShowNotices(svc_.boxes, RunFlagMessages(svc_.writeRunFlag()));
     // The desktop would ask whether the session may end; with protection on that is the
     // password prompt, and a refusal leaves the full bar standing and the computer running.
@@ -91,13 +95,17 @@ void CShutdownWarnDlg::OnCancel() {
     done(kIdOk);
 }
 
-void CShutdownWarnDlg::OnShutdownNow() { m_nTicks = kCountdownTicks - 1; }
+void CShutdownWarnDlg::OnShutdownNow() {
+    m_nTicks = kCountdownTicks - 1;
+    nowPressed_ = true;
+}
 
 void CShutdownWarnDlg::reject() { done(kIdCancel); }
 
 void CShutdownWarnDlg::done(int result) {
     // The timer ends with the window, however it closes.
     svc_.timers.Kill(kCountdownTimer);
+    if (!std::exchange(ended_, true)) svc_.ended(CountdownEnd::kCancelled);
     QDialog::done(result);
 }
 

@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 
+#include "platform/RemoteControl.h"
 #include "resources/ShutdownWarnIds.h"
 #include "settings/SettingsTable.h"
 
@@ -39,6 +40,9 @@ struct CountdownServices {
     std::function<SettingsReport()> writeRunFlag;  ///< "Config" "run" = "0"
     /// May the session end now? False keeps the computer running (the password refused).
     std::function<bool()> maySessionEnd;
+    /// Told once per opening how the countdown ended: as it runs out or "立即关闭" makes it,
+    /// or when it closes before that.
+    std::function<void(CountdownEnd)> ended = [](CountdownEnd) {};
 };
 
 class CShutdownWarnDlg : public QDialog {
@@ -71,6 +75,8 @@ private:
 
     CountdownServices svc_;
     int m_nTicks = 0;
+    bool nowPressed_ = false;  ///< "立即关闭" in this opening
+    bool ended_ = false;       ///< its end told in this opening
     CTintedStatic* heading_ = nullptr;
     std::array<CTintedStatic*, 3> lines_{};
     QProgressBar* bar_ = nullptr;

@@ -15,6 +15,7 @@ private_home "$work/home"
 expected="bin/tocklet
 bin/tocklet-reg
 share/applications/$app_id.desktop
+share/dbus-1/interfaces/$app_id.xml
 share/icons/hicolor/128x128/apps/tocklet.png
 share/icons/hicolor/16x16/apps/tocklet.png
 share/icons/hicolor/22x22/apps/tocklet.png
@@ -49,6 +50,8 @@ desktop-file-validate "$desktop" || fail "desktop-file-validate"
     "$desktop")" = 5 ] || fail "desktop entry fields"
 appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" ||
     fail "appstreamcli validate"
+grep -q "<interface name=\"$app_id\">" "$prefix/share/dbus-1/interfaces/$app_id.xml" ||
+    fail "the session bus interface is not named $app_id"
 grep -q '<screenshot type="default">' "$prefix/share/metainfo/$app_id.metainfo.xml" ||
     fail "no screenshot in the metainfo"
 
