@@ -14,13 +14,8 @@ foreach(target ${TARGETS})
     file(COPY ${files} DESTINATION ${WORK_DIR}/${folder})
 endforeach()
 
-function(run_check out_result out_text)
-    execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${WORK_DIR} -DGRAPH=${GRAPH}
-        -P ${CMAKE_CURRENT_LIST_DIR}/CheckLayers.cmake
-        RESULT_VARIABLE result OUTPUT_VARIABLE text ERROR_VARIABLE text)
-    set(${out_result} ${result} PARENT_SCOPE)
-    set(${out_text} "${text}" PARENT_SCOPE)
-endfunction()
+set(CHECK_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/CheckLayers.cmake)
+set(CHECK_ARGS -DGRAPH=${GRAPH})
 include(${CMAKE_CURRENT_LIST_DIR}/PlantedFaults.cmake)
 
 # The check passes on the copy as it is...

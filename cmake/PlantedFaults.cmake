@@ -1,8 +1,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The tocklet developers
 # Shared by the scripts that prove a source check catches what it is for. The including script
-# sets WORK_DIR (a scratch copy of the tree) and defines run_check(result text), which runs the
-# check on that copy.
+# sets WORK_DIR (a scratch copy of the tree), CHECK_SCRIPT (the check) and CHECK_ARGS (its -D
+# arguments besides SOURCE_DIR).
+
+# Runs the check on the copy.
+function(run_check out_result out_text)
+    execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${WORK_DIR} ${CHECK_ARGS}
+        -P ${CHECK_SCRIPT}
+        RESULT_VARIABLE result OUTPUT_VARIABLE text ERROR_VARIABLE text)
+    set(${out_result} ${result} PARENT_SCOPE)
+    set(${out_text} "${text}" PARENT_SCOPE)
+endfunction()
 
 # The copy must pass as it is, or a planted fault proves nothing.
 function(expect_clean)

@@ -32,6 +32,18 @@ struct Result {
     std::string err;
 };
 
+// In a forked child: becomes the tool with args and env, or ends with 127.
+[[noreturn]] void Exec(std::vector<std::string>& args, std::vector<std::string>& env) {
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::vector<char*> envp;
+    for (auto& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    ::execve(argv[0], argv.data(), envp.data());
+    _exit(127);
+}
+
 class TockletRegTool : public ::testing::Test {
 protected:
     // Runs the tool with XDG_CONFIG_HOME pointing at config (the test's folder by default).
@@ -52,14 +64,7 @@ protected:
             int err = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             ::dup2(out, 1);
             ::dup2(err, 2);
-            std::vector<char*> argv;
-            for (auto& a : args) argv.push_back(a.data());
-            argv.push_back(nullptr);
-            std::vector<char*> envp;
-            for (auto& e : env) envp.push_back(e.data());
-            envp.push_back(nullptr);
-            ::execve(argv[0], argv.data(), envp.data());
-            _exit(127);
+            Exec(args, env);
         }
         Result r;
         int status = 0;
@@ -79,14 +84,7 @@ protected:
         int master = -1;
         pid_t child = ::forkpty(&master, nullptr, nullptr, nullptr);
         if (child == 0) {
-            std::vector<char*> argv;
-            for (auto& a : args) argv.push_back(a.data());
-            argv.push_back(nullptr);
-            std::vector<char*> envp;
-            for (auto& e : env) envp.push_back(e.data());
-            envp.push_back(nullptr);
-            ::execve(argv[0], argv.data(), envp.data());
-            _exit(127);
+            Exec(args, env);
         }
         Result r;
         if (child < 0) return r;
