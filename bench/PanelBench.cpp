@@ -45,7 +45,7 @@ PanelBench::PanelBench(const StoredState& state, WatchedTimers::Watcher watcher)
 int PanelBench::Run(const std::function<void(CMainPanelDlg&)>& started) {
     CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound, launcher,
                                       self, tray, autostart, shell, windows, clockTimers,
-                                      defaultApps, powerOff, countdownTimers});
+                                      defaultApps, powerOff, countdownTimers, clockSet, sleep});
     QTimer::singleShot(0, &panel, [&] { started(panel); });
     return panel.DoModal();
 }

@@ -26,7 +26,9 @@
 #include "fakes/FakeTopLevelWindows.h"
 #include "fakes/FakeTrayIcon.h"
 #include "platform/Clock.h"
+#include "platform/LogindSleepWatch.h"
 #include "platform/QtTimers.h"
+#include "platform/RealtimeSetWatch.h"
 #include "shell/MainPanelDlg.h"
 
 namespace tocklet::bench {
@@ -85,6 +87,8 @@ struct PanelBench {
     testing::FakeDefaultApps defaultApps;
     testing::FakePowerOff powerOff;
     QtTimers countdownTimers{clock};
+    RealtimeSetWatch clockSet;
+    LogindSleepWatch sleep;
 
     PanelBench(const StoredState& state, WatchedTimers::Watcher watcher);
 

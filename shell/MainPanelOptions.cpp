@@ -39,11 +39,15 @@ void CMainPanelDlg::OnChimeSoundCheck() {
 void CMainPanelDlg::OnChimeTextCheck() { m_settings.m_bChimeText = IsChecked(this, kIdChimeText); }
 
 void CMainPanelDlg::OnMonitoringCheck() {
-    m_bMonitoring = IsChecked(this, kIdMonitoring);
+    const bool on = IsChecked(this, kIdMonitoring);
+    if (on && !m_bMonitoring) m_checkLog.Forget();
+    m_bMonitoring = on;
     UpdateTrayIcon();
 }
 
 void CMainPanelDlg::SetMonitoring(bool on) {
+    // Minutes of a pause are not missed ones: nothing before the resume is shown late.
+    if (on && !m_bMonitoring) m_checkLog.Forget();
     m_bMonitoring = on;
     ControlAs<QCheckBox>(this, kIdMonitoring)->setChecked(on);
     UpdateTrayIcon();

@@ -20,6 +20,7 @@ class ShellOpen;
 class TopLevelWindows;
 class DefaultApps;
 class PowerOff;
+class ClockWatch;
 
 struct PanelServices {
     Registry& registry;
@@ -38,6 +39,8 @@ struct PanelServices {
     DefaultApps& defaultApps;
     PowerOff& powerOff;
     Timers& countdownTimers;  ///< the power-off countdown's own timers
+    ClockWatch& clockSet;     ///< the wall clock being set
+    ClockWatch& sleep;        ///< the machine waking from sleep
 };
 
 }  // namespace tocklet

@@ -10,26 +10,28 @@
 #include "platform/Autostart.h"
 #include "platform/CanberraSound.h"
 #include "platform/Clock.h"
-#include "store/ConfigDir.h"
-#include "store/HiveRegistry.h"
-#include "store/IniProfile.h"
 #include "platform/InstanceClaim.h"
 #include "platform/InstanceSlot.h"
 #include "platform/LogindPowerOff.h"
+#include "platform/LogindSleepWatch.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtSessionEnd.h"
 #include "platform/QtShellOpen.h"
 #include "platform/QtTimers.h"
 #include "platform/QtTrayIcon.h"
+#include "platform/RealtimeSetWatch.h"
 #include "platform/SelfLauncher.h"
 #include "platform/SessionManagerErrors.h"
-#include "store/Text.h"
 #include "platform/X11TopLevelWindows.h"
 #include "platform/XdgDefaultApps.h"
 #include "resources/Images.h"
 #include "shell/MainPanelDlg.h"
 #include "shell/RegistryMessages.h"
+#include "store/ConfigDir.h"
+#include "store/HiveRegistry.h"
+#include "store/IniProfile.h"
+#include "store/Text.h"
 
 namespace tocklet {
 
@@ -59,12 +61,13 @@ bool CTockletApp::InitInstance() {
     XdgDefaultApps defaultApps;
     LogindPowerOff powerOff;
     QtTimers countdownTimers(clock);
+    RealtimeSetWatch clockSet;
+    LogindSleepWatch sleep;
 
     {
         CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound, launcher,
-                                          self, tray, autostart, shell, windows,
-                                          clockTimers, defaultApps, powerOff,
-                                          countdownTimers});
+                                          self, tray, autostart, shell, windows, clockTimers,
+                                          defaultApps, powerOff, countdownTimers, clockSet, sleep});
         instance_.Serve([&panel] { panel.ShowForLaterStart(); });
         // The desktop asks before it ends the session: behind the password while protection
         // is on.

@@ -17,6 +17,7 @@
 #include "controls/DialogBuilder.h"
 #include "fakes/FakeAutostart.h"
 #include "fakes/FakeClock.h"
+#include "fakes/FakeClockWatch.h"
 #include "fakes/FakeDefaultApps.h"
 #include "fakes/FakeLaunchers.h"
 #include "fakes/FakeMessageBoxes.h"
@@ -29,8 +30,8 @@
 #include "fakes/FakeTopLevelWindows.h"
 #include "fakes/FakeTrayIcon.h"
 #include "platform/QtText.h"
-#include "store/Text.h"
 #include "shell/MainPanelDlg.h"
+#include "store/Text.h"
 #include "tasks/ui/ReminderDlg.h"
 
 namespace tocklet::testing {
@@ -64,6 +65,8 @@ struct PanelHarness {
     FakeDefaultApps defaultApps;
     FakePowerOff powerOff;
     FakeTimers countdownTimers;
+    FakeClockWatch clockSet;
+    FakeClockWatch sleep;
     std::unique_ptr<CMainPanelDlg> panel;
 
     PanelHarness() {
@@ -89,7 +92,7 @@ struct PanelHarness {
     CMainPanelDlg& Build() {
         panel = std::make_unique<CMainPanelDlg>(PanelServices{
             registry, profile, boxes, clock, timers, sound, launcher, self, tray, autostart, shell,
-            *desktop, clockTimers, defaultApps, powerOff, countdownTimers});
+            *desktop, clockTimers, defaultApps, powerOff, countdownTimers, clockSet, sleep});
         return *panel;
     }
 
