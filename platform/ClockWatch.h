@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
 // News about the wall clock that timers on it cannot see by themselves: the clock was set
-// (by hand, by NTP), or the machine woke from sleep. Each backend reports one of them.
+// (by hand, by NTP), or the machine goes to sleep or wakes from it. Each backend reports one of
+// them.
 
 #include <functional>
 
@@ -10,7 +11,7 @@ namespace tocklet {
 
 class ClockWatch {
 public:
-    enum class Change { Set, Resumed };
+    enum class Change { Set, Sleeping, Resumed };
     using Handler = std::function<void(Change)>;
 
     ClockWatch() = default;

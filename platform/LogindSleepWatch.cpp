@@ -18,9 +18,8 @@ void LogindSleepWatch::Watch(Handler handler) {
 }
 
 void LogindSleepWatch::OnPrepareForSleep(bool start) {
-    if (start) return;  // going to sleep: nothing is due then
     Handler handler = handler_;
-    if (handler) handler(Change::Resumed);
+    if (handler) handler(start ? Change::Sleeping : Change::Resumed);
 }
 
 }  // namespace tocklet

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 #pragma once
-// The machine waking from sleep, as systemd-logind announces it: PrepareForSleep(false) of
+// The machine going to sleep and waking, as systemd-logind announces it: PrepareForSleep(b) of
 // org.freedesktop.login1.Manager on the system bus (DBUS_SYSTEM_BUS_ADDRESS when set). With
 // no system bus it stays silent; the timers then notice at their next wake-up.
 

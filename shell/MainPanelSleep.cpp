@@ -60,15 +60,19 @@ void CMainPanelDlg::ScheduleSecondTicks() {
 }
 
 void CMainPanelDlg::OnClockChange(ClockWatch::Change change) {
+    const std::int64_t now =
+        std::chrono::floor<std::chrono::seconds>(svc_.clock.Now()).time_since_epoch().count();
     if (change == ClockWatch::Change::Set) {
         svc_.timers.ClockSet();
+        return;
+    }
+    if (change == ClockWatch::Change::Sleeping) {
+        if (m_bMonitoring) m_checkLog.Sleeping(now);
         return;
     }
     // The seconds and minutes that passed asleep are not served late: no program, no chime
     // and no power-off then. Only the message reminders of those minutes are shown now.
     svc_.timers.Resumed();
-    const std::int64_t now =
-        std::chrono::floor<std::chrono::seconds>(svc_.clock.Now()).time_since_epoch().count();
     m_nextSecond = std::max(m_nextSecond, now + 1);
     ScheduleSecondTicks();
     if (!m_bMonitoring) return;

@@ -34,6 +34,10 @@ TaskCheckLog::TaskCheckLog(LocalTimeOf local, std::int64_t catchUpSeconds)
 
 void TaskCheckLog::Forget() { checked_ = false; }
 
+void TaskCheckLog::Sleeping(std::int64_t nowSecond) {
+    if (!checked_) Remember(nowSecond, LocalMinuteNumber(local_(nowSecond)));
+}
+
 void TaskCheckLog::Remember(std::int64_t nowSecond, std::int64_t localMinute) {
     lastSecond_ = nowSecond;
     highestMinute_ = localMinute;

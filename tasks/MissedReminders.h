@@ -52,6 +52,11 @@ public:
     [[nodiscard]] std::vector<LateReminder> Resumed(const TaskTables& tables,
                                                     std::int64_t nowSecond);
 
+    /// The machine goes to sleep at nowSecond. Before the first check, the minutes up to now
+    /// count as examined (a task due in the first minutes after start does not fire), so
+    /// that the resume knows where the sleep began.
+    void Sleeping(std::int64_t nowSecond);
+
     /// Forgets the past: the next check looks back no further than itself (monitoring
     /// paused and resumed).
     void Forget();

@@ -107,6 +107,18 @@ TEST(PanelSleep, AfterAResumeOnlyTheMissedMessagesShowEachWithItsDueTime) {
     EXPECT_TRUE(panel.IsMonitoring());
 }
 
+TEST(PanelSleep, ASleepBeforeTheFirstCheckCountsFromItsStart) {
+    PanelHarness h;
+    h.StoreTasks({"1110,29_|start-up minute", "1111,0_|missed"});
+    h.Start();
+    h.clock.SetLocal(2026, 12, 7, 10, 29, 10);
+    h.sleep.Emit(ClockWatch::Change::Sleeping);
+    h.clock.SetLocal(2026, 12, 7, 12, 29, 40);
+    LateWatcher watcher;
+    h.sleep.Emit(ClockWatch::Change::Resumed);
+    EXPECT_EQ(watcher.lines, (std::vector<std::string>{"missed"}));
+}
+
 TEST(PanelSleep, ClockSetBackDoesNotFireAMinuteTwiceAndWakesTheTimers) {
     PanelHarness h;
     h.StoreTasks({"1110,30_|once"});
