@@ -65,9 +65,6 @@ CMainPanelDlg::CMainPanelDlg(PanelServices services, QWidget* parent)
               this);
       }) {
     svc_.timers.SetHandler([this](int id, const TickSeconds& seconds) { OnTimer(id, seconds); });
-    auto onChange = [this](ClockWatch::Change change) { OnClockChange(change); };
-    svc_.clockSet.Watch(onChange);
-    svc_.sleep.Watch(onChange);
 }
 
 CMainPanelDlg::~CMainPanelDlg() {
@@ -158,6 +155,10 @@ void CMainPanelDlg::OnCreate() {
     svc_.timers.Set(kTimerSecond, kSecondMs);
     svc_.timers.Set(kTimerHide, kHideMs);
     svc_.timers.Set(kTimerAlign, kSecondMs);
+    // Only second 0 matters to the align timer: it sleeps until the next one.
+    const std::int64_t after = m_nextSecond;
+    const std::tm at = svc_.clock.LocalTime(FromEpochSeconds(after));
+    svc_.timers.SleepUntil(kTimerAlign, after + (60 - at.tm_sec) % 60);
 }
 
 void CMainPanelDlg::SaveSettings() {

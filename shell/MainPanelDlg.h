@@ -100,6 +100,8 @@ public:
     /// The wall clock was set, or the machine woke: the timers look at the clock again, and
     /// after a sleep the message reminders it took are shown.
     void OnClockChange(ClockWatch::Change change);
+    /// Starts hearing of clock sets and resumes, once the start-up is done.
+    void WatchClock();
 
     void OnChimeCheck();
     void OnToggleChime();

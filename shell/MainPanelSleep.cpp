@@ -59,6 +59,15 @@ void CMainPanelDlg::ScheduleSecondTicks() {
     svc_.timers.SleepUntil(kTimerSecond, next.value_or(from + kLongestSleepSeconds));
 }
 
+void CMainPanelDlg::WatchClock() {
+    const std::int64_t now =
+        std::chrono::floor<std::chrono::seconds>(svc_.clock.Now()).time_since_epoch().count();
+    m_checkLog.Started(now);
+    auto onChange = [this](ClockWatch::Change change) { OnClockChange(change); };
+    svc_.clockSet.Watch(onChange);
+    svc_.sleep.Watch(onChange);
+}
+
 void CMainPanelDlg::OnClockChange(ClockWatch::Change change) {
     const std::int64_t now =
         std::chrono::floor<std::chrono::seconds>(svc_.clock.Now()).time_since_epoch().count();
@@ -66,10 +75,9 @@ void CMainPanelDlg::OnClockChange(ClockWatch::Change change) {
         svc_.timers.ClockSet();
         return;
     }
-    if (change == ClockWatch::Change::Sleeping) {
-        if (m_bMonitoring) m_checkLog.Sleeping(now);
-        return;
-    }
+    // Going to sleep needs nothing: the resume finds what the sleep took from the minute
+    // checks, or from the start before the first of them.
+    if (change == ClockWatch::Change::Sleeping) return;
     // The seconds and minutes that passed asleep are not served late: no program, no chime
     // and no power-off then. Only the message reminders of those minutes are shown now.
     svc_.timers.Resumed();

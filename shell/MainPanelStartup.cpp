@@ -55,6 +55,7 @@ void CMainPanelDlg::OnInitDialog() {
     UpdateStatics();
     SetUpToolbar();
     if (m_settings.m_bUsePassword) m_guard.SayIfBlind();
+    WatchClock();
 }
 
 void CMainPanelDlg::ReadStoredSettings() {

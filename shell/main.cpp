@@ -9,7 +9,6 @@
 #include <memory>
 #include <string_view>
 
-#include "store/ConfigDir.h"
 #include "platform/DataDirs.h"
 #include "platform/FirstRunHive.h"
 #include "platform/InstanceClaim.h"
@@ -17,6 +16,7 @@
 #include "platform/QtPlatformChoice.h"
 #include "settings/ReleaseInfo.h"
 #include "shell/TockletApp.h"
+#include "store/ConfigDir.h"
 
 namespace {
 

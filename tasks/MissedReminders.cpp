@@ -34,8 +34,9 @@ TaskCheckLog::TaskCheckLog(LocalTimeOf local, std::int64_t catchUpSeconds)
 
 void TaskCheckLog::Forget() { checked_ = false; }
 
-void TaskCheckLog::Sleeping(std::int64_t nowSecond) {
-    if (!checked_) Remember(nowSecond, LocalMinuteNumber(local_(nowSecond)));
+void TaskCheckLog::Started(std::int64_t nowSecond) {
+    started_ = true;
+    startSecond_ = nowSecond;
 }
 
 void TaskCheckLog::Remember(std::int64_t nowSecond, std::int64_t localMinute) {
@@ -64,6 +65,9 @@ MinuteCheck TaskCheckLog::Check(const TaskTables& tables, std::int64_t nowSecond
 
 std::vector<LateReminder> TaskCheckLog::Resumed(const TaskTables& tables, std::int64_t nowSecond) {
     const std::int64_t minute = LocalMinuteNumber(local_(nowSecond));
+    if (!checked_ && started_) {
+        Remember(startSecond_, LocalMinuteNumber(local_(startSecond_)) + 1);
+    }
     if (!checked_ || minute < highestMinute_ - kRepeatMinutes) {
         Remember(nowSecond, minute);
         return {};

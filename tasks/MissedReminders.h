@@ -52,10 +52,10 @@ public:
     [[nodiscard]] std::vector<LateReminder> Resumed(const TaskTables& tables,
                                                     std::int64_t nowSecond);
 
-    /// The machine goes to sleep at nowSecond. Before the first check, the minutes up to now
-    /// count as examined (a task due in the first minutes after start does not fire), so
-    /// that the resume knows where the sleep began.
-    void Sleeping(std::int64_t nowSecond);
+    /// The program started at nowSecond: a resume before the first check counts its missed
+    /// minutes from the one after the next whole minute, the first a check examines (a task
+    /// due in the first minute or two after the start does not fire).
+    void Started(std::int64_t nowSecond);
 
     /// Forgets the past: the next check looks back no further than itself (monitoring
     /// paused and resumed).
@@ -70,6 +70,8 @@ private:
     LocalTimeOf local_;
     std::int64_t catchUpSeconds_;
     bool checked_ = false;
+    bool started_ = false;
+    std::int64_t startSecond_ = 0;
     std::int64_t lastSecond_ = 0;     ///< when the last check ran
     std::int64_t highestMinute_ = 0;  ///< latest local minute examined (local fields as UTC)
 };

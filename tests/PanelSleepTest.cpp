@@ -107,11 +107,10 @@ TEST(PanelSleep, AfterAResumeOnlyTheMissedMessagesShowEachWithItsDueTime) {
     EXPECT_TRUE(panel.IsMonitoring());
 }
 
-TEST(PanelSleep, ASleepBeforeTheFirstCheckCountsFromItsStart) {
+TEST(PanelSleep, ASleepBeforeTheFirstCheckCountsFromTheStart) {
     PanelHarness h;
     h.StoreTasks({"1110,29_|start-up minute", "1111,0_|missed"});
     h.Start();
-    h.clock.SetLocal(2026, 12, 7, 10, 29, 10);
     h.sleep.Emit(ClockWatch::Change::Sleeping);
     h.clock.SetLocal(2026, 12, 7, 12, 29, 40);
     LateWatcher watcher;
