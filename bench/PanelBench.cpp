@@ -40,6 +40,7 @@ PanelBench::PanelBench(const StoredState& state, WatchedTimers::Watcher watcher)
         registry.Put(kProgramKey, std::to_string(i + 1), Stored(state.tasks[i], 100));
     }
     registry.Put(kProgramKey, "happen", Stored(std::to_string(state.tasks.size()), 3));
+    if (state.clockShown) profile.Put("option", "clock", "1");
 }
 
 int PanelBench::Run(const std::function<void(CMainPanelDlg&)>& started) {
