@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 
 namespace tocklet {
 
@@ -34,9 +35,11 @@ void RealtimeSetWatch::Watch(Handler handler) {
 }
 
 void RealtimeSetWatch::Arm() {
-    // Never expires (the year 2100 and on); only a set of the clock ends it.
+    // Expires only a century from now: only a set of the clock ends it.
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
     itimerspec far{};
-    far.it_value.tv_sec = static_cast<time_t>(4'102'444'800);
+    far.it_value.tv_sec = now.tv_sec + static_cast<time_t>(100) * 365 * 24 * 3600;
     if (::timerfd_settime(fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &far, nullptr) != 0) {
         std::fprintf(stderr, "tocklet: clock changes go unseen: %s\n", std::strerror(errno));
     }
@@ -47,8 +50,9 @@ void RealtimeSetWatch::OnReadable() {
     const ssize_t got = ::read(fd_, &expirations, sizeof expirations);
     if (got < 0 && errno == EAGAIN) return;
     // ECANCELED: the clock was set. The timer stays cancelled until it is armed again.
+    const bool set = got < 0 && errno == ECANCELED;
     Arm();
-    if (got < 0 && errno != ECANCELED) return;
+    if (!set) return;
     Handler handler = handler_;
     if (handler) handler(Change::Set);
 }
