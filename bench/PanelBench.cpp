@@ -40,12 +40,14 @@ PanelBench::PanelBench(const StoredState& state, WatchedTimers::Watcher watcher)
         registry.Put(kProgramKey, std::to_string(i + 1), Stored(state.tasks[i], 100));
     }
     registry.Put(kProgramKey, "happen", Stored(std::to_string(state.tasks.size()), 3));
+    if (state.clockShown) profile.Put("option", "clock", "1");
 }
 
 int PanelBench::Run(const std::function<void(CMainPanelDlg&)>& started) {
     CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound, launcher,
                                       self, tray, autostart, shell, windows, clockTimers,
-                                      defaultApps, powerOff, countdownTimers, windowChanges});
+                                      defaultApps, powerOff, countdownTimers, windowChanges, clockSet,
+                                      sleep});
     QTimer::singleShot(0, &panel, [&] { started(panel); });
     return panel.DoModal();
 }

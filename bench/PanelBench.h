@@ -27,7 +27,9 @@
 #include "fakes/FakeTrayIcon.h"
 #include "fakes/FakeWindowChanges.h"
 #include "platform/Clock.h"
+#include "platform/LogindSleepWatch.h"
 #include "platform/QtTimers.h"
+#include "platform/RealtimeSetWatch.h"
 #include "shell/MainPanelDlg.h"
 
 namespace tocklet::bench {
@@ -53,6 +55,11 @@ public:
     }
     void Set(int id, int intervalMs) override { inner_.Set(id, intervalMs); }
     void Kill(int id) override { inner_.Kill(id); }
+    void SleepUntil(int id, std::int64_t epochSecond) override {
+        inner_.SleepUntil(id, epochSecond);
+    }
+    void ClockSet() override { inner_.ClockSet(); }
+    void Resumed() override { inner_.Resumed(); }
 
 private:
     const Clock& clock_;
@@ -66,6 +73,8 @@ struct StoredState {
     bool chime = false;              ///< hourly chime with sound and message
     /// The preset power-off time: one the run does not reach (an empty one means midnight).
     std::string shutdownTime = "12:0:0";
+    /// The floating clock shown from the start: the one-second tick then runs every second.
+    bool clockShown = false;
 };
 
 /// A panel on the system clock and real timers; every other service records.
@@ -87,6 +96,8 @@ struct PanelBench {
     testing::FakePowerOff powerOff;
     QtTimers countdownTimers{clock};
     testing::FakeWindowChanges windowChanges;
+    RealtimeSetWatch clockSet;
+    LogindSleepWatch sleep;
 
     PanelBench(const StoredState& state, WatchedTimers::Watcher watcher);
 

@@ -19,8 +19,8 @@
 #include "bench/PanelBench.h"
 #include "clock/Chime.h"
 #include "controls/DialogBuilder.h"
-#include "tasks/ui/ReminderDlg.h"
 #include "tasks/TaskRecord.h"
+#include "tasks/ui/ReminderDlg.h"
 
 using namespace tocklet;
 

@@ -24,7 +24,9 @@ int main(int argc, char** argv) {
     std::vector<std::int64_t> offsets;  // ms after the latest second each tick covers
     std::map<std::int64_t, int> delivered;
     long ticks = 0, caughtUp = 0;
-    bench::PanelBench bench({{"1110,30_|meeting", "0322,0_6|/usr/bin/true"}, true},
+    // The floating clock shown: the one-second tick runs every second rather than sleeping
+    // until the next full hour.
+    bench::PanelBench bench({{"1110,30_|meeting", "0322,0_6|/usr/bin/true"}, true, "12:0:0", true},
                             [&](std::int64_t nowMs, const TickSeconds& s) {
                                 ++ticks;
                                 if (s.count == 0) return;

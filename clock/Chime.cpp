@@ -25,4 +25,19 @@ ChimeDecision ChimeActions(bool chimeOn, bool chimeSound, bool chimeText, const 
     return {chimeSound, chimeText};
 }
 
+std::optional<std::int64_t> NextChimeSecond(bool chimeOn, bool chimeSound, bool chimeText,
+                                            std::int64_t fromSecond, std::int64_t horizonSeconds,
+                                            const LocalTimeOf& local) {
+    if (!chimeOn || (!chimeSound && !chimeText)) return std::nullopt;
+    // Local minutes begin on whole epoch minutes, so the minutes are looked at one by one.
+    const std::int64_t end = fromSecond + horizonSeconds;
+    const std::tm first = local(fromSecond);
+    std::int64_t minute = fromSecond - first.tm_sec;
+    if (first.tm_sec != 0) minute += 60;
+    for (; minute < end; minute += 60) {
+        if (local(minute).tm_min == 0) return minute;
+    }
+    return std::nullopt;
+}
+
 }  // namespace tocklet

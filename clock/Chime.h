@@ -3,7 +3,10 @@
 #pragma once
 // The hourly chime: its texts (code page 936 bytes) and what a one-second tick does for it.
 
+#include <cstdint>
 #include <ctime>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,5 +40,20 @@ struct ChimeDecision {
 /// message if chimeText; otherwise nothing.
 [[nodiscard]] ChimeDecision ChimeActions(bool chimeOn, bool chimeSound, bool chimeText,
                                          const std::tm& now);
+
+}  // namespace tocklet
+
+namespace tocklet {
+
+/// The local time of a second since the epoch.
+using LocalTimeOf = std::function<std::tm(std::int64_t)>;
+
+/// The first second from fromSecond on, and before fromSecond + horizonSeconds, at which the
+/// chime does something: the next full hour while it is on with its sound or its message;
+/// none otherwise.
+[[nodiscard]] std::optional<std::int64_t> NextChimeSecond(bool chimeOn, bool chimeSound,
+                                                          bool chimeText, std::int64_t fromSecond,
+                                                          std::int64_t horizonSeconds,
+                                                          const LocalTimeOf& local);
 
 }  // namespace tocklet

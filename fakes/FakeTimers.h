@@ -3,6 +3,7 @@
 #pragma once
 // Records Set and Kill; the test delivers ticks with Fire.
 
+#include <cstdint>
 #include <map>
 #include <vector>
 
@@ -25,11 +26,17 @@ public:
     void Set(int id, int intervalMs) override {
         calls.push_back({true, id, intervalMs});
         running[id] = intervalMs;
+        sleepUntil.erase(id);
     }
     void Kill(int id) override {
         calls.push_back({false, id, 0});
         running.erase(id);
+        sleepUntil.erase(id);
     }
+
+    void SleepUntil(int id, std::int64_t epochSecond) override { sleepUntil[id] = epochSecond; }
+    void ClockSet() override { ++clockSets; }
+    void Resumed() override { ++resumes; }
 
     /// Delivers one tick of timer id to the handler, whether or not it is running.
     void Fire(int id, TickSeconds seconds = {}) {
@@ -40,7 +47,10 @@ public:
     bool IsRunning(int id) const { return running.count(id) != 0; }
 
     std::vector<Call> calls;
-    std::map<int, int> running;  ///< id -> interval of the timers set and not killed
+    std::map<int, int> running;              ///< id -> interval of the timers set and not killed
+    std::map<int, std::int64_t> sleepUntil;  ///< id -> the last second it was told to sleep until
+    int clockSets = 0;
+    int resumes = 0;
 
 private:
     TickHandler handler_;

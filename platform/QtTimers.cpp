@@ -30,6 +30,7 @@ void QtTimers::Set(int id, int intervalMs) {
         QObject::connect(entry.timer.get(), &QTimer::timeout, [this, id] { OnWake(id); });
     }
     entry.intervalMs = std::max(intervalMs, kMinimumIntervalMs);
+    entry.running = true;
     entry.aligned = IsWholeSeconds(entry.intervalMs);
     if (entry.aligned) {
         std::int64_t nowMs = EpochMs(clock_.Now());
@@ -44,7 +45,33 @@ void QtTimers::Set(int id, int intervalMs) {
 
 void QtTimers::Kill(int id) {
     auto it = timers_.find(id);
-    if (it != timers_.end() && it->second.timer) it->second.timer->stop();
+    if (it == timers_.end() || !it->second.timer) return;
+    it->second.timer->stop();
+    it->second.running = false;
+}
+
+void QtTimers::SleepUntil(int id, std::int64_t epochSecond) {
+    auto it = timers_.find(id);
+    if (it == timers_.end() || !it->second.running || !it->second.aligned) return;
+    Entry& entry = it->second;
+    tocklet::SleepUntil(entry.schedule, epochSecond);
+    Arm(entry, DelayToNextTick(entry.schedule, EpochMs(clock_.Now())));
+}
+
+void QtTimers::ClockSet() {
+    // Each timer wakes now and its schedule decides: early, caught up, or rejoined.
+    for (auto& [id, entry] : timers_) {
+        if (entry.running && entry.aligned) Arm(entry, 0);
+    }
+}
+
+void QtTimers::Resumed() {
+    const std::int64_t nowMs = EpochMs(clock_.Now());
+    for (auto& [id, entry] : timers_) {
+        if (!entry.running || !entry.aligned) continue;
+        SkipToNow(entry.schedule, nowMs);
+        Arm(entry, DelayToNextTick(entry.schedule, nowMs));
+    }
 }
 
 void QtTimers::Arm(Entry& entry, std::int64_t delayMs) {

@@ -28,12 +28,16 @@ public:
     void SetHandler(TickHandler handler) override;
     void Set(int id, int intervalMs) override;
     void Kill(int id) override;
+    void SleepUntil(int id, std::int64_t epochSecond) override;
+    void ClockSet() override;
+    void Resumed() override;
 
 private:
     struct Entry {
         std::unique_ptr<QTimer> timer;
         int intervalMs = 0;
         bool aligned = false;
+        bool running = false;
         AlignedSchedule schedule;
         std::chrono::steady_clock::time_point nextPlainTick;
     };

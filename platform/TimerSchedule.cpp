@@ -22,13 +22,37 @@ AlignedSchedule StartAligned(std::int64_t intervalSeconds, std::int64_t nowMs) {
     return {n, FloorDiv(nowMs, 1000) + n};
 }
 
+void SleepUntil(AlignedSchedule& schedule, std::int64_t epochSecond) {
+    const std::int64_t n = schedule.intervalSeconds;
+    const std::int64_t ahead = std::max<std::int64_t>(epochSecond - schedule.nextDueSecond, 0);
+    schedule.wakeSecond = schedule.nextDueSecond + CeilDiv(ahead, n) * n;
+}
+
+void SkipToNow(AlignedSchedule& schedule, std::int64_t nowMs) {
+    const std::int64_t n = schedule.intervalSeconds;
+    const std::int64_t nowSecond = FloorDiv(nowMs, 1000);
+    if (schedule.nextDueSecond <= nowSecond) {
+        schedule.nextDueSecond += (FloorDiv(nowSecond - schedule.nextDueSecond, n) + 1) * n;
+    }
+    schedule.wakeSecond = std::max(schedule.wakeSecond, schedule.nextDueSecond);
+}
+
 std::int64_t DelayToNextTick(const AlignedSchedule& schedule, std::int64_t nowMs) {
-    return std::max<std::int64_t>(schedule.nextDueSecond * 1000 + kAlignOffsetMs - nowMs, 0);
+    const std::int64_t next = std::max(schedule.nextDueSecond, schedule.wakeSecond);
+    return std::max<std::int64_t>(next * 1000 + kAlignOffsetMs - nowMs, 0);
 }
 
 AlignedWake OnAlignedWake(AlignedSchedule& schedule, std::int64_t nowMs) {
     const std::int64_t n = schedule.intervalSeconds;
     const std::int64_t nowSecond = FloorDiv(nowMs, 1000);
+    if (schedule.wakeSecond > schedule.nextDueSecond) {
+        const bool setBack = schedule.nextDueSecond * 1000 - nowMs > n * 1000 + kClockStepBackMs;
+        if (!setBack && nowMs < schedule.wakeSecond * 1000) {
+            return {false, {}, DelayToNextTick(schedule, nowMs)};  // still asleep
+        }
+        if (!setBack) schedule.nextDueSecond = schedule.wakeSecond;
+    }
+    schedule.wakeSecond = kAwake;
     const std::int64_t dueMs = schedule.nextDueSecond * 1000;
     if (dueMs > nowMs) {
         if (dueMs - nowMs <= n * 1000 + kClockStepBackMs) {

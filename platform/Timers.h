@@ -47,6 +47,22 @@ public:
 
     /// Stops timer id; a timer that is not running is left alone.
     virtual void Kill(int id) = 0;
+
+    /// Lets whole-second timer id sleep: its next tick comes at the first second of its
+    /// schedule at or after epochSecond; the due seconds before it are passed over. A second
+    /// already due lets it tick at every due second again. Other timers ignore it.
+    virtual void SleepUntil(int id, std::int64_t epochSecond) {
+        static_cast<void>(id);
+        static_cast<void>(epochSecond);
+    }
+
+    /// The wall clock was set: every whole-second timer looks at it at once (a step forward
+    /// is caught up as a late tick is, a step back rejoins the clock).
+    virtual void ClockSet() {}
+
+    /// The machine woke from sleep: the due seconds that passed while it slept are dropped
+    /// and every whole-second timer goes on from the current second.
+    virtual void Resumed() {}
 };
 
 }  // namespace tocklet

@@ -61,6 +61,9 @@ void CMainPanelDlg::RunItem(QAction* action) {
         // Items that stand for no command of the panel (日历 and 打印 on the toolbar) do
         // nothing when pressed.
     }
+    // The chime, monitoring, the power-off time or the clock may have changed: the tick
+    // plans its next wake-up on them.
+    ScheduleSecondTicks();
 }
 
 void CMainPanelDlg::BindMenuKeys(QMenuBar& menuBar) {

@@ -17,8 +17,10 @@
 #include "clock/ui/FloatClockDlg.h"
 #include "controls/DialogBuilder.h"
 #include "controls/MenuBuilder.h"
+#include "platform/Clock.h"
 #include "platform/IdleMemory.h"
 #include "platform/QtText.h"
+#include "platform/TimerSchedule.h"
 #include "platform/Timers.h"
 #include "platform/TrayIcon.h"
 #include "protection/ui/PasswordGate.h"
@@ -52,6 +54,9 @@ CMainPanelDlg::CMainPanelDlg(PanelServices services, QWidget* parent)
       }),
       m_guard(services.windows, services.windowChanges, services.boxes,
               AdministeredGuardedWindows()),
+      m_checkLog(
+          [this](std::int64_t second) { return svc_.clock.LocalTime(FromEpochSeconds(second)); },
+          kCatchUpSeconds),
       m_shutdownTimeDlg([this] { return std::make_unique<CShutdownTimeDlg>(this); }),
       m_shutdownWarnDlg([this] {
           return std::make_unique<CShutdownWarnDlg>(
@@ -65,6 +70,8 @@ CMainPanelDlg::CMainPanelDlg(PanelServices services, QWidget* parent)
 }
 
 CMainPanelDlg::~CMainPanelDlg() {
+    svc_.clockSet.Watch({});
+    svc_.sleep.Watch({});
     svc_.timers.SetHandler({});
     for (int id : {kTimerSecond, kTimerTaskCheck, kTimerHide, kTimerAlign}) svc_.timers.Kill(id);
 }
@@ -145,9 +152,15 @@ void CMainPanelDlg::done(int r) {
 }
 
 void CMainPanelDlg::OnCreate() {
+    m_nextSecond =
+        std::chrono::floor<std::chrono::seconds>(svc_.clock.Now()).time_since_epoch().count() + 1;
     svc_.timers.Set(kTimerSecond, kSecondMs);
     svc_.timers.Set(kTimerHide, kHideMs);
     svc_.timers.Set(kTimerAlign, kSecondMs);
+    // Only second 0 matters to the align timer: it sleeps until the next one.
+    const std::int64_t after = m_nextSecond;
+    const std::tm at = svc_.clock.LocalTime(FromEpochSeconds(after));
+    svc_.timers.SleepUntil(kTimerAlign, after + (60 - at.tm_sec) % 60);
 }
 
 void CMainPanelDlg::SaveSettings() {
@@ -200,6 +213,7 @@ void CMainPanelDlg::changeEvent(QEvent* event) {
 
 void CMainPanelDlg::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
+    ScheduleSecondTicks();
     // Nobody sees the animation while the panel is hidden: keep the program idle.
     if (QMovie* movie = ControlAs<QLabel>(this, kIdAnimation)->movie()) movie->setPaused(true);
     // The panel is what draws most of the program's text; once it is gone the program sits in
@@ -215,6 +229,8 @@ void CMainPanelDlg::showEvent(QShowEvent* event) {
     // Sent before the window is mapped: it appears with the current time in its title.
     ShowCurrentTitle();
     QDialog::showEvent(event);
+    // Shown, the title clock runs every second.
+    ScheduleSecondTicks();
     if (QMovie* movie = ControlAs<QLabel>(this, kIdAnimation)->movie();
         movie != nullptr && movie->state() == QMovie::Paused) {
         movie->setPaused(false);

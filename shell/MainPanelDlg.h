@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/ClockWatch.h"
 #include "platform/RemoteControl.h"
 #include "protection/ui/ChangePasswordDlg.h"
 #include "protection/ui/ControlPanelGuard.h"
@@ -25,9 +26,10 @@
 #include "shell/PanelServices.h"
 #include "shutdown/ui/ShutdownTimeDlg.h"
 #include "shutdown/ui/ShutdownWarnDlg.h"
+#include "tasks/MissedReminders.h"
+#include "tasks/TaskStore.h"
 #include "tasks/ui/AddTaskDlg.h"
 #include "tasks/ui/DeleteTaskDlg.h"
-#include "tasks/TaskStore.h"
 
 class QAction;
 class QMenu;
@@ -39,6 +41,7 @@ namespace tocklet {
 struct TickSeconds;
 struct BuildOptions;
 struct TaskRecord;
+struct LateReminder;
 struct SystemResult;
 class SessionEndQuery;
 class CFloatClockDlg;
@@ -84,6 +87,22 @@ public:
     void CheckTasks();
     /// Carries out one due task: a reminder pop-up with its sound, or its program.
     void RunTask(const TaskRecord& task);
+    /// Shows message reminders whose minute passed unexamined, oldest first, each in the
+    /// usual pop-up with the time it was due in its title.
+    void ShowLateReminders(const std::vector<LateReminder>& late);
+
+    /// Whether anything needs the one-second tick every second now: the panel's title clock
+    /// while it is shown, the floating clock, the power-off countdown, and the Control Panel
+    /// guard's scan while protection is on. Otherwise the tick sleeps until something is due.
+    [[nodiscard]] bool NeedsEverySecond() const;
+    /// Lets the one-second tick sleep until the next second at which it has work (the
+    /// power-off second, the full hour of the chime), or wakes it every second again.
+    void ScheduleSecondTicks();
+    /// The wall clock was set, or the machine woke: the timers look at the clock again, and
+    /// after a sleep the message reminders it took are shown.
+    void OnClockChange(ClockWatch::Change change);
+    /// Starts hearing of clock sets and resumes, once the start-up is done.
+    void WatchClock();
 
     void OnChimeCheck();
     void OnToggleChime();
@@ -247,6 +266,8 @@ private:
     ShutdownTime m_shutdownTime;
     std::unique_ptr<CFloatClockDlg> m_pFloatClock;
     bool m_bShutdownCountdownOpen = false;  ///< never a second countdown over the first
+    TaskCheckLog m_checkLog;
+    std::int64_t m_nextSecond = 0;  ///< the first second the one-second tick has not served
     OnDemand<CShutdownTimeDlg> m_shutdownTimeDlg;
     OnDemand<CShutdownWarnDlg> m_shutdownWarnDlg;
     QMenu* trayMenu_ = nullptr;

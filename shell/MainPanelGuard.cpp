@@ -22,7 +22,10 @@ void CMainPanelDlg::ConnectGuardControls() {
 void CMainPanelDlg::FollowProtection() {
     m_guard.Follow(m_settings.m_bUsePassword, [this] {
         if (m_settings.m_bUsePassword) RunControlPanelGuard();
+        // A lost watch is told as a last change: the once-a-second pass then takes over.
+        ScheduleSecondTicks();
     });
+    ScheduleSecondTicks();
 }
 
 void CMainPanelDlg::RunControlPanelGuard() {

@@ -40,13 +40,19 @@ void CMainPanelDlg::OnChimeSoundCheck() {
 void CMainPanelDlg::OnChimeTextCheck() { m_settings.m_bChimeText = IsChecked(this, kIdChimeText); }
 
 void CMainPanelDlg::OnMonitoringCheck() {
-    const bool was = std::exchange(m_bMonitoring, IsChecked(this, kIdMonitoring));
+    const bool was = m_bMonitoring;
+    const bool on = IsChecked(this, kIdMonitoring);
+    if (on && !m_bMonitoring) m_checkLog.Forget();
+    m_bMonitoring = on;
     UpdateTrayIcon();
     if (m_bMonitoring != was) events_->MonitoringChanged(m_bMonitoring);
 }
 
 void CMainPanelDlg::SetMonitoring(bool on) {
-    const bool was = std::exchange(m_bMonitoring, on);
+    const bool was = m_bMonitoring;
+    // Minutes of a pause are not missed ones: nothing before the resume is shown late.
+    if (on && !m_bMonitoring) m_checkLog.Forget();
+    m_bMonitoring = on;
     ControlAs<QCheckBox>(this, kIdMonitoring)->setChecked(on);
     UpdateTrayIcon();
     if (on != was) events_->MonitoringChanged(on);

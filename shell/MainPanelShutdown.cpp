@@ -31,6 +31,7 @@ void CMainPanelDlg::CheckShutdownTime() {
         // The ticks go on while the countdown is open; none of them opens another.
         const QScopedValueRollback<bool> open(m_bShutdownCountdownOpen, true);
         events_->CountdownStarted(FormatShutdownTime(m_shutdownTime));
+        ScheduleSecondTicks();
         if (m_shutdownWarnDlg->DoModal() == kIdCancel) {
             // Escape cancels as "取消" does: either way, and after a power-off asked for that
             // did not come, the options below decide whether the time moves on.
@@ -41,6 +42,7 @@ void CMainPanelDlg::CheckShutdownTime() {
         ShowShutdownTime();
     }
     ++m_nShutdownRepeats;
+    ScheduleSecondTicks();
 }
 
 }  // namespace tocklet

@@ -56,6 +56,7 @@ void CMainPanelDlg::OnInitDialog() {
     SetUpToolbar();
     FollowProtection();
     if (m_settings.m_bUsePassword) m_guard.SayIfBlind();
+    WatchClock();
 }
 
 void CMainPanelDlg::ReadStoredSettings() {

@@ -32,6 +32,10 @@ std::string TitleTimeText(const std::tm& at) {
 
 void CMainPanelDlg::OnTimer(int id, const TickSeconds& seconds) {
     if (id == kTimerSecond) {
+        // The next tick is planned before this one's work, which may open a modal window:
+        // the ticks go on inside it.
+        if (seconds.count > 0) m_nextSecond = seconds.At(seconds.count - 1) + 1;
+        ScheduleSecondTicks();
         // A tick normally stands for one second; after a hold-up it covers each missed one,
         // so neither the power-off second nor a full hour's chime is skipped.
         if (seconds.count == 0) OnSecond(svc_.clock.LocalTime(svc_.clock.Now()));
@@ -41,6 +45,7 @@ void CMainPanelDlg::OnTimer(int id, const TickSeconds& seconds) {
         UpdateWindowTitle();
         // Where the window system tells of changed windows, the guard runs on its word instead.
         if (m_settings.m_bUsePassword && m_guard.NeedsSecondScan()) RunControlPanelGuard();
+        ScheduleSecondTicks();
     }
     if (m_bMonitoring && id == kTimerTaskCheck) {
         CheckTasks();
@@ -101,7 +106,13 @@ void CMainPanelDlg::CheckHourlyChime() {
 
 void CMainPanelDlg::CheckTasks() {
     // One time sample for the whole check, however long the pop-ups stay open.
-    const std::tm now = svc_.clock.LocalTime(svc_.clock.Now());
+    const TimePoint sample = svc_.clock.Now();
+    const std::tm now = svc_.clock.LocalTime(sample);
+    const MinuteCheck check = m_checkLog.Check(
+        m_tasks.Tables().View(),
+        std::chrono::floor<std::chrono::seconds>(sample).time_since_epoch().count());
+    ShowLateReminders(check.late);
+    if (!check.runDue) return;  // the clock was set back over a minute already examined
     for (const DueTask& due : DueTasks(m_tasks.Tables().View(), now)) {
         events_->TaskFired(TaskMinuteText(now), TaskKindWord(due.record),
                            std::string(due.record.Target()));

@@ -21,6 +21,7 @@ class TopLevelWindows;
 class DefaultApps;
 class PowerOff;
 class WindowChanges;
+class ClockWatch;
 
 struct PanelServices {
     Registry& registry;
@@ -40,6 +41,8 @@ struct PanelServices {
     PowerOff& powerOff;
     Timers& countdownTimers;       ///< the power-off countdown's own timers
     WindowChanges& windowChanges;  ///< word that the desktop's windows changed, for the guard
+    ClockWatch& clockSet;          ///< the wall clock being set
+    ClockWatch& sleep;             ///< the machine waking from sleep
 };
 
 }  // namespace tocklet

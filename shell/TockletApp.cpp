@@ -10,24 +10,22 @@
 #include "platform/Autostart.h"
 #include "platform/CanberraSound.h"
 #include "platform/Clock.h"
-#include "store/ConfigDir.h"
-#include "store/HiveRegistry.h"
-#include "store/IniProfile.h"
 #include "platform/BusInstanceSlot.h"
 #include "platform/DBusRemoteControl.h"
 #include "platform/FileWatch.h"
 #include "platform/InstanceClaim.h"
 #include "platform/InstanceSlot.h"
 #include "platform/LogindPowerOff.h"
+#include "platform/LogindSleepWatch.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtSessionEnd.h"
 #include "platform/QtShellOpen.h"
 #include "platform/QtTimers.h"
 #include "platform/QtTrayIcon.h"
+#include "platform/RealtimeSetWatch.h"
 #include "platform/SelfLauncher.h"
 #include "platform/SessionManagerErrors.h"
-#include "store/Text.h"
 #include "platform/X11TopLevelWindows.h"
 #include "platform/X11WindowChanges.h"
 #include "platform/XdgDefaultApps.h"
@@ -35,6 +33,10 @@
 #include "shell/MainPanelDlg.h"
 #include "shell/PanelRemote.h"
 #include "shell/RegistryMessages.h"
+#include "store/ConfigDir.h"
+#include "store/HiveRegistry.h"
+#include "store/IniProfile.h"
+#include "store/Text.h"
 
 namespace tocklet {
 
@@ -66,12 +68,14 @@ bool CTockletApp::InitInstance() {
     QtTimers countdownTimers(clock);
     X11WindowChanges windowChanges;
     DBusRemoteControl control;
+    RealtimeSetWatch clockSet;
+    LogindSleepWatch sleep;
 
     {
         CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound, launcher,
                                           self, tray, autostart, shell, windows, clockTimers,
                                           defaultApps, powerOff, countdownTimers,
-                                          windowChanges});
+                                          windowChanges, clockSet, sleep});
         panel.SetEvents(control);
         PanelRemote remote(panel, clock);
         instance_.Publish(control, remote);

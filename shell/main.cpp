@@ -9,7 +9,6 @@
 #include <memory>
 #include <string_view>
 
-#include "store/ConfigDir.h"
 #include "platform/DataDirs.h"
 #include "platform/FirstRunHive.h"
 #include "platform/BusInstanceSlot.h"
@@ -19,6 +18,7 @@
 #include "settings/ReleaseInfo.h"
 #include "shell/CommandLine.h"
 #include "shell/TockletApp.h"
+#include "store/ConfigDir.h"
 
 namespace {
 

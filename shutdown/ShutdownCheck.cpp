@@ -20,6 +20,22 @@ ShutdownTime PostponedShutdownTime(const ShutdownTime& time, int minutes) {
     return {total / 60, total % 60, time.m_nSecond};
 }
 
+std::optional<std::int64_t> NextShutdownSecond(const ShutdownTime& time, std::int64_t fromSecond,
+                                               std::int64_t horizonSeconds,
+                                               const LocalTimeOf& local) {
+    if (time.m_nSecond < 0 || time.m_nSecond > 59) return std::nullopt;
+    // Local minutes begin on whole epoch minutes in every zone of today, so the minutes are
+    // looked at one by one and the second placed in the matching one.
+    const std::int64_t end = fromSecond + horizonSeconds;
+    for (std::int64_t minute = fromSecond - local(fromSecond).tm_sec; minute < end; minute += 60) {
+        const std::tm at = local(minute);
+        if (at.tm_hour != time.m_nHour || at.tm_min != time.m_nMinute) continue;
+        const std::int64_t second = minute + time.m_nSecond;
+        if (second >= fromSecond && second < end) return second;
+    }
+    return std::nullopt;
+}
+
 bool PostponesShutdown(int shutdownRepeats, int repeat) { return shutdownRepeats <= repeat; }
 
 }  // namespace tocklet

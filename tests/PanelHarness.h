@@ -18,6 +18,7 @@
 #include "controls/DialogBuilder.h"
 #include "fakes/FakeAutostart.h"
 #include "fakes/FakeClock.h"
+#include "fakes/FakeClockWatch.h"
 #include "fakes/FakeDefaultApps.h"
 #include "fakes/FakeLaunchers.h"
 #include "fakes/FakeMessageBoxes.h"
@@ -68,6 +69,8 @@ struct PanelHarness {
     FakeTimers countdownTimers;
     FakeWindowChanges windowChanges;
     WindowChanges* changes = &windowChanges;  ///< the guard's word of changed windows
+    FakeClockWatch clockSet;
+    FakeClockWatch sleep;
     std::unique_ptr<CMainPanelDlg> panel;
 
     PanelHarness() {
@@ -93,7 +96,8 @@ struct PanelHarness {
     CMainPanelDlg& Build() {
         panel = std::make_unique<CMainPanelDlg>(PanelServices{
             registry, profile, boxes, clock, timers, sound, launcher, self, tray, autostart, shell,
-            *desktop, clockTimers, defaultApps, powerOff, countdownTimers, *changes});
+            *desktop, clockTimers, defaultApps, powerOff, countdownTimers, *changes, clockSet,
+            sleep});
         return *panel;
     }
 

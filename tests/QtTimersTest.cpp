@@ -163,6 +163,31 @@ TEST(QtTimers, FollowsTheClockItIsGiven) {
     timers.Kill(1);
 }
 
+TEST(QtTimers, SleepingTimerWakesAtOnceWhenTheClockIsSetOrTheMachineResumes) {
+    testing::FakeClock clock;
+    clock.SetMs(100'500);
+    std::vector<TickSeconds> ticks;
+    QtTimers timers(clock, [&](int, const TickSeconds& s) { ticks.push_back(s); });
+    timers.Set(1, 1000);
+    timers.SleepUntil(1, 4000);  // an hour away on the real timer
+    // The clock set forward past the wake second: the tick comes at once, for that second.
+    clock.SetMs(4'000'600);
+    timers.ClockSet();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.size() == 1; }, 10000));
+    EXPECT_EQ(ticks[0].first, 4000);
+    EXPECT_EQ(ticks[0].count, 1);
+    // Asleep again until 5000; the machine sleeps past it: the resume drops those seconds
+    // and the next tick is for the first second after the resume.
+    timers.SleepUntil(1, 5000);
+    clock.SetMs(9'000'990);
+    timers.Resumed();
+    clock.SetMs(9'001'020);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.size() == 2; }, 10000));
+    EXPECT_EQ(ticks[1].first, 9001);
+    EXPECT_EQ(ticks[1].count, 1);
+    timers.Kill(1);
+}
+
 TEST(QtTimers, KillInsideItsOwnTickStopsIt) {
     testing::FakeClock clock;
     int fired = 0, later = 0;

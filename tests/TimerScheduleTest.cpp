@@ -202,6 +202,70 @@ TEST(TimerSchedule, ClockSetBackRestartsOnTheOldPhase) {
     EXPECT_EQ(minute.nextDueSecond, 5040);
 }
 
+TEST(TimerSchedule, SleepingScheduleWakesOnceAtItsSecondAndCatchesUpFromThere) {
+    struct Case {
+        const char* what;
+        std::int64_t interval, sleepUntil, wakeAtMs;
+        bool deliver;
+        std::int64_t first, count, nextDue;
+    };
+    // Due next at second 1001 (the last tick served second 1000).
+    const Case cases[] = {
+        {"on time", 1, 1600, 1'600'015, true, 1600, 1, 1601},
+        {"early: still asleep", 1, 1600, 1'300'000, false, 0, 0, 1001},
+        {"late by three seconds", 1, 1600, 1'603'020, true, 1600, 4, 1604},
+        {"far past it: the catch-up window only", 1, 1600, 2'000'015, true,
+         2000 - kCatchUpSeconds + 1, kCatchUpSeconds, 2001},
+        {"set back below the served seconds", 1, 1600, 900'500, true, 900, 1, 901},
+        {"a wake before the next due second keeps every second", 1, 5, 1'001'015, true, 1001, 1,
+         1002},
+        {"a minute grid rounds up to it", 60, 1630, 1'681'015, true, 1681, 1, 1741},
+    };
+    for (const Case& c : cases) {
+        AlignedSchedule s{c.interval, c.interval == 1 ? 1001 : 1021};
+        SleepUntil(s, c.sleepUntil);
+        const AlignedWake w = OnAlignedWake(s, c.wakeAtMs);
+        EXPECT_EQ(w.deliver, c.deliver) << c.what;
+        if (c.deliver) {
+            EXPECT_EQ(w.seconds.first, c.first) << c.what;
+            EXPECT_EQ(w.seconds.count, c.count) << c.what;
+        }
+        EXPECT_EQ(s.nextDueSecond, c.nextDue) << c.what;
+        EXPECT_GE(w.delayMs, 0) << c.what;
+    }
+}
+
+TEST(TimerSchedule, SleepUntilArmsForTheWakeSecond) {
+    AlignedSchedule s{1, 1001};
+    SleepUntil(s, 1600);
+    EXPECT_EQ(DelayToNextTick(s, 1'000'500), 599'515);
+    SleepUntil(s, 0);  // every second again
+    EXPECT_EQ(DelayToNextTick(s, 1'000'500), 515);
+}
+
+TEST(TimerSchedule, ResumeDropsTheSecondsThatPassedAsleep) {
+    // A power-off second (1500) fell inside the sleep: nothing before the resume is served.
+    AlignedSchedule s{1, 1001};
+    SleepUntil(s, 1500);
+    SkipToNow(s, 8'200'400);
+    AlignedWake w = OnAlignedWake(s, 8'200'400);
+    EXPECT_FALSE(w.deliver);
+    w = OnAlignedWake(s, 8'201'015);
+    ASSERT_TRUE(w.deliver);
+    EXPECT_EQ(w.seconds.first, 8201);
+    EXPECT_EQ(w.seconds.count, 1);
+
+    // The minute grid keeps its phase.
+    AlignedSchedule minute{60, 1020};
+    SkipToNow(minute, 8'200'400);
+    EXPECT_EQ(minute.nextDueSecond, 8220);
+    // A wake still ahead stays.
+    AlignedSchedule ahead{1, 1001};
+    SleepUntil(ahead, 9000);
+    SkipToNow(ahead, 8'200'400);
+    EXPECT_EQ(DelayToNextTick(ahead, 8'200'400), 799'615);
+}
+
 TEST(TimerSchedule, TimesBeforeTheEpochRoundDown) {
     AlignedSchedule s = StartAligned(1, -1500);
     EXPECT_EQ(s.nextDueSecond, -1);

@@ -19,3 +19,13 @@ exec_at_time() {
     export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0
     exec "${@:2}"
 }
+
+# exec_at_time_file FILE COMMAND...: as exec_at_time, with the clock read from FILE (one line
+# such as '@2026-12-07 10:29:30') at every look at the time, so that a test jumps the clock by
+# rewriting it; the monotonic clock jumps with it.
+exec_at_time_file() {
+    unset FAKETIME
+    export FAKETIME_TIMESTAMP_FILE=$1 FAKETIME_NO_CACHE=1 LD_PRELOAD=$libfaketime
+    export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0
+    exec "${@:2}"
+}
