@@ -1,19 +1,50 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 // The panel's commands: from its buttons, its menu bar and the notification icon's menu.
+#include <QKeyEvent>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "controls/MenuBuilder.h"
 #include "platform/MessageBox.h"
 #include "platform/Timers.h"
 #include "protection/PasswordStore.h"
 #include "protection/ui/PasswordGate.h"
+#include "resources/Templates.h"
 #include "shell/MainPanelDlg.h"
 #include "tasks/ui/TaskMessages.h"
 
 namespace tocklet {
+namespace {
+
+// An edit takes some control keys for its own editing (Ctrl+D deletes the next character in
+// X11 line edits) before the window's shortcuts see them; the panel's own keys must win
+// wherever the focus is.
+class PanelKeysFirst : public QObject {
+public:
+    PanelKeysFirst(std::vector<QKeySequence> keys, QObject* parent)
+        : QObject(parent), keys_(std::move(keys)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const QKeySequence pressed(key->keyCombination());
+            // Left unaccepted, the key goes to the window's shortcut.
+            if (std::find(keys_.begin(), keys_.end(), pressed) != keys_.end()) return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::vector<QKeySequence> keys_;
+};
+
+}  // namespace
 
 bool CMainPanelDlg::OnCommand(int command) {
     switch (command) {
@@ -70,12 +101,19 @@ void CMainPanelDlg::BindMenuKeys(QMenuBar& menuBar) {
         {kCmdAddTasksMenu, QKeySequence(Qt::CTRL | Qt::Key_N)},
         {kCmdDeleteTasksMenu, QKeySequence(Qt::CTRL | Qt::Key_D)},
     };
+    std::vector<QKeySequence> bound;
     for (const auto& [command, key] : keys) {
-        if (QAction* action = FindCommandAction(&menuBar, command)) action->setShortcut(key);
+        if (QAction* action = FindCommandAction(&menuBar, command)) {
+            action->setShortcut(key);
+            bound.push_back(key);
+        }
     }
+    auto* first = new PanelKeysFirst(std::move(bound), this);
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) edit->installEventFilter(first);
 }
 
 void CMainPanelDlg::OnAddTasks() {
+    if (RaiseOpenDialog({kAddTaskTemplateId})) return;
     const int count = m_addTaskDlg->DoModal(m_settings.m_nTaskCount);
     m_settings.m_nTasksAdded = count - m_settings.m_nTaskCount;
     if (m_settings.m_nTasksAdded > 0) {
@@ -86,6 +124,7 @@ void CMainPanelDlg::OnAddTasks() {
 }
 
 void CMainPanelDlg::OnDeleteTasks() {
+    if (RaiseOpenDialog({kDeleteTaskTemplateId, kPasswordPromptTemplateId})) return;
     if (!PassGate(m_settings, m_passwordPrompt.Get())) return;
     const int value = m_deleteTaskDlg->DoModal(m_tasks.DeleteRows());
     if (value == 0 || !m_tasks.DeleteTask(value)) return;
@@ -98,6 +137,7 @@ void CMainPanelDlg::OnDeleteTasks() {
 }
 
 void CMainPanelDlg::ExitProgram() {
+    if (RaiseOpenDialog({kPasswordPromptTemplateId})) return;
     if (!PassGate(m_settings, m_passwordPrompt.Get())) return;
     // Saved behind the password too: otherwise the changes since the last save, protection
     // switched on in this run among them, would be gone at the next start.
@@ -108,6 +148,7 @@ void CMainPanelDlg::ExitProgram() {
 }
 
 void CMainPanelDlg::OnChangePassword() {
+    if (RaiseOpenDialog({kChangePasswordTemplateId})) return;
     const std::optional<std::string> fresh = m_changePasswordDlg->DoModal(m_settings.m_strPassword);
     if (!fresh) return;
     m_settings.m_strPassword = *fresh;

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <ctime>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -24,9 +25,9 @@
 #include "shell/PanelServices.h"
 #include "shutdown/ui/ShutdownTimeDlg.h"
 #include "shutdown/ui/ShutdownWarnDlg.h"
+#include "tasks/TaskStore.h"
 #include "tasks/ui/AddTaskDlg.h"
 #include "tasks/ui/DeleteTaskDlg.h"
-#include "tasks/TaskStore.h"
 
 class QAction;
 class QMenu;
@@ -196,6 +197,11 @@ private:
     void UpdateStatics();
     void ApplyShutdownTimeText();
     void HidePanel();
+    /// The first shown dialog of the panel built from one of these templates, or nullptr.
+    [[nodiscard]] QDialog* OpenDialog(std::initializer_list<int> templates) const;
+    /// Raises and focuses the open dialog of one of these templates; false when none is open,
+    /// and the command may open its own.
+    [[nodiscard]] bool RaiseOpenDialog(std::initializer_list<int> templates);
     /// The tick's Control Panel guard, run while protection is on.
     void RunControlPanelGuard();
 
