@@ -197,6 +197,9 @@ private:
     void UpdateStatics();
     void ApplyShutdownTimeText();
     void HidePanel();
+    /// At the first show: centred on the screen by its client area, where it stays across
+    /// every hide and show (and where the user moves it).
+    void PlaceOnce();
     /// The first shown dialog of the panel built from one of these templates, or nullptr.
     [[nodiscard]] QDialog* OpenDialog(std::initializer_list<int> templates) const;
     /// Raises and focuses the open dialog of one of these templates; false when none is open,
@@ -242,6 +245,7 @@ private:
     QEventLoop* loop_ = nullptr;
     bool hideWhenShown_ = false;
     bool initialised_ = false;
+    bool placed_ = false;
 };
 
 }  // namespace tocklet

@@ -16,7 +16,8 @@ mkdir -p -m 700 "$work/config" "$work/runtime"
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 
-start_private_x
+# A screen whose size once made a dialog's own centring put the panel elsewhere at each show.
+start_private_x 1280x800x24
 case $manager in
     none) ;;
     openbox) start_window_manager ;;

@@ -280,10 +280,16 @@ def main():
         return [w for w in x("xdotool", "search", "--name", "^超级守时鸟").split() if viewable(w)]
     wait_for("the panel shown", shown_panel)
     panel = shown_panel()
+    placed = xwininfo(panel[0])
     steps.write("hide\n")
     wait_for("the panel hidden", lambda: withdrawn(panel[0]))
     steps.write("show\n")
     wait_for("the panel shown again", lambda: viewable(panel[0]))
+    # Shown again where it was, before any window manager's placement could differ.
+    again = xwininfo(panel[0])
+    moved = [] if (again["x"], again["y"]) == (placed["x"], placed["y"]) else [
+        "the panel came back at (%d, %d), not where it was at (%d, %d)" % (
+            again["x"], again["y"], placed["x"], placed["y"])]
     steps.write("open\n")
     wait_for("the gallery's windows", lambda: said(manifest_path, "ready"))
 
@@ -295,7 +301,7 @@ def main():
     # The dialogs from the topmost down, each closed once walked; then the panel and its clock.
     order = [w for w in reversed(manifest) if w["closable"]] + [w for w in manifest
                                                                 if not w["closable"]]
-    problems, lines = [], []
+    problems, lines = moved, []
     for window in order:
         # As a user brings a window up from the task bar: a window manager keeps a pop-up that
         # opened while another window had the focus below that window.
