@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The tocklet developers
 // The panel's commands: from its buttons, its menu bar and the notification icon's menu.
-#include <QKeyEvent>
 #include <QKeySequence>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <algorithm>
 #include <utility>
-#include <vector>
 
 #include "controls/MenuBuilder.h"
 #include "platform/MessageBox.h"
@@ -19,32 +15,6 @@
 #include "tasks/ui/TaskMessages.h"
 
 namespace tocklet {
-namespace {
-
-// An edit takes some control keys for its own editing (Ctrl+D deletes the next character in
-// X11 line edits) before the window's shortcuts see them; the panel's own keys must win
-// wherever the focus is.
-class PanelKeysFirst : public QObject {
-public:
-    PanelKeysFirst(std::vector<QKeySequence> keys, QObject* parent)
-        : QObject(parent), keys_(std::move(keys)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::ShortcutOverride) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const QKeySequence pressed(key->keyCombination());
-            // Left unaccepted, the key goes to the window's shortcut.
-            if (std::find(keys_.begin(), keys_.end(), pressed) != keys_.end()) return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::vector<QKeySequence> keys_;
-};
-
-}  // namespace
 
 bool CMainPanelDlg::OnCommand(int command) {
     switch (command) {
@@ -101,15 +71,11 @@ void CMainPanelDlg::BindMenuKeys(QMenuBar& menuBar) {
         {kCmdAddTasksMenu, QKeySequence(Qt::CTRL | Qt::Key_N)},
         {kCmdDeleteTasksMenu, QKeySequence(Qt::CTRL | Qt::Key_D)},
     };
-    std::vector<QKeySequence> bound;
+    // The window's shortcuts: they work wherever the focus is in the panel, the power-off time
+    // edit included (its own control keys leave Ctrl+N and Ctrl+D alone).
     for (const auto& [command, key] : keys) {
-        if (QAction* action = FindCommandAction(&menuBar, command)) {
-            action->setShortcut(key);
-            bound.push_back(key);
-        }
+        if (QAction* action = FindCommandAction(&menuBar, command)) action->setShortcut(key);
     }
-    auto* first = new PanelKeysFirst(std::move(bound), this);
-    for (QLineEdit* edit : findChildren<QLineEdit*>()) edit->installEventFilter(first);
 }
 
 void CMainPanelDlg::OnAddTasks() {
