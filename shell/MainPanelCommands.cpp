@@ -126,6 +126,11 @@ void CMainPanelDlg::OnChangePassword() {
     svc_.boxes.Tell(Gb(" 新密码没有保存成功,只在本次运行中有效,\n 下次启动后仍须使用原来的密码 "));
 }
 
-bool CMainPanelDlg::OnQueryEndSession() { return PassGate(m_settings, m_passwordPrompt.Get()); }
+bool CMainPanelDlg::OnQueryEndSession() {
+    // The prompt open for another command is brought to the front, and the session waits:
+    // it may end once the password has been given.
+    if (m_settings.m_bUsePassword && RaiseOpenDialog({kPasswordPromptTemplateId})) return false;
+    return PassGate(m_settings, m_passwordPrompt.Get());
+}
 
 }  // namespace tocklet

@@ -24,7 +24,7 @@
 namespace tocklet::testing {
 namespace {
 
-enum class From { Menu, Toolbar, IconMenu, Control, Key, KeyInTimeEdit, SliderEnd };
+enum class From { Menu, Toolbar, IconMenu, Control, Key, KeyInTimeEdit, SliderEnd, SessionEnd };
 using Check = std::function<void(PanelHarness&, CMainPanelDlg&)>;
 
 struct Row {
@@ -86,6 +86,9 @@ void Offer(CMainPanelDlg& p, PanelHarness& h, From from, int id) {
         edit->setFocus(Qt::OtherFocusReason);
         ASSERT_EQ(QApplication::focusWidget(), edit);
         QTest::keyClick(edit, static_cast<Qt::Key>(id), Qt::ControlModifier);
+    }
+    if (from == From::SessionEnd) {
+        EXPECT_FALSE(p.OnQueryEndSession()) << "the session waits";
     }
     if (from == From::SliderEnd) QTest::keyClick(ControlAs<QSlider>(&p, id), Qt::Key_End);
 }
@@ -304,6 +307,8 @@ TEST(PanelCommandTable, ACommandWhoseDialogIsOpenRaisesIt) {
          kPasswordPromptTemplateId, true},
         {From::Menu, kCmdDeleteTasksMenu, From::IconMenu, kCmdExitIconMenu,
          kPasswordPromptTemplateId, true},
+        // The session manager asking to end the session while the prompt is open.
+        {From::IconMenu, kCmdExitIconMenu, From::SessionEnd, 0, kPasswordPromptTemplateId, true},
     };
     for (const OnceRow& row : rows) {
         SCOPED_TRACE(::testing::Message() << "first " << row.firstId << ", again " << row.againId);
