@@ -24,6 +24,7 @@
 #include "controls/DialogFont.h"
 #include "controls/DialogWidgets.h"
 #include "controls/MenuBuilder.h"
+#include "controls/RadioKeys.h"
 #include "resources/Images.h"
 #include "resources/Menus.h"
 
@@ -61,15 +62,21 @@ void SetFrame(QFrame* frame, std::uint32_t style) {
 // Radios next to each other in template order share one exclusive group.
 struct RadioGrouping {
     QButtonGroup* current = nullptr;
+    std::vector<QButtonGroup*> all;
 
     void Add(QAbstractButton* radio, const ControlTemplate& control, QWidget* owner) {
         if (current == nullptr || Has(control.style, ControlStyle::kStartsGroup)) {
             current = new QButtonGroup(owner);
             current->setExclusive(true);
+            all.push_back(current);
         }
         current->addButton(radio, control.id);
     }
     void Break() { current = nullptr; }
+    // Once every radio is in its group: the arrow keys and Tab as in any desktop dialog.
+    void FinishGroups() const {
+        for (QButtonGroup* group : all) FollowArrowKeys(group);
+    }
 };
 
 void DecorateText(QLabel* label, const ControlTemplate& control, const QString& caption) {
@@ -319,6 +326,7 @@ BuiltDialog BuildDialog(const DialogTemplate& dialogTemplate, QWidget* dialog,
         made.emplace_back(widget, &control);
     }
     LinkMnemonicLabels(made);
+    radios.FinishGroups();
 
     // Made after the controls, so that as the dialog's last child it outlives them.
     QStyle* buttonStyle = NewDialogButtonStyle(dialog);

@@ -6,6 +6,7 @@
 #include "clock/ui/ClockColorDlg.h"
 #include "clock/ui/FloatClockDlg.h"
 #include "controls/DialogBuilder.h"
+#include "resources/Templates.h"
 #include "settings/ClockOptions.h"
 #include "shell/MainPanelDlg.h"
 #include "shell/SettingsMessages.h"
@@ -30,6 +31,7 @@ void CMainPanelDlg::OnToggleClock() {
 }
 
 void CMainPanelDlg::OnChangeClockColor() {
+    if (RaiseOpenDialog({kClockColorTemplateId})) return;
     CClockColorDlg dialog(this);
     const std::optional<int> chosen = dialog.DoModal();
     if (!chosen) return;

@@ -10,6 +10,7 @@
 #include "platform/Timers.h"
 #include "protection/PasswordStore.h"
 #include "protection/ui/PasswordGate.h"
+#include "resources/Templates.h"
 #include "shell/MainPanelDlg.h"
 #include "tasks/ui/TaskMessages.h"
 
@@ -73,12 +74,15 @@ void CMainPanelDlg::BindMenuKeys(QMenuBar& menuBar) {
         {kCmdAddTasksMenu, QKeySequence(Qt::CTRL | Qt::Key_N)},
         {kCmdDeleteTasksMenu, QKeySequence(Qt::CTRL | Qt::Key_D)},
     };
+    // The window's shortcuts: they work wherever the focus is in the panel, the power-off time
+    // edit included (its own control keys leave Ctrl+N and Ctrl+D alone).
     for (const auto& [command, key] : keys) {
         if (QAction* action = FindCommandAction(&menuBar, command)) action->setShortcut(key);
     }
 }
 
 void CMainPanelDlg::OnAddTasks() {
+    if (RaiseOpenDialog({kAddTaskTemplateId})) return;
     taskDialogOpen_ = true;
     const int count = m_addTaskDlg->DoModal(m_settings.m_nTaskCount);
     taskDialogOpen_ = false;
@@ -94,6 +98,7 @@ void CMainPanelDlg::OnAddTasks() {
 }
 
 void CMainPanelDlg::OnDeleteTasks() {
+    if (RaiseOpenDialog({kDeleteTaskTemplateId, kPasswordPromptTemplateId})) return;
     if (!PassGate(m_settings, m_passwordPrompt.Get())) return;
     taskDialogOpen_ = true;
     const int value = m_deleteTaskDlg->DoModal(m_tasks.DeleteRows());
@@ -118,6 +123,7 @@ void CMainPanelDlg::OnDeleteTasks() {
 }
 
 void CMainPanelDlg::ExitProgram() {
+    if (RaiseOpenDialog({kPasswordPromptTemplateId})) return;
     if (!PassGate(m_settings, m_passwordPrompt.Get())) return;
     // Saved behind the password too: otherwise the changes since the last save, protection
     // switched on in this run among them, would be gone at the next start.
@@ -128,6 +134,7 @@ void CMainPanelDlg::ExitProgram() {
 }
 
 void CMainPanelDlg::OnChangePassword() {
+    if (RaiseOpenDialog({kChangePasswordTemplateId})) return;
     const std::optional<std::string> fresh = m_changePasswordDlg->DoModal(m_settings.m_strPassword);
     if (!fresh) return;
     m_settings.m_strPassword = *fresh;
@@ -139,6 +146,11 @@ void CMainPanelDlg::OnChangePassword() {
     svc_.boxes.Tell(Gb(" 新密码没有保存成功,只在本次运行中有效,\n 下次启动后仍须使用原来的密码 "));
 }
 
-bool CMainPanelDlg::OnQueryEndSession() { return PassGate(m_settings, m_passwordPrompt.Get()); }
+bool CMainPanelDlg::OnQueryEndSession() {
+    // The prompt open for another command is brought to the front, and the session waits:
+    // it may end once the password has been given.
+    if (m_settings.m_bUsePassword && RaiseOpenDialog({kPasswordPromptTemplateId})) return false;
+    return PassGate(m_settings, m_passwordPrompt.Get());
+}
 
 }  // namespace tocklet

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMovie>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSlider>
 #include <QTimer>
 
@@ -228,6 +229,7 @@ void CMainPanelDlg::hideEvent(QHideEvent* event) {
 void CMainPanelDlg::showEvent(QShowEvent* event) {
     // Sent before the window is mapped: it appears with the current time in its title.
     ShowCurrentTitle();
+    PlaceOnce();
     QDialog::showEvent(event);
     // Shown, the title clock runs every second.
     ScheduleSecondTicks();
@@ -239,6 +241,22 @@ void CMainPanelDlg::showEvent(QShowEvent* event) {
         hideWhenShown_ = false;
         QTimer::singleShot(0, this, &CMainPanelDlg::HidePanel);
     }
+}
+
+void CMainPanelDlg::PlaceOnce() {
+    if (placed_) return;
+    placed_ = true;
+    // The panel comes back where it was each time it is shown again. Left to itself, a dialog
+    // centres itself anew at every show, by its frame, whose size is known only after a window
+    // manager framed it once: each show put it somewhere else, and a window manager could take
+    // the position for the client's while Qt took it for the frame's, so that what the panel
+    // told assistive technology lay a title bar away from where it was drawn. Placed once by
+    // its client area, the position means the same to Qt and to any window manager.
+    const QScreen* on = screen();
+    if (on == nullptr) return;
+    QRect place(QPoint(0, 0), size());
+    place.moveCenter(on->availableGeometry().center());
+    setGeometry(place);
 }
 
 void CMainPanelDlg::HidePanel() {

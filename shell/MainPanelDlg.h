@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <ctime>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -223,6 +224,14 @@ private:
     void UpdateStatics();
     void ApplyShutdownTimeText();
     void HidePanel();
+    /// At the first show: centred on the screen by its client area, where it stays across
+    /// every hide and show (and where the user moves it).
+    void PlaceOnce();
+    /// The first shown dialog of the panel built from one of these templates, or nullptr.
+    [[nodiscard]] QDialog* OpenDialog(std::initializer_list<int> templates) const;
+    /// Raises and focuses the open dialog of one of these templates; false when none is open,
+    /// and the command may open its own.
+    [[nodiscard]] bool RaiseOpenDialog(std::initializer_list<int> templates);
     /// A pass of the Control Panel guard, run while protection is on: when the window system
     /// says the windows changed, or each second where it says nothing.
     void RunControlPanelGuard();
@@ -277,6 +286,7 @@ private:
     bool taskListLoaded_ = false;       ///< the start-up sequence has read the task list
     bool taskDialogOpen_ = false;       ///< the add-task or delete-task dialog works on the list
     bool changeSeenMeanwhile_ = false;  ///< the registry file changed while it was open
+    bool placed_ = false;               ///< PlaceOnce has placed the panel
 };
 
 }  // namespace tocklet

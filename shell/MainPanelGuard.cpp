@@ -4,6 +4,7 @@
 #include <QCheckBox>
 
 #include "controls/DialogBuilder.h"
+#include "resources/Templates.h"
 #include "shell/MainPanelDlg.h"
 
 namespace tocklet {
@@ -34,6 +35,7 @@ void CMainPanelDlg::RunControlPanelGuard() {
 }
 
 void CMainPanelDlg::OnUserInfo() {
+    if (RaiseOpenDialog({kUserInfoTemplateId})) return;
     if (m_userInfoDlg->DoModal() == kIdOk) {
         // The editor stored the names and said what could not be stored; the panel shows
         // neither name, so sending and cancelling leave it as it was.

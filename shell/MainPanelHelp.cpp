@@ -13,6 +13,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ShellOpen.h"
 #include "resources/ProductInfo.h"
+#include "resources/Templates.h"
 #include "shell/AboutDlg.h"
 #include "shell/MainPanelDlg.h"
 #include "store/Text.h"
@@ -60,6 +61,7 @@ void CMainPanelDlg::OpenAddress(const std::string& target) {
 }
 
 void CMainPanelDlg::OnAbout() {
+    if (RaiseOpenDialog({kAboutTemplateId})) return;
     CAboutDlg about(this);
     about.DoModal();
 }

@@ -6,12 +6,14 @@
 
 #include "platform/MessageBox.h"
 #include "protection/ui/PasswordGate.h"
+#include "resources/Templates.h"
 #include "shell/MainPanelDlg.h"
 #include "shutdown/ShutdownCheck.h"
 
 namespace tocklet {
 
 void CMainPanelDlg::OnSetShutdownTime() {
+    if (RaiseOpenDialog({kShutdownTimeTemplateId, kPasswordPromptTemplateId})) return;
     if (!PassGate(m_settings, m_passwordPrompt.Get())) return;
     if (m_shutdownTimeDlg->DoModal(m_shutdownTime) != kIdOk) return;
     m_shutdownTime = m_shutdownTimeDlg->Time();

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QSlider>
 #include <QTest>
@@ -18,11 +19,12 @@
 #include "controls/MenuBuilder.h"
 #include "controls/ToolbarPager.h"
 #include "resources/ProductInfo.h"
+#include "resources/Templates.h"
 
 namespace tocklet::testing {
 namespace {
 
-enum class From { Menu, Toolbar, IconMenu, Control, Key, SliderEnd };
+enum class From { Menu, Toolbar, IconMenu, Control, Key, KeyInTimeEdit, SliderEnd, SessionEnd };
 using Check = std::function<void(PanelHarness&, CMainPanelDlg&)>;
 
 struct Row {
@@ -75,6 +77,18 @@ void Offer(CMainPanelDlg& p, PanelHarness& h, From from, int id) {
         p.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&p, 20000));
         QTest::keyClick(&p, static_cast<Qt::Key>(id), Qt::ControlModifier);
+    }
+    if (from == From::KeyInTimeEdit) {
+        p.show();
+        p.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&p, 20000));
+        auto* edit = ControlAs<QLineEdit>(&p, kIdShutdownTime);
+        edit->setFocus(Qt::OtherFocusReason);
+        ASSERT_EQ(QApplication::focusWidget(), edit);
+        QTest::keyClick(edit, static_cast<Qt::Key>(id), Qt::ControlModifier);
+    }
+    if (from == From::SessionEnd) {
+        EXPECT_FALSE(p.OnQueryEndSession()) << "the session waits";
     }
     if (from == From::SliderEnd) QTest::keyClick(ControlAs<QSlider>(&p, id), Qt::Key_End);
 }
@@ -164,6 +178,9 @@ const std::vector<Row>& Table() {
          }},
         {From::Key, Qt::Key_N, kAdd},
         {From::Key, Qt::Key_D, kDelete, true},
+        // The panel's keys win over the edit's own (Ctrl+D deletes a character there).
+        {From::KeyInTimeEdit, Qt::Key_N, kAdd},
+        {From::KeyInTimeEdit, Qt::Key_D, kDelete, true},
         {From::SliderEnd, kIdDelaySlider, nullptr, false,
          [](PanelHarness&, CMainPanelDlg& p) {
              EXPECT_EQ(p.Settings().m_nDelayMinutes, 60);
@@ -223,6 +240,105 @@ TEST(PanelCommandTable, EveryCommandReachesItsHandlerBehindItsGate) {
                 EXPECT_EQ(h.self.instancesStarted, 0);
             }
         }
+    }
+}
+
+// A command whose dialog is already open, given again from another place (the icon's menu
+// above all, which stays usable while a dialog runs), only brings that dialog to the front.
+struct OnceRow {
+    From first;
+    int firstId;
+    From again;
+    int againId;
+    int dialogTemplate;  // the dialog both open
+    bool protectedPanel = false;
+};
+
+// Every modal dialog other than the one open: closed at once and counted, so that a second
+// opening shows in the count instead of holding the test in its loop.
+struct Newcomers {
+    QTimer timer;
+    int count = 0;
+    explicit Newcomers(QWidget* open) {
+        QObject::connect(&timer, &QTimer::timeout, [this, open] {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (d == nullptr || d == open) return;
+            ++count;
+            d->reject();
+        });
+        timer.start(1);
+    }
+};
+
+// What Qt says when a dialog's loop is entered while it runs ("QDialog::exec: Recursive call
+// detected"); the offscreen platform's notes on what it cannot do are no concern here.
+std::vector<std::string> g_warnings;
+void KeepWarning(QtMsgType, const QMessageLogContext&, const QString& text) {
+    if (text.contains(QLatin1String("exec"))) g_warnings.push_back(text.toStdString());
+}
+
+int ShownWithTemplate(QWidget& panel, int id) {
+    int shown = 0;
+    for (QDialog* d : panel.findChildren<QDialog*>())
+        if (d->isVisible() && d->property(kTemplateIdProperty).toInt() == id) ++shown;
+    return shown;
+}
+
+TEST(PanelCommandTable, ACommandWhoseDialogIsOpenRaisesIt) {
+    const OnceRow rows[] = {
+        {From::Menu, kCmdSetShutdownTimeMenu, From::IconMenu, kCmdSetShutdownTimeIconMenu,
+         kShutdownTimeTemplateId},
+        {From::IconMenu, kCmdSetShutdownTimeIconMenu, From::IconMenu, kCmdSetShutdownTimeIconMenu,
+         kShutdownTimeTemplateId},
+        {From::IconMenu, kCmdChangeClockColor, From::IconMenu, kCmdChangeClockColor,
+         kClockColorTemplateId},
+        {From::Control, kIdAddTasks, From::Menu, kCmdAddTasksMenu, kAddTaskTemplateId},
+        {From::Menu, kCmdAddTasksMenu, From::Toolbar, kCmdAddTasksMenu, kAddTaskTemplateId},
+        {From::Menu, kCmdDeleteTasksMenu, From::Toolbar, kCmdDeleteTasksToolbar,
+         kDeleteTaskTemplateId},
+        {From::Control, kIdDeleteTasks, From::Menu, kCmdDeleteTasksMenu, kDeleteTaskTemplateId},
+        {From::Control, kIdUserInfo, From::Control, kIdUserInfo, kUserInfoTemplateId},
+        {From::Control, kIdChangePassword, From::Control, kIdChangePassword,
+         kChangePasswordTemplateId},
+        {From::Menu, kCmdAbout, From::Toolbar, kCmdAboutToolbar, kAboutTemplateId},
+        {From::IconMenu, kCmdExitIconMenu, From::IconMenu, kCmdExitIconMenu,
+         kPasswordPromptTemplateId, true},
+        {From::IconMenu, kCmdExitIconMenu, From::IconMenu, kCmdSetShutdownTimeIconMenu,
+         kPasswordPromptTemplateId, true},
+        {From::Menu, kCmdDeleteTasksMenu, From::IconMenu, kCmdExitIconMenu,
+         kPasswordPromptTemplateId, true},
+        // The session manager asking to end the session while the prompt is open.
+        {From::IconMenu, kCmdExitIconMenu, From::SessionEnd, 0, kPasswordPromptTemplateId, true},
+    };
+    for (const OnceRow& row : rows) {
+        SCOPED_TRACE(::testing::Message() << "first " << row.firstId << ", again " << row.againId);
+        PanelHarness h;
+        h.StoreTasks({Gb("1110,30_|one"), Gb("1110,31_|two")});
+        h.registry.Put(kCvKey, "UsePas", Stored(row.protectedPanel ? "1" : "0", 3));
+        CMainPanelDlg& p = h.Start();
+        bool checked = false;
+        Soon([&] {
+            auto* open = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(open, nullptr);
+            ASSERT_EQ(open->property(kTemplateIdProperty).toInt(), row.dialogTemplate);
+            g_warnings.clear();
+            const QtMessageHandler before = qInstallMessageHandler(KeepWarning);
+            {
+                Newcomers newcomers(open);
+                Offer(p, h, row.again, row.againId);
+                EXPECT_EQ(newcomers.count, 0) << "a second dialog was opened";
+            }
+            qInstallMessageHandler(before);
+            EXPECT_EQ(g_warnings, std::vector<std::string>{}) << "no loop entered again";
+            EXPECT_EQ(QApplication::activeModalWidget(), open);
+            EXPECT_EQ(ShownWithTemplate(p, row.dialogTemplate), 1);
+            EXPECT_TRUE(QTest::qWaitForWindowActive(open, 20000));
+            checked = true;
+            open->reject();
+        });
+        Offer(p, h, row.first, row.firstId);
+        EXPECT_TRUE(checked);
+        EXPECT_EQ(ShownWithTemplate(p, row.dialogTemplate), 0);
     }
 }
 

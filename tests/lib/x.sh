@@ -62,13 +62,13 @@ in_private_x() {
     return "$status"
 }
 
-# start_window_manager: openbox, once it manages windows. Its start-up command runs only then;
-# a window mapped while it is still starting may be left unmanaged. Its log and its cache stay
-# beside the server.
+# start_window_manager [RC_XML]: openbox (with that configuration file, else its default
+# one), once it manages windows. Its start-up command runs only then; a window mapped while it
+# is still starting may be left unmanaged. Its log and its cache stay beside the server.
 start_window_manager() {
     local up=$x_server_dir/wm-up
-    XDG_CACHE_HOME=$x_server_dir openbox --sm-disable --startup "touch $(printf %q "$up")" \
-        >"$x_server_dir/wm.log" 2>&1 &
+    XDG_CACHE_HOME=$x_server_dir openbox --sm-disable ${1:+--config-file "$1"} \
+        --startup "touch $(printf %q "$up")" >"$x_server_dir/wm.log" 2>&1 &
     stop_at_exit $!
     wait_until test -e "$up" || fail "openbox did not start: $(cat "$x_server_dir/wm.log")"
 }
