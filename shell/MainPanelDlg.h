@@ -95,7 +95,7 @@ public:
     /// Whether anything needs the one-second tick every second now: the panel's title clock
     /// while it is shown, the floating clock, the power-off countdown, and the Control Panel
     /// guard's scan while protection is on. Otherwise the tick sleeps until something is due.
-    [[nodiscard]] bool NeedsEverySecond() const;
+    [[nodiscard]] bool NeedsEverySecond();
     /// Lets the one-second tick sleep until the next second at which it has work (the
     /// power-off second, the full hour of the chime), or wakes it every second again.
     void ScheduleSecondTicks();

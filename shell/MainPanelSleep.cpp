@@ -32,7 +32,7 @@ std::optional<std::int64_t> Earliest(std::optional<std::int64_t> a, std::optiona
 
 }  // namespace
 
-bool CMainPanelDlg::NeedsEverySecond() const {
+bool CMainPanelDlg::NeedsEverySecond() {
     const bool panelShown = isVisible();
     const bool clockShown = m_pFloatClock != nullptr;
     const bool countdownOpen = m_bShutdownCountdownOpen;
