@@ -46,8 +46,8 @@ PanelBench::PanelBench(const StoredState& state, WatchedTimers::Watcher watcher)
 int PanelBench::Run(const std::function<void(CMainPanelDlg&)>& started) {
     CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound, launcher,
                                       self, tray, autostart, shell, windows, clockTimers,
-                                      defaultApps, powerOff, countdownTimers, windowChanges, clockSet,
-                                      sleep});
+                                      defaultApps, powerOff, countdownTimers, windowChanges,
+                                      clockSet, sleep});
     QTimer::singleShot(0, &panel, [&] { started(panel); });
     return panel.DoModal();
 }

@@ -23,8 +23,8 @@ class FakeMessageBoxes final : public MessageBoxes {
 public:
     int Show(std::string_view text, std::optional<std::string_view> caption, MbButtons buttons,
              MbIcon icon) override {
-        shown.push_back({std::string(text), std::string(caption.value_or(kAppCaption)), buttons,
-                         icon});
+        shown.push_back(
+            {std::string(text), std::string(caption.value_or(kAppCaption)), buttons, icon});
         if (whileShown) whileShown();
         if (answers.empty()) return kIdOk;
         int a = answers.front();

@@ -12,23 +12,32 @@ namespace {
 
 QMessageBox::StandardButtons ButtonsOf(MbButtons b) {
     switch (b) {
-        case MbButtons::Ok: return QMessageBox::Ok;
-        case MbButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-        case MbButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+        case MbButtons::Ok:
+            return QMessageBox::Ok;
+        case MbButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case MbButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
         case MbButtons::YesNoCancel:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        case MbButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+        case MbButtons::RetryCancel:
+            return QMessageBox::Retry | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
 
 QMessageBox::Icon IconOf(MbIcon i) {
     switch (i) {
-        case MbIcon::None: return QMessageBox::NoIcon;
-        case MbIcon::Question: return QMessageBox::Question;
-        case MbIcon::Information: return QMessageBox::Information;
-        case MbIcon::Warning: return QMessageBox::Warning;
-        case MbIcon::Error: return QMessageBox::Critical;
+        case MbIcon::None:
+            return QMessageBox::NoIcon;
+        case MbIcon::Question:
+            return QMessageBox::Question;
+        case MbIcon::Information:
+            return QMessageBox::Information;
+        case MbIcon::Warning:
+            return QMessageBox::Warning;
+        case MbIcon::Error:
+            return QMessageBox::Critical;
     }
     return QMessageBox::NoIcon;
 }
@@ -36,22 +45,32 @@ QMessageBox::Icon IconOf(MbIcon i) {
 // What the icon says, for screen readers: Qt leaves the icon unnamed.
 const char* IconName(MbIcon i) {
     switch (i) {
-        case MbIcon::None: return "";
-        case MbIcon::Question: return "询问";
-        case MbIcon::Information: return "信息";
-        case MbIcon::Warning: return "警告";
-        case MbIcon::Error: return "错误";
+        case MbIcon::None:
+            return "";
+        case MbIcon::Question:
+            return "询问";
+        case MbIcon::Information:
+            return "信息";
+        case MbIcon::Warning:
+            return "警告";
+        case MbIcon::Error:
+            return "错误";
     }
     return "";
 }
 
 int ResultOf(int button) {
     switch (button) {
-        case QMessageBox::Ok: return kIdOk;
-        case QMessageBox::Yes: return kIdYes;
-        case QMessageBox::No: return kIdNo;
-        case QMessageBox::Retry: return kIdRetry;
-        default: return kIdCancel;
+        case QMessageBox::Ok:
+            return kIdOk;
+        case QMessageBox::Yes:
+            return kIdYes;
+        case QMessageBox::No:
+            return kIdNo;
+        case QMessageBox::Retry:
+            return kIdRetry;
+        default:
+            return kIdCancel;
     }
 }
 

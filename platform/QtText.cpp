@@ -8,9 +8,7 @@ namespace tocklet {
 
 QString FromGb(std::string_view gb) { return QString::fromStdString(GbToUtf8(gb)); }
 
-std::optional<std::string> TryToGb(const QString& text) {
-    return TryUtf8ToGb(text.toStdString());
-}
+std::optional<std::string> TryToGb(const QString& text) { return TryUtf8ToGb(text.toStdString()); }
 
 std::string ToGb(const QString& text) {
     if (auto gb = TryToGb(text)) return *gb;

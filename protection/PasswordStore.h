@@ -7,8 +7,8 @@
 
 #include <string_view>
 
-#include "store/Registry.h"
 #include "settings/SettingsTable.h"
+#include "store/Registry.h"
 
 namespace tocklet {
 

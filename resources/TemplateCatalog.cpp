@@ -9,18 +9,10 @@ namespace tocklet {
 const DialogTemplate* FindTemplate(int id) {
     using Getter = const DialogTemplate& (*)();
     static constexpr std::array kAll{
-        &MainPanelTemplate,
-        &ReminderTemplate,
-        &FirstPasswordTemplate,
-        &ChangePasswordTemplate,
-        &PasswordPromptTemplate,
-        &DeleteTaskTemplate,
-        &AddTaskTemplate,
-        &UserInfoTemplate,
-        &FloatClockTemplate,
-        &ClockColorTemplate,
-        &AboutTemplate,
-        &ShutdownTimeTemplate,
+        &MainPanelTemplate,      &ReminderTemplate,       &FirstPasswordTemplate,
+        &ChangePasswordTemplate, &PasswordPromptTemplate, &DeleteTaskTemplate,
+        &AddTaskTemplate,        &UserInfoTemplate,       &FloatClockTemplate,
+        &ClockColorTemplate,     &AboutTemplate,          &ShutdownTimeTemplate,
         &ShutdownWarnTemplate,
     };
     for (Getter getter : kAll) {

@@ -36,7 +36,7 @@ const DialogTemplate& UserInfoTemplate();        // the owner and organisation n
 
 const DialogTemplate& FloatClockTemplate();  // the always-on-top LED clock
 const DialogTemplate& ClockColorTemplate();  // chooses the clock's digit colour
-const DialogTemplate& AboutTemplate();           // name, version and contact lines
+const DialogTemplate& AboutTemplate();       // name, version and contact lines
 
 const DialogTemplate& ShutdownTimeTemplate();  // sets the daily power-off time
 const DialogTemplate& ShutdownWarnTemplate();  // the countdown before the power-off

@@ -21,8 +21,8 @@ const DialogTemplate& AboutTemplate() {
     static const std::string homeLine = "主页: " + std::string(HomePage());
     static const std::string mailLine = "信箱: " + std::string(ContactMail());
     // The release this build was made as, and its licence, under the product's own name.
-    static const std::string releaseLine = "tocklet " + std::string(PackageVersion()) +
-                                           ", 自由软件, 许可证: " + std::string(kLicence);
+    static const std::string releaseLine =
+        "tocklet " + std::string(PackageVersion()) + ", 自由软件, 许可证: " + std::string(kLicence);
     static const DialogTemplate dialog{
         .id = kAboutTemplateId,
         .rect = {0, 0, 235, 88},

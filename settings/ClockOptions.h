@@ -5,8 +5,8 @@
 // digit colour's number) of section "option".
 
 #include "settings/Colour.h"
-#include "store/IniProfile.h"
 #include "settings/SettingsTable.h"
+#include "store/IniProfile.h"
 
 namespace tocklet {
 

@@ -12,7 +12,8 @@ std::string VersionText(std::string_view program) {
     text += PackageVersion();
     text +=
         "\nCopyright (C) 2026 The tocklet developers\n"
-        "License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+        "License GPL-3.0-or-later: GNU GPL version 3 or later "
+        "<https://gnu.org/licenses/gpl.html>.\n"
         "This is free software: you are free to change and redistribute it.\n"
         "There is NO WARRANTY, to the extent permitted by law.\n";
     return text;

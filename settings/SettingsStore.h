@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "store/Registry.h"
 #include "settings/PanelSettings.h"
 #include "settings/SettingsTable.h"
+#include "store/Registry.h"
 
 namespace tocklet {
 
@@ -19,16 +19,16 @@ struct StartupValues {
     bool currentVersionOpened = false;
     bool programKeyOpened = false;  ///< else the program's values below are all empty
     bool runKeyOpened = false;      ///< the Run key, for the first run's autostart value
-    std::string owner;         ///< "RegisteredOwner"
-    std::string organization;  ///< "RegisteredOrganization"
-    std::string clockOpen;     ///< "ClockOpen"
-    std::string closeHour;     ///< "CloseHour"
-    std::string happen;        ///< "happen"
-    std::string music;         ///< "music"
-    std::string word;          ///< "word"
-    std::string firstRunDone;  ///< "new"
-    std::string pass;          ///< "pass"
-    std::string usePas;        ///< "UsePas"
+    std::string owner;              ///< "RegisteredOwner"
+    std::string organization;       ///< "RegisteredOrganization"
+    std::string clockOpen;          ///< "ClockOpen"
+    std::string closeHour;          ///< "CloseHour"
+    std::string happen;             ///< "happen"
+    std::string music;              ///< "music"
+    std::string word;               ///< "word"
+    std::string firstRunDone;       ///< "new"
+    std::string pass;               ///< "pass"
+    std::string usePas;             ///< "UsePas"
 };
 
 /// True when "new" does not hold a non-zero number.

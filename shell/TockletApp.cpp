@@ -8,9 +8,9 @@
 #include <iostream>
 
 #include "platform/Autostart.h"
+#include "platform/BusInstanceSlot.h"
 #include "platform/CanberraSound.h"
 #include "platform/Clock.h"
-#include "platform/BusInstanceSlot.h"
 #include "platform/DBusRemoteControl.h"
 #include "platform/FileWatch.h"
 #include "platform/InstanceClaim.h"
@@ -74,8 +74,8 @@ bool CTockletApp::InitInstance() {
     {
         CMainPanelDlg panel(PanelServices{registry, profile, boxes, clock, timers, sound, launcher,
                                           self, tray, autostart, shell, windows, clockTimers,
-                                          defaultApps, powerOff, countdownTimers,
-                                          windowChanges, clockSet, sleep});
+                                          defaultApps, powerOff, countdownTimers, windowChanges,
+                                          clockSet, sleep});
         panel.SetEvents(control);
         PanelRemote remote(panel, clock);
         instance_.Publish(control, remote);

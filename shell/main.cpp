@@ -9,9 +9,9 @@
 #include <memory>
 #include <string_view>
 
+#include "platform/BusInstanceSlot.h"
 #include "platform/DataDirs.h"
 #include "platform/FirstRunHive.h"
-#include "platform/BusInstanceSlot.h"
 #include "platform/InstanceClaim.h"
 #include "platform/LocalInstanceSlot.h"
 #include "platform/QtPlatformChoice.h"

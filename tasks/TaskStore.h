@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "store/Registry.h"
 #include "settings/SettingsTable.h"
+#include "store/Registry.h"
 #include "tasks/TaskDue.h"
 #include "tasks/TaskRecord.h"
 

@@ -20,8 +20,8 @@
 #include "platform/QtText.h"
 #include "store/Registry.h"
 #include "store/Text.h"
-#include "tasks/ui/AddTaskDlg.h"
 #include "tasks/TaskStore.h"
+#include "tasks/ui/AddTaskDlg.h"
 
 // Texts in failure messages as text, not as code units.
 inline void PrintTo(const QString& text, std::ostream* os) {

@@ -8,11 +8,11 @@
 #include <QRegularExpressionValidator>
 #include <QTest>
 
+#include "TypeText.h"
 #include "controls/GbLimitValidator.h"
 #include "controls/SpinField.h"
 #include "controls/UpDownButtons.h"
 #include "platform/QtText.h"
-#include "TypeText.h"
 
 // Texts in failure messages as text, not as code units.
 inline void PrintTo(const QString& text, std::ostream* os) {

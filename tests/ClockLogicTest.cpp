@@ -3,8 +3,8 @@
 // The LED clock's rules: cell sizes, the glyphs of one tick, the digit colours of the radios.
 #include <gtest/gtest.h>
 
-#include "clock/ui/ClockColorDlg.h"
 #include "clock/ClockFace.h"
+#include "clock/ui/ClockColorDlg.h"
 #include "settings/ClockOptions.h"
 
 namespace tocklet {

@@ -88,7 +88,8 @@ TEST(ControlLookupDeathTest, ALookupErrorInTheEventLoopEndsTheProgramWithItsMess
         QDialog panel;
         BuildDialog(MainPanelTemplate(), &panel);
         QEventLoop loop;
-        QTimer::singleShot(0, &panel, [&panel] { static_cast<void>(ControlAs<QSlider>(&panel, kIdChimeOn)); });
+        QTimer::singleShot(0, &panel,
+                           [&panel] { static_cast<void>(ControlAs<QSlider>(&panel, kIdChimeOn)); });
         loop.exec();
     };
     EXPECT_DEATH(runProgram(), "control 1054 wanted as QSlider, but it is a QCheckBox");

@@ -18,9 +18,9 @@
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeShellOpen.h"
 #include "platform/QtText.h"
-#include "store/Text.h"
 #include "resources/CommandIds.h"
 #include "resources/Menus.h"
+#include "store/Text.h"
 
 namespace tocklet::testing {
 namespace {

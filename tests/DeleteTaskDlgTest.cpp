@@ -10,11 +10,11 @@
 #include "controls/DialogBuilder.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeRegistry.h"
-#include "store/Text.h"
 #include "resources/Templates.h"
 #include "settings/SettingsStore.h"
-#include "tasks/ui/DeleteTaskDlg.h"
+#include "store/Text.h"
 #include "tasks/TaskStore.h"
+#include "tasks/ui/DeleteTaskDlg.h"
 
 namespace tocklet {
 namespace {

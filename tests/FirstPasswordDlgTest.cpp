@@ -12,12 +12,12 @@
 #include "fakes/FakeProfile.h"
 #include "fakes/FakeRegistry.h"
 #include "platform/QtText.h"
-#include "store/Text.h"
 #include "protection/ui/ChangePasswordDlg.h"
 #include "protection/ui/FirstPasswordDlg.h"
 #include "protection/ui/PasswordPromptDlg.h"
 #include "resources/Templates.h"
 #include "settings/SettingsTable.h"
+#include "store/Text.h"
 
 namespace tocklet {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "fakes/FakeInstanceSlot.h"
 #include "fakes/FakeLaunchers.h"
-#include "platform/LocalInstanceSlot.h"
 #include "platform/InstanceClaim.h"
+#include "platform/LocalInstanceSlot.h"
 
 namespace tocklet {
 namespace {

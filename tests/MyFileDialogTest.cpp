@@ -17,9 +17,9 @@
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeRegistry.h"
 #include "platform/MessageBox.h"
+#include "tasks/TaskStore.h"
 #include "tasks/ui/AddTaskDlg.h"
 #include "tasks/ui/MyFileDialog.h"
-#include "tasks/TaskStore.h"
 
 // Texts in failure messages as text, not as code units.
 inline void PrintTo(const QString& text, std::ostream* os) {

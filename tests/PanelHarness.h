@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QLabel>
 #include <QApplication>
+#include <QLabel>
 #include <QTimer>
 #include <chrono>
 #include <functional>
@@ -94,10 +94,10 @@ struct PanelHarness {
 
     /// Builds the panel without creating or starting it.
     CMainPanelDlg& Build() {
-        panel = std::make_unique<CMainPanelDlg>(PanelServices{
-            registry, profile, boxes, clock, timers, sound, launcher, self, tray, autostart, shell,
-            *desktop, clockTimers, defaultApps, powerOff, countdownTimers, *changes, clockSet,
-            sleep});
+        panel = std::make_unique<CMainPanelDlg>(
+            PanelServices{registry, profile, boxes, clock, timers, sound, launcher, self, tray,
+                          autostart, shell, *desktop, clockTimers, defaultApps, powerOff,
+                          countdownTimers, *changes, clockSet, sleep});
         return *panel;
     }
 

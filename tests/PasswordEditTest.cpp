@@ -10,8 +10,8 @@
 #include "controls/DialogBuilder.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "platform/QtText.h"
-#include "store/Text.h"
 #include "protection/ui/PasswordPromptDlg.h"
+#include "store/Text.h"
 
 namespace tocklet {
 namespace {

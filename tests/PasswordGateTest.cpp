@@ -9,10 +9,10 @@
 #include "PasswordTestSupport.h"
 #include "controls/DialogBuilder.h"
 #include "fakes/FakeMessageBoxes.h"
-#include "store/Text.h"
 #include "protection/ui/PasswordGate.h"
 #include "protection/ui/PasswordPromptDlg.h"
 #include "settings/PanelSettings.h"
+#include "store/Text.h"
 
 namespace tocklet {
 namespace {

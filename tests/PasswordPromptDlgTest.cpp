@@ -12,10 +12,10 @@
 #include "controls/DialogBuilder.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "platform/QtText.h"
-#include "store/Text.h"
 #include "protection/ui/PasswordGate.h"
 #include "protection/ui/PasswordPromptDlg.h"
 #include "settings/PanelSettings.h"
+#include "store/Text.h"
 
 namespace tocklet {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "store/Text.h"
 #include "protection/PasswordRules.h"
+#include "store/Text.h"
 
 namespace tocklet {
 namespace {

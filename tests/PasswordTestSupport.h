@@ -11,8 +11,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "controls/DialogBuilder.h"
 #include "TypeText.h"
+#include "controls/DialogBuilder.h"
 #include "protection/ui/PasswordPromptDlg.h"
 
 namespace tocklet::testing {

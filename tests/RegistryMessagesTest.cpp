@@ -3,8 +3,8 @@
 // The message the user reads at start when the registry file cannot be used.
 #include <gtest/gtest.h>
 
-#include "store/Text.h"
 #include "shell/RegistryMessages.h"
+#include "store/Text.h"
 
 namespace tocklet {
 namespace {

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <cstdint>
 #include <QImage>
 #include <QMovie>
+#include <cstdint>
 
 #include "resources/Images.h"
 

@@ -5,8 +5,8 @@
 
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeRegistry.h"
-#include "store/Text.h"
 #include "shell/SettingsMessages.h"
+#include "store/Text.h"
 
 namespace tocklet {
 namespace {

@@ -4,10 +4,10 @@
 
 #include "fakes/FakeProfile.h"
 #include "fakes/FakeRegistry.h"
-#include "store/Text.h"
 #include "settings/ClockOptions.h"
 #include "settings/SettingsStore.h"
 #include "settings/ShutdownTime.h"
+#include "store/Text.h"
 
 namespace tocklet {
 namespace {

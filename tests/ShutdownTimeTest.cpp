@@ -14,10 +14,10 @@ TEST(ShutdownTimeTest, SplitsAtTheColonsAndFormatsWithoutLeadingZeros) {
         std::string_view text;
         int hour, minute, second;
     };
-    for (const Case& c : {Case{"21:30:0", 21, 30, 0}, Case{"23:59:59", 23, 59, 59},
-                          Case{"", 0, 0, 0}, Case{"7", 7, 0, 0}, Case{"7:x:5", 7, 0, 5},
-                          Case{"-1:-1:-1", -1, -1, -1}, Case{"1:2:3:4", 1, 2, 3},
-                          Case{"8:x", 8, 0, 0}}) {
+    for (const Case& c :
+         {Case{"21:30:0", 21, 30, 0}, Case{"23:59:59", 23, 59, 59}, Case{"", 0, 0, 0},
+          Case{"7", 7, 0, 0}, Case{"7:x:5", 7, 0, 5}, Case{"-1:-1:-1", -1, -1, -1},
+          Case{"1:2:3:4", 1, 2, 3}, Case{"8:x", 8, 0, 0}}) {
         const ShutdownTime t = SplitShutdownTime(c.text);
         EXPECT_EQ(t.m_nHour, c.hour) << c.text;
         EXPECT_EQ(t.m_nMinute, c.minute) << c.text;

@@ -5,8 +5,8 @@
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeRegistry.h"
 #include "store/Text.h"
-#include "tasks/ui/TaskMessages.h"
 #include "tasks/TaskStore.h"
+#include "tasks/ui/TaskMessages.h"
 
 namespace tocklet {
 namespace {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <string>
 
-#include "store/Text.h"
 #include "settings/SettingsTable.h"
+#include "store/Text.h"
 #include "tasks/TaskRecord.h"
 #include "tasks/TaskStore.h"
 

@@ -8,10 +8,10 @@
 #include "controls/DialogBuilder.h"
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
-#include "store/Text.h"
-#include "protection/ui/PasswordEdit.h"
 #include "protection/PasswordRules.h"
+#include "protection/ui/PasswordEdit.h"
 #include "resources/Templates.h"
+#include "store/Text.h"
 
 namespace tocklet {
 

@@ -4,8 +4,8 @@
 
 #include <QAbstractButton>
 
-#include "protection/ui/PasswordPromptDlg.h"
 #include "protection/PasswordRules.h"
+#include "protection/ui/PasswordPromptDlg.h"
 #include "settings/PanelSettings.h"
 
 namespace tocklet {

@@ -9,8 +9,8 @@
 #include "controls/DialogBuilder.h"
 #include "platform/MessageBox.h"
 #include "platform/QtText.h"
-#include "store/Text.h"
 #include "resources/Templates.h"
+#include "store/Text.h"
 
 namespace tocklet {
 
