@@ -13,6 +13,8 @@
 #include <functional>
 #include <string>
 
+#include "store/Files.h"
+
 namespace tocklet {
 
 class FileWatch {
@@ -23,23 +25,13 @@ public:
     FileWatch& operator=(const FileWatch&) = delete;
 
 private:
-    struct Stamp {
-        bool exists = false;
-        dev_t dev = 0;
-        ino_t ino = 0;
-        off_t size = -1;
-        timespec mtime{};
-        timespec ctime{};
-    };
-    [[nodiscard]] static Stamp StampOf(const std::string& path);
-    [[nodiscard]] static bool Same(const Stamp& a, const Stamp& b);
     void Look();
     void WatchFile();
 
     std::string path_;
     std::function<void()> changed_;
     QFileSystemWatcher watcher_;
-    Stamp last_;
+    FileStamp last_;
 };
 
 }  // namespace tocklet

@@ -12,6 +12,24 @@
 #include <cstring>
 
 namespace tocklet {
+
+FileStamp StampOf(const struct stat& st) {
+    return FileStamp{true, st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+}
+
+FileStamp StampOfPath(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return FileStamp{};
+    return StampOf(st);
+}
+
+bool SameStamp(const FileStamp& a, const FileStamp& b) {
+    const auto same = [](const timespec& x, const timespec& y) {
+        return x.tv_sec == y.tv_sec && x.tv_nsec == y.tv_nsec;
+    };
+    return a.exists == b.exists && a.dev == b.dev && a.ino == b.ino && a.size == b.size &&
+           same(a.mtime, b.mtime) && same(a.ctime, b.ctime);
+}
 namespace {
 
 std::string EnvPath(const char* name) {

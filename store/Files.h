@@ -4,13 +4,33 @@
 // The program's own files on a POSIX system: writing whole buffers, replacing a file so that a
 // crash leaves the old or the new one, the config home, and private folders.
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
+#include <ctime>
 #include <functional>
 #include <string>
 #include <string_view>
 
 namespace tocklet {
+
+/// What tells one version of a file from another without reading it: which file it is, its
+/// size and its times. A file replaced by a rename gets another inode; a rewrite, other times.
+struct FileStamp {
+    bool exists = false;
+    dev_t dev = 0;
+    ino_t ino = 0;
+    off_t size = -1;
+    timespec mtime{};
+    timespec ctime{};
+};
+
+/// The stamp of what st describes.
+[[nodiscard]] FileStamp StampOf(const struct stat& st);
+/// The stamp of the file at path; one that does not exist when it cannot be looked at.
+[[nodiscard]] FileStamp StampOfPath(const std::string& path);
+/// True when both stamps say the same version (or both say there is no file).
+[[nodiscard]] bool SameStamp(const FileStamp& a, const FileStamp& b);
 
 /// Writes all of data to fd, going on after interruptions; false on any error.
 [[nodiscard]] bool WriteAll(int fd, std::string_view data);

@@ -65,10 +65,6 @@ std::string BaseOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool SameTime(const timespec& a, const timespec& b) {
-    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
-}
-
 }  // namespace
 
 HiveRegistry::HiveRegistry(std::string path, WriteHook hook)
@@ -107,10 +103,8 @@ void HiveRegistry::Refresh(Lock lock) {
         ::close(fd);
         return;
     }
-    Stamp now{true, st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
-    bool same = stamp_ && stamp_->exists && stamp_->dev == now.dev && stamp_->ino == now.ino &&
-                stamp_->size == now.size && SameTime(stamp_->mtime, now.mtime) &&
-                SameTime(stamp_->ctime, now.ctime);
+    const Stamp now = StampOf(st);
+    const bool same = stamp_ && stamp_->exists && SameStamp(*stamp_, now);
     // A writer never trusts the stamp: a file replaced twice within one tick of the file
     // system's clock can come back with a reused inode number, the same size and the same
     // times, and building on a stale copy would drop the other process's write.
@@ -292,7 +286,7 @@ bool HiveRegistry::WriteFile(const std::string& text, std::optional<Stamp>* stam
     // stamp the next read simply loads the file again.
     struct stat st {};
     if (::stat(path_.c_str(), &st) == 0) {
-        *stamp = Stamp{true, st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+        *stamp = StampOf(st);
     }
     return true;
 }

@@ -70,14 +70,7 @@ public:
     [[nodiscard]] const std::string& Path() const { return path_; }
 
 private:
-    struct Stamp {
-        bool exists = false;
-        dev_t dev = 0;
-        ino_t ino = 0;
-        off_t size = -1;
-        timespec mtime{};
-        timespec ctime{};
-    };
+    using Stamp = FileStamp;
     struct OpenHandle {
         std::string path;
         std::uint32_t access = 0;
