@@ -69,10 +69,10 @@ struct Fixture {
         if (!check.runDue) seen.push_back("skipped");
     }
     static std::string Describe(const LateReminder& late) {
-        char text[64];
-        std::snprintf(text, sizeof text, "%02d-%02d %02d:%02d %s", late.due.tm_mon + 1,
-                      late.due.tm_mday, late.due.tm_hour, late.due.tm_min, late.record.szTarget);
-        return text;
+        char due[64];
+        std::snprintf(due, sizeof due, "%02d-%02d %02d:%02d ", late.due.tm_mon + 1,
+                      late.due.tm_mday, late.due.tm_hour, late.due.tm_min);
+        return due + std::string(late.record.szTarget);
     }
 };
 
