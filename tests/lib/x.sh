@@ -138,6 +138,14 @@ popup_since() { _x_window_events "$1" | awk '$2 == "MapNotify" && $4 { found = 1
 
 # window NAME: the first shown window whose title matches the regular expression NAME.
 window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
+# x_windows_report: every visible window with its id and title, for a failing test's details.
+x_windows_report() {
+    echo "-- visible windows:"
+    local w
+    for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+        echo "   $w $(xdotool getwindowname "$w" 2>/dev/null)"
+    done
+}
 shown() { [ -n "$(window "$1")" ]; }
 gone() { [ -z "$(window "$1")" ]; }
 
