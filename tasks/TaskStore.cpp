@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "settings/SettingsStore.h"
+
 namespace tocklet {
 namespace {
 
@@ -54,6 +56,9 @@ bool TaskStore::LoadTasks(int taskCount) {
 }
 
 AppendResult TaskStore::AppendTask(std::string_view record, int count) {
+    // Tasks another program (tocklet-reg, an import) added since count was read stand after
+    // it: appending after them keeps them rather than writing over the first of them.
+    count = std::max(count, SettingsStore(reg_).ReadTaskCount());
     AppendResult result;
     result.count = count;
     // The list holds kMaxTasks tasks and "happen" two digits; a record needs its terminator

@@ -159,6 +159,20 @@ TEST_F(TaskStoreTest, FailedValueWriteNeverCountsAStaleValue) {
     EXPECT_EQ(reg.Get(kProgramKeyRead, "happen"), std::string("3\0\0", 3));
 }
 
+TEST_F(TaskStoreTest, AppendKeepsTasksAnotherProgramAddedMeanwhile) {
+    // The dialog was opened on one task; another program has since stored a second.
+    Load({D, W}, 1);
+    reg.Put(kProgramKeyRead, "happen", std::string("2\0\0", 3));
+    EXPECT_EQ(Append(T, 1), 3);
+    EXPECT_EQ(Stored(2), Value100(W));
+    EXPECT_EQ(Stored(3), Value100(T));
+    EXPECT_EQ(reg.Get(kProgramKeyRead, "happen"), std::string("3\0\0", 3));
+    // Twenty stored tasks are a full list, whatever count the caller had.
+    reg.Put(kProgramKeyRead, "happen", std::string("20\0", 3));
+    EXPECT_EQ(Append(T, 3), 20);
+    EXPECT_FALSE(Stored(21).has_value());
+}
+
 TEST_F(TaskStoreTest, TwentyFirstTaskIsRefused) {
     EXPECT_EQ(Append(D, 19), 20);
     EXPECT_EQ(reg.Get(kProgramKeyRead, "happen"), std::string("20\0", 3));
