@@ -15,8 +15,9 @@ constexpr std::string_view kBadDate =
 constexpr std::string_view kBadWeekday = " 请从列表中选择星期一到星期日中的一天. ";
 constexpr std::string_view kNoProgram = " 请先按\"...\"按钮选择要执行的程序文件. ";
 
-// A combo text as a number: one or two decimal digits, nothing else.
-[[nodiscard]] std::optional<int> SmallNumber(std::string_view text) {
+}  // namespace
+
+std::optional<int> SmallNumber(std::string_view text) {
     if (text.empty() || text.size() > 2) return std::nullopt;
     int value = 0;
     for (char c : text) {
@@ -25,8 +26,6 @@ constexpr std::string_view kNoProgram = " 请先按\"...\"按钮选择要执行�
     }
     return value;
 }
-
-}  // namespace
 
 const std::vector<std::string_view>& WeekdayEntries() {
     static const std::vector<std::string_view> entries{"星期一", "星期二", "星期三", "星期四",

@@ -31,6 +31,9 @@ inline constexpr int kMinuteStart = 30;
 /// True when month and day name a day that occurs in some year (29 February included).
 [[nodiscard]] bool IsCalendarDate(int month, int day);
 
+/// A number typed or chosen as text: one or two decimal digits, nothing else.
+[[nodiscard]] std::optional<int> SmallNumber(std::string_view text);
+
 /// Everything Save reads from the dialog.
 struct AddTaskChoices {
     Action action = kActionProgram;   // a message only while its radio is checked

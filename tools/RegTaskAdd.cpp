@@ -59,17 +59,6 @@ const std::map<std::string, bool>& KnownOptions() {
     return std::nullopt;
 }
 
-// One or two decimal digits.
-[[nodiscard]] std::optional<int> Digits(std::string_view text) {
-    if (text.empty() || text.size() > 2) return std::nullopt;
-    int n = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        n = n * 10 + (c - '0');
-    }
-    return n;
-}
-
 [[nodiscard]] bool Within(SpinRange range, int n) {
     return n >= range.minimum && n <= range.maximum;
 }
@@ -90,8 +79,9 @@ const std::map<std::string, bool>& KnownOptions() {
 
     const std::string& at = options.at("at");
     const auto colon = at.find(':');
-    const auto hour = colon == std::string::npos ? std::nullopt : Digits(at.substr(0, colon));
-    const auto minute = colon == std::string::npos ? std::nullopt : Digits(at.substr(colon + 1));
+    const auto hour = colon == std::string::npos ? std::nullopt : SmallNumber(at.substr(0, colon));
+    const auto minute =
+        colon == std::string::npos ? std::nullopt : SmallNumber(at.substr(colon + 1));
     if (!hour || !minute || !Within(kHourRange, *hour) || !Within(kMinuteRange, *minute))
         return Misuse{"--at takes HH:MM, 00:00 to 23:59, not \"" + at + "\""};
     choices.hour = *hour;
@@ -107,7 +97,7 @@ const std::map<std::string, bool>& KnownOptions() {
         choices.monthText = date.substr(0, dash);
         choices.dayText = date.substr(dash + 1);
     } else {
-        const auto n = Digits(options.at("weekday"));
+        const auto n = SmallNumber(options.at("weekday"));
         if (!n || *n < 1 || *n > 7) return Misuse{"--weekday takes 1 (Monday) to 7 (Sunday)"};
         choices.schedule = kScheduleWeekly;
         choices.weekdayText = Gb(WeekdayEntries()[static_cast<std::size_t>(*n - 1)]);

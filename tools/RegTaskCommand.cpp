@@ -63,14 +63,18 @@ std::string OneLine(std::string text) {
     return text;
 }
 
-[[nodiscard]] int List(Registry& reg, std::ostream& out, std::ostream& err) {
+// Loads the stored task list into store, or says why it cannot.
+[[nodiscard]] bool LoadOrSay(Registry& reg, TaskStore& store, std::ostream& err) {
     const std::optional<int> count = ReadTaskCountOrSay(reg, err);
-    if (!count) return kTaskFailed;
+    if (!count) return false;
+    if (store.LoadTasks(*count)) return true;
+    Say(err, "cannot read the task list");
+    return false;
+}
+
+[[nodiscard]] int List(Registry& reg, std::ostream& out, std::ostream& err) {
     TaskStore store(reg);
-    if (!store.LoadTasks(*count)) {
-        Say(err, "cannot read the task list");
-        return kTaskFailed;
-    }
+    if (!LoadOrSay(reg, store, err)) return kTaskFailed;
     for (int v = 1; v <= store.TaskCount(); ++v) out << TaskListLine(v, store.Record(v)) << '\n';
     return kTaskDone;
 }
@@ -131,13 +135,8 @@ struct Protection {
         return kTaskMisuse;
     }
     const int n = *number;
-    const std::optional<int> count = ReadTaskCountOrSay(reg, err);
-    if (!count) return kTaskFailed;
     TaskStore store(reg);
-    if (!store.LoadTasks(*count)) {
-        Say(err, "cannot read the task list");
-        return kTaskFailed;
-    }
+    if (!LoadOrSay(reg, store, err)) return kTaskFailed;
     const std::string deleted(store.Record(n));
     if (n > store.TaskCount() || deleted.empty()) {
         Say(err, "task delete: there is no task " + std::to_string(n) + "; nothing was written");
